@@ -1,0 +1,57 @@
+// Reading and writing decimal numbers as bytes.
+#include "module/decimal.h"
+
+#include <charconv>
+#include <limits>
+
+namespace zef {
+
+namespace {
+
+bool isWhiteSpace(char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
+bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
+
+template <typename Integer>
+void appendInteger(std::string& out, Integer value) {
+  char digits[16];
+  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+  static_cast<void>(error);  // 16 bytes hold every 32-bit value
+  out.append(digits, end);
+}
+
+}  // namespace
+
+std::int32_t readDecimal(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && isWhiteSpace(text[at])) ++at;
+
+  bool negative = false;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+    negative = text[at] == '-';
+    ++at;
+  }
+
+  // One past the largest magnitude is enough to know the value saturates.
+  constexpr std::int64_t saturated = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+  std::int64_t magnitude = 0;
+  for (; at < text.size() && isDigit(text[at]); ++at) {
+    magnitude = magnitude * 10 + (text[at] - '0');
+    if (magnitude > saturated) magnitude = saturated;
+  }
+
+  const std::int64_t value = negative ? -magnitude : magnitude;
+  if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(value);
+}
+
+void appendDecimal(std::string& out, std::int32_t value) { appendInteger(out, value); }
+
+void appendUnsignedDecimal(std::string& out, std::uint32_t value) { appendInteger(out, value); }
+
+std::string decimal(std::int32_t value) {
+  std::string out;
+  appendDecimal(out, value);
+  return out;
+}
+
+}  // namespace zef

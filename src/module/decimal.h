@@ -1,0 +1,30 @@
+// Decimal numbers in argument and script text.
+//
+// Ghosts pass every number as text; the module reads it leniently (leading
+// white space, one sign, digits up to the first other byte, saturating at the
+// 32-bit limits) and writes numbers back into script text without leading
+// zeros.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zef {
+
+// Reads a decimal integer from the start of `text`: blanks, tabs and the bytes
+// 0x0A to 0x0D are skipped, one '+' or '-' is taken, then digits up to the
+// first other byte. No digits reads as 0; a value beyond the signed 32-bit
+// range reads as the nearest limit.
+std::int32_t readDecimal(std::string_view text);
+
+// Appends `value` in decimal, with a '-' only when it is negative.
+void appendDecimal(std::string& out, std::int32_t value);
+
+// Appends `value` as an unsigned decimal number.
+void appendUnsignedDecimal(std::string& out, std::uint32_t value);
+
+// `value` in decimal, for building script text by concatenation.
+std::string decimal(std::int32_t value);
+
+}  // namespace zef

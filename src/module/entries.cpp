@@ -1,0 +1,73 @@
+// The work of the exported entries: block ownership, and nothing thrown out.
+#include "module/entries.h"
+
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "module/dispatch.h"
+#include "module/module_instance.h"
+#include "module/request.h"
+
+namespace zef {
+
+namespace {
+
+// The request text: the block's bytes up to the first NUL, at most `length`.
+std::string_view requestText(platform::BlockHandle block, long length) {
+  if (block == nullptr || length <= 0) return {};
+  const char* bytes = static_cast<const char*>(block);
+  const void* nul = std::memchr(bytes, '\0', static_cast<std::size_t>(length));
+  const std::size_t size = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - bytes)
+                               : static_cast<std::size_t>(length);
+  return {bytes, size};
+}
+
+// The response text for a request; may throw (out of memory).
+std::string respond(std::string_view text) {
+  ModuleState* state = currentModuleState();
+  if (state == nullptr) return std::string(emptyResponse);
+
+  const ArgumentList arguments = collectArguments(splitLines(text, "\r\n"));
+  std::string resultScript;
+  dispatchCommand(arguments, *state, resultScript);
+  return frameResponse(resultScript);
+}
+
+}  // namespace
+
+platform::Bool loadModule(platform::BlockHandle pathBlock) noexcept {
+  platform::freeBlock(pathBlock);
+  return createModuleState() ? 1 : 0;
+}
+
+platform::Bool unloadModule() noexcept {
+  destroyModuleState();
+  return 1;
+}
+
+platform::BlockHandle answerRequest(platform::BlockHandle requestBlock, long* length) noexcept {
+  if (length == nullptr) {
+    platform::freeBlock(requestBlock);
+    return nullptr;
+  }
+
+  // The text is copied before the block goes back to the host's allocator.
+  std::string response;
+  try {
+    const std::string text(requestText(requestBlock, *length));
+    platform::freeBlock(requestBlock);
+    requestBlock = nullptr;
+    response = respond(text);
+  } catch (...) {
+    platform::freeBlock(requestBlock);
+    response.clear();
+  }
+
+  const std::string_view answer = response.empty() ? emptyResponse : std::string_view(response);
+  platform::BlockHandle responseBlock = platform::allocateBlock(answer);
+  *length = responseBlock ? static_cast<long>(answer.size()) : 0;
+  return responseBlock;
+}
+
+}  // namespace zef

@@ -1,0 +1,42 @@
+// The module's exported entries, for hosts that speak SAORI/1.0.
+//
+// Windows hosts call load, request and unload (cdecl, undecorated names). POSIX
+// hosts look up <module name>_saori_load, _saori_request and _saori_unload.
+// Each entry only forwards to the module's own functions.
+#include "module/entries.h"
+
+using zef::platform::BlockHandle;
+using zef::platform::Bool;
+
+extern "C" {
+
+ZEF_EXPORT Bool ZEF_CDECL load(BlockHandle pathBlock, long length) {
+  static_cast<void>(length);  // the module reads no files, so the path is not needed
+  return zef::loadModule(pathBlock);
+}
+
+ZEF_EXPORT Bool ZEF_CDECL unload() { return zef::unloadModule(); }
+
+ZEF_EXPORT BlockHandle ZEF_CDECL request(BlockHandle requestBlock, long* length) {
+  return zef::answerRequest(requestBlock, length);
+}
+
+#if !defined(_WIN32)
+// The module has one state, so the instance id is always 1 and never needed.
+ZEF_EXPORT long zef_saori_load(char* path, long length) {
+  static_cast<void>(length);
+  return zef::loadModule(path) ? 1 : 0;
+}
+
+ZEF_EXPORT char* zef_saori_request(long id, char* requestText, long* length) {
+  static_cast<void>(id);
+  return static_cast<char*>(zef::answerRequest(requestText, length));
+}
+
+ZEF_EXPORT int zef_saori_unload(long id) {
+  static_cast<void>(id);
+  return zef::unloadModule();
+}
+#endif
+
+}  // extern "C"

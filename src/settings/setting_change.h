@@ -1,0 +1,15 @@
+// The changeZEF command: one setting changed while the ghost runs.
+#pragma once
+
+#include <string>
+
+#include "module/argument_list.h"
+#include "module/module_state.h"
+
+namespace zef {
+
+// Applies Argument1 (the key) and Argument2 (the value) to `state` and appends
+// the script for it, ending with the OnChangeZEF event.
+void runSettingChange(const ArgumentList& arguments, ModuleState& state, std::string& script);
+
+}  // namespace zef

@@ -1,0 +1,137 @@
+// Parsing requests into argument lists, and framing responses.
+#include <gtest/gtest.h>
+
+#include "module/entries.h"
+#include "module/host_script.h"
+#include "module/request.h"
+#include "platform/global_memory.h"
+#include "support/saori_client.h"
+
+namespace zef {
+namespace {
+
+using Lines = std::vector<std::string_view>;
+
+ArgumentList argumentsOf(std::string_view text) { return collectArguments(splitLines(text, "\r\n")); }
+
+TEST(SplitLines, CutsAtCrLfAndDropsEmptyPieces) {
+  EXPECT_EQ(splitLines("", "\r\n"), Lines{});
+  EXPECT_EQ(splitLines("\r\n\r\n", "\r\n"), Lines{});
+  EXPECT_EQ(splitLines("a\r\n\r\nb\r\n", "\r\n"), (Lines{"a", "b"}));
+  EXPECT_EQ(splitLines("no break", "\r\n"), Lines{"no break"});
+  // A CR or LF outside a CR LF pair is an ordinary byte of its line.
+  EXPECT_EQ(splitLines("a\rb\nc\n\r\nd\r", "\r\n"), (Lines{"a\rb\nc\n", "d\r"}));
+}
+
+TEST(CollectArguments, TakesIndicesInAscendingOrderWithoutGaps) {
+  EXPECT_EQ(argumentsOf("Argument0: a\r\nArgument2: c"), ArgumentList{"a"});
+  EXPECT_EQ(argumentsOf("Argument1: b\r\nArgument0: a\r\nArgument1: b2"), (ArgumentList{"a", "b2"}));
+  EXPECT_EQ(argumentsOf("Argument0: a\r\nArgument0: x\r\nArgument1: b"), (ArgumentList{"a", "b"}));
+  // After a gap, a later line for the missing index lets collection go on.
+  EXPECT_EQ(argumentsOf("Argument0: a\r\nArgument2: c\r\nArgument1: b\r\nArgument2: c2"),
+            (ArgumentList{"a", "b", "c2"}));
+}
+
+TEST(CollectArguments, KeysMatchExactly) {
+  EXPECT_EQ(argumentsOf("Argument0:value"), ArgumentList{});
+  EXPECT_EQ(argumentsOf(" Argument0: value"), ArgumentList{});
+  EXPECT_EQ(argumentsOf("argument0: value"), ArgumentList{});
+  EXPECT_EQ(argumentsOf("Argument00: value"), ArgumentList{});
+  EXPECT_EQ(argumentsOf("Argument0: a\r\nArgument10: ten\r\nArgument1: one"), (ArgumentList{"a", "one"}));
+}
+
+TEST(CollectArguments, ValuesAreTakenWhole) {
+  EXPECT_EQ(argumentsOf("Argument0: x: y"), ArgumentList{"x: y"});
+  EXPECT_EQ(argumentsOf("Argument0: "), ArgumentList{""});
+  EXPECT_EQ(argumentsOf("Argument0:  x "), ArgumentList{" x "});
+  EXPECT_EQ(argumentsOf("EXECUTE SAORI/1.0\r\nArgument0: last"), ArgumentList{"last"});
+  // With LF alone as line end the whole request is its first line.
+  EXPECT_EQ(argumentsOf("EXECUTE SAORI/1.0\nArgument0: a\n"), ArgumentList{});
+  EXPECT_EQ(argumentsOf("Argument0: a\nArgument1: b"), ArgumentList{"a\nArgument1: b"});
+}
+
+TEST(CollectArguments, ManyArgumentsKeepTheirOrder) {
+  std::string text;
+  ArgumentList expected;
+  for (int i = 0; i < 1000; ++i) {
+    text += "Argument" + std::to_string(i) + ": v" + std::to_string(i) + "\r\n";
+    expected.push_back("v" + std::to_string(i));
+  }
+  EXPECT_EQ(argumentsOf(text), expected);
+}
+
+TEST(FrameResponse, EmptyResultIsFiftyBytes) {
+  const std::string empty = frameResponse("");
+  EXPECT_EQ(empty, "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: \r\n\r\n");
+  EXPECT_EQ(empty.size(), 50u);
+  EXPECT_EQ(empty, emptyResponse);
+  EXPECT_EQ(frameResponse("\\p[0]x"), "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: \\p[0]x\r\n\r\n");
+}
+
+// Sends raw bytes with a given length and returns the response and its length.
+struct Answer {
+  std::string bytes;
+  long length = -1;
+  bool nulAfterText = false;
+};
+
+Answer send(std::string_view bytes, long length) {
+  platform::BlockHandle block = platform::allocateBlock(bytes);
+  Answer answer;
+  answer.length = length;
+  platform::BlockHandle response = answerRequest(block, &answer.length);
+  if (response == nullptr) return answer;
+  const char* text = static_cast<const char*>(response);
+  answer.bytes.assign(text, static_cast<std::size_t>(answer.length));
+  answer.nulAfterText = text[answer.length] == '\0';
+  platform::freeBlock(response);
+  return answer;
+}
+
+TEST(Request, AnswersEmptyRequestsWithFiftyBytesAndATrailingNul) {
+  test::FreshModule module;
+  for (const std::string_view text : {std::string_view(""), std::string_view("GET Version SAORI/1.0\r\n\r\n")}) {
+    const Answer answer = send(text, static_cast<long>(text.size()));
+    EXPECT_EQ(answer.bytes, emptyResponse);
+    EXPECT_EQ(answer.length, 50);
+    EXPECT_TRUE(answer.nulAfterText);
+  }
+}
+
+TEST(Request, LengthAndNulCutTheText) {
+  test::FreshModule module;
+  const std::string tooFew = test::requestText({"firstZEF"});
+  EXPECT_EQ(send(tooFew, static_cast<long>(tooFew.size())).bytes, frameResponse(argumentErrorNotice));
+  // Cut before the Argument0 line: nothing is collected.
+  const long headerOnly = static_cast<long>(tooFew.find("Argument0"));
+  EXPECT_EQ(send(tooFew, headerOnly).bytes, emptyResponse);
+  // A NUL inside the given length ends the text there.
+  std::string withNul = tooFew;
+  withNul[static_cast<std::size_t>(headerOnly)] = '\0';
+  EXPECT_EQ(send(withNul, static_cast<long>(withNul.size())).bytes, emptyResponse);
+  // A cut inside the command word leaves an unknown word.
+  EXPECT_EQ(send(tooFew, headerOnly + 15).bytes, emptyResponse);
+}
+
+TEST(Request, OddBlocksAndLengthsAreSafe) {
+  test::FreshModule module;
+  long length = 10;
+  platform::BlockHandle response = answerRequest(nullptr, &length);
+  ASSERT_NE(response, nullptr);
+  EXPECT_EQ(length, 50);
+  platform::freeBlock(response);
+
+  EXPECT_EQ(send("Argument0: firstZEF", -1).bytes, emptyResponse);
+  EXPECT_EQ(send("Argument0: firstZEF", 0).bytes, emptyResponse);
+  EXPECT_EQ(answerRequest(platform::allocateBlock("Argument0: x"), nullptr), nullptr);
+}
+
+TEST(Request, WithoutStateEveryRequestGetsAnEmptyResult) {
+  unloadModule();
+  EXPECT_EQ(test::rawResponse(test::requestText({"firstZEF"})), emptyResponse);
+  EXPECT_EQ(test::rawResponse(test::requestText(test::defaultLayoutStart())), emptyResponse);
+  EXPECT_EQ(test::rawResponse(test::requestText({"changeZEF", "Bl_Num", "8"})), emptyResponse);
+}
+
+}  // namespace
+}  // namespace zef
