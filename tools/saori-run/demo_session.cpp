@@ -1,0 +1,26 @@
+// The built-in demo: what a ghost typically sends, in order.
+#include "demo_session.h"
+
+namespace saori_run {
+
+namespace {
+
+Step request(std::vector<std::string> arguments) { return {Step::Kind::request, std::move(arguments), {}}; }
+
+}  // namespace
+
+Session demoSession() {
+  return {
+      {Step::Kind::load, {}, {}},
+      // Two characters named but only one surface offset given: refused.
+      request({"firstZEF", "On", "2", "6", "100", "100", "10", "0", "default", "12", "0"}),
+      request({"firstZEF", "On", "2", "6", "100", "100", "10", "0", "default", "12", "0", "0"}),
+      // Shift-JIS "\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd" is "konnichiwa" in hiragana.
+      request({"ZEF", "\\s[5]Hello.", "\\s[10]Hi. \x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd", "Bye."}),
+      request({"settingZEF"}),
+      request({"changeZEF", "Bl_Num", "8"}),
+      {Step::Kind::unload, {}, {}},
+  };
+}
+
+}  // namespace saori_run

@@ -1,0 +1,15 @@
+// --explain: a result script one tag per line, under the scope it runs in.
+#pragma once
+
+#include <ostream>
+#include <string_view>
+
+namespace saori_run {
+
+// Writes `script` so that a person can read it: each \p[N] opens a "scope N"
+// heading, every tag and text stands on its own line below it, and each choice
+// shows its title with the script it runs (escaped brackets read back) or the
+// event it raises. `show` turns script bytes into printable text.
+void explainScript(std::string_view script, std::ostream& out, std::string (*show)(std::string_view), int indent = 2);
+
+}  // namespace saori_run

@@ -1,0 +1,70 @@
+// Parsing saori-run's command line.
+#include "options.h"
+
+#include <string_view>
+
+namespace saori_run {
+
+const char* const usageText =
+    "usage: saori-run [--module PATH] [--raw | --explain] [SESSION_FILE]\n"
+    "       saori-run [--module PATH] [--raw | --explain] -- ARG0 ARG1 ...\n"
+    "\n"
+    "Loads a SAORI module the way a host does, sends it requests and prints\n"
+    "each request's arguments and the Result of its response.\n"
+    "\n"
+    "  --module PATH  the module to load (default: the zef module beside saori-run)\n"
+    "  SESSION_FILE   one request per line, arguments separated by TAB; lines\n"
+    "                 starting with '#' and blank lines are skipped; @load and\n"
+    "                 @unload call those entries; @raw TEXT sends TEXT as the whole\n"
+    "                 request (escapes \\r \\n \\t \\0 \\\\ \\xHH). Without a file and\n"
+    "                 without --, a built-in demo session runs.\n"
+    "  -- ARG0 ...    send one request with these arguments\n"
+    "  --raw          print the exact bytes of each response\n"
+    "  --explain      print each result one tag per line under its scope\n"
+    "  --help         show this text\n";
+
+bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view word = argv[i];
+    if (word == "--") {
+      options.oneRequest.assign(argv + i + 1, argv + argc);
+      if (options.oneRequest.empty()) {
+        error = "-- needs at least one argument (the command word)";
+        return false;
+      }
+      if (!options.sessionFile.empty()) {
+        error = "give a session file or --, not both";
+        return false;
+      }
+      return true;
+    }
+    if (word == "--help" || word == "-h") {
+      options.help = true;
+    } else if (word == "--raw") {
+      options.raw = true;
+    } else if (word == "--explain") {
+      options.explain = true;
+    } else if (word == "--module") {
+      if (++i == argc) {
+        error = "--module needs a path";
+        return false;
+      }
+      options.modulePath = argv[i];
+    } else if (word.starts_with("--")) {
+      error = "unknown option " + std::string(word);
+      return false;
+    } else if (options.sessionFile.empty()) {
+      options.sessionFile = word;
+    } else {
+      error = "only one session file can be given";
+      return false;
+    }
+  }
+  if (options.raw && options.explain) {
+    error = "--raw and --explain do not go together";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace saori_run

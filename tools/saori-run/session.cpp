@@ -1,0 +1,115 @@
+// Reading session files and building request texts.
+#include "session.h"
+
+namespace saori_run {
+
+namespace {
+
+std::vector<std::string> splitAtTabs(std::string_view line) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t tab = line.find('\t', start);
+    fields.emplace_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+    if (tab == std::string_view::npos) return fields;
+    start = tab + 1;
+  }
+}
+
+int hexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Undoes the escapes of an @raw line; false on a malformed escape.
+bool unescape(std::string_view text, std::string& out) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\') {
+      out += text[i];
+      continue;
+    }
+    if (++i == text.size()) return false;
+    switch (text[i]) {
+      case 'r': out += '\r'; break;
+      case 'n': out += '\n'; break;
+      case 't': out += '\t'; break;
+      case '0': out += '\0'; break;
+      case '\\': out += '\\'; break;
+      case 'x': {
+        const int high = i + 1 < text.size() ? hexValue(text[i + 1]) : -1;
+        const int low = i + 2 < text.size() ? hexValue(text[i + 2]) : -1;
+        if (high < 0 || low < 0) return false;
+        out += static_cast<char>(high * 16 + low);
+        i += 2;
+        break;
+      }
+      default: return false;
+    }
+  }
+  return true;
+}
+
+bool parseLine(std::string_view line, Session& session, std::string& problem) {
+  if (line.empty() || line.front() == '#') return true;
+  if (line.front() != '@') {
+    session.push_back({Step::Kind::request, splitAtTabs(line), {}});
+    return true;
+  }
+  if (line == "@load") {
+    session.push_back({Step::Kind::load, {}, {}});
+    return true;
+  }
+  if (line == "@unload") {
+    session.push_back({Step::Kind::unload, {}, {}});
+    return true;
+  }
+  constexpr std::string_view rawHead = "@raw ";
+  if (line.substr(0, rawHead.size()) != rawHead) {
+    problem = "unknown directive (expected @load, @unload or @raw TEXT)";
+    return false;
+  }
+  Step step{Step::Kind::rawRequest, {}, {}};
+  if (!unescape(line.substr(rawHead.size()), step.text)) {
+    problem = "malformed escape in @raw (use \\r \\n \\t \\0 \\\\ \\xHH)";
+    return false;
+  }
+  session.push_back(std::move(step));
+  return true;
+}
+
+}  // namespace
+
+bool parseSession(std::string_view fileText, Session& session, std::string& error) {
+  std::size_t lineNumber = 0;
+  std::size_t start = 0;
+  while (start < fileText.size()) {
+    std::size_t end = fileText.find('\n', start);
+    if (end == std::string_view::npos) end = fileText.size();
+    std::string_view line = fileText.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    ++lineNumber;
+    std::string problem;
+    if (!parseLine(line, session, problem)) {
+      error = "line " + std::to_string(lineNumber) + ": " + problem;
+      return false;
+    }
+    start = end + 1;
+  }
+  return true;
+}
+
+std::string buildRequest(const std::vector<std::string>& arguments) {
+  std::string text = "EXECUTE SAORI/1.0\r\nCharset: Shift_JIS\r\nSender: saori-run\r\n";
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    text += "Argument" + std::to_string(i) + ": " + arguments[i] + "\r\n";
+  }
+  return text + "\r\n";
+}
+
+std::string requestTextOf(const Step& step) {
+  return step.kind == Step::Kind::rawRequest ? step.text : buildRequest(step.arguments);
+}
+
+}  // namespace saori_run

@@ -1,0 +1,35 @@
+// A session: the steps that saori-run sends to a module, in order.
+//
+// Session files hold one step per line:
+//   ARG0<TAB>ARG1<TAB>...   a request with these arguments, bytes as given
+//   @load / @unload         call the module's load or unload entry
+//   @raw TEXT               a request sent as TEXT, with \r \n \t \\ \xHH escapes
+// Blank lines and lines starting with '#' are skipped.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace saori_run {
+
+struct Step {
+  enum class Kind { request, rawRequest, load, unload };
+  Kind kind = Kind::request;
+  std::vector<std::string> arguments;  // for request
+  std::string text;                    // for rawRequest
+};
+
+using Session = std::vector<Step>;
+
+// Parses a session file's text. On a malformed line returns false and sets
+// `error` to a message naming the line.
+bool parseSession(std::string_view fileText, Session& session, std::string& error);
+
+// The SAORI/1.0 request text carrying `arguments` as Argument0, Argument1, ...
+std::string buildRequest(const std::vector<std::string>& arguments);
+
+// The request text that a step sends (request and rawRequest steps).
+std::string requestTextOf(const Step& step);
+
+}  // namespace saori_run

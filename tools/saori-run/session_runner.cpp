@@ -1,0 +1,79 @@
+// Printing each step of a session.
+#include "session_runner.h"
+
+#include <string_view>
+
+#include "display_text.h"
+#include "explain.h"
+
+namespace saori_run {
+
+namespace {
+
+constexpr std::string_view resultKey = "\r\nResult: ";
+
+// The Result value of a response, or the whole response if it has none.
+std::string_view resultOf(std::string_view response) {
+  const std::size_t at = response.find(resultKey);
+  if (at == std::string_view::npos) return response;
+  const std::size_t start = at + resultKey.size();
+  const std::size_t end = response.find("\r\n", start);
+  return response.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
+std::string identity(std::string_view bytes) { return std::string(bytes); }
+
+void printHeading(const Step& step, std::size_t number, bool raw, std::ostream& out) {
+  auto show = raw ? identity : shiftJisToUtf8;
+  out << "\n== request " << number << ":";
+  if (step.kind == Step::Kind::rawRequest) {
+    out << " (raw, " << step.text.size() << " bytes)\n";
+    return;
+  }
+  for (std::size_t i = 0; i < step.arguments.size(); ++i) out << (i == 0 ? " " : " | ") << show(step.arguments[i]);
+  out << "\n";
+}
+
+void printResponse(std::string_view response, bool gotBlock, const Options& options, std::ostream& out) {
+  if (!gotBlock) {
+    out << "(the module returned no response block)\n";
+    return;
+  }
+  if (options.raw) {
+    out << response << "\n";
+    return;
+  }
+  const std::string_view result = resultOf(response);
+  if (result.empty()) {
+    out << "(empty result)\n";
+    return;
+  }
+  out << "Result (" << result.size() << " bytes):\n";
+  if (options.explain) {
+    explainScript(result, out, shiftJisToUtf8);
+    return;
+  }
+  out << shiftJisToUtf8(result) << "\n";
+}
+
+}  // namespace
+
+void runSession(ModuleHost& module, const Session& session, const Options& options, std::ostream& out) {
+  std::size_t requestNumber = 0;
+  for (const Step& step : session) {
+    if (step.kind == Step::Kind::load) {
+      out << "== load -> " << module.load(".") << "\n";
+      continue;
+    }
+    if (step.kind == Step::Kind::unload) {
+      out << "== unload -> " << module.unload() << "\n";
+      continue;
+    }
+    printHeading(step, ++requestNumber, options.raw, out);
+    bool gotBlock = false;
+    const std::string response = module.request(requestTextOf(step), gotBlock);
+    printResponse(response, gotBlock, options, out);
+  }
+}
+
+}  // namespace saori_run
