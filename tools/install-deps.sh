@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the system packages that the build and the tests need.
+#
+# Each entry below pairs a command (or file) that proves a package is present
+# with the Debian package that provides it. Only what is missing is installed,
+# and the package lists are refreshed only when something is missing, so a
+# second run on a prepared machine returns at once.
+set -euo pipefail
+
+# "command-or-absolute-path package" pairs.
+NEEDED=(
+  "i686-w64-mingw32-g++-win32   g++-mingw-w64-i686"
+  "x86_64-w64-mingw32-g++-win32 g++-mingw-w64-x86-64"
+  "x86_64-w64-mingw32-objdump   binutils-mingw-w64-x86-64"
+  "i686-w64-mingw32-objdump     binutils-mingw-w64-i686"
+  "/usr/lib/wine/wine64         wine64"
+)
+
+is_present() {
+  case "$1" in
+    /*) [ -e "$1" ] ;;
+    *) command -v "$1" >/dev/null 2>&1 ;;
+  esac
+}
+
+missing=()
+for entry in "${NEEDED[@]}"; do
+  read -r probe package <<<"$entry"
+  is_present "$probe" || missing+=("$package")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: everything is installed"
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y --no-install-recommends "${missing[@]}"
