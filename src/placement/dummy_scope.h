@@ -37,4 +37,21 @@ constexpr std::string_view sideCorners(std::int32_t number) {
 // Moves only the named scope, not the sticky group it belongs to.
 inline constexpr std::string_view ignoreStickyWindow = ",--option=ignore-sticky-window";
 
+// Pieces of the fragments that make a scope a dummy scope. A fragment is
+// scopeSwitchOpen + scope number + dummyScopeHead, optionally followed by a
+// move of the scope.
+inline constexpr std::string_view scopeSwitchOpen = "\\p[";
+inline constexpr std::string_view dummyScopeHead = "]\\s[__system_dummy__]\\![set,alignmenttodesktop,free]";
+inline constexpr std::string_view dummyScopeSurface = "]\\s[__system_dummy__]";
+
+// A move onto the base with no offset and at once; the base scope number follows.
+inline constexpr std::string_view placeOnBase = "\\![move,--X=0,--Y=0,--time=0,--base=";
+
+// A move of the scope by nothing against itself, so it stays where it stands.
+inline constexpr std::string_view holdInPlace = "\\![moveasync,--X=0,--Y=0,--time=0,--base=me";
+
+// Joins scopes into a group that moves together; the scope numbers follow,
+// separated by commas, then "]".
+inline constexpr std::string_view stickyGroupOpen = "\\![set,sticky-window,";
+
 }  // namespace zef

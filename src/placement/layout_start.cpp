@@ -1,9 +1,14 @@
 // The layout start commands: take the ghost's settings, lay the dummy scopes out.
 #include "placement/layout_start.h"
 
+#include <cstdint>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "module/decimal.h"
+#include "placement/dummy_scope.h"
+#include "placement/fragments.h"
 
 namespace zef {
 
@@ -13,7 +18,8 @@ constexpr std::size_t firstSurfaceOffsetArgument = 10;
 
 bool isSwitchOn(std::string_view text) { return text == "On" || text == "ON" || text == "on"; }
 
-// Reads Argument1 to Argument9 and the surface offsets into `state`.
+// Reads Argument1 to Argument9 and the surface offsets into `state`. The new
+// offsets are complete before the old ones are given up.
 void storeSettings(const ArgumentList& arguments, ModuleState& state) {
   state.setEnabled(isSwitchOn(arguments[1]));
   state.setCharacterCount(readDecimal(arguments[2]));
@@ -30,11 +36,42 @@ void storeSettings(const ArgumentList& arguments, ModuleState& state) {
   state.surfaceOffsets = std::move(offsets);
 }
 
+std::uint64_t characters(const ModuleState& state) { return static_cast<std::uint64_t>(state.characterCount); }
+std::uint64_t balloonLevels(const ModuleState& state) { return static_cast<std::uint64_t>(state.balloonCount); }
+
+// firstZEF: every dummy scope placed afresh.
+void appendFreshLayout(std::string& script, const ModuleState& state) {
+  reserveMore(script, (balloonLevels(state) + 1) * characters(state) * placementFragmentBytes() +
+                          characters(state) * stickyGroupBytes(state));
+  appendPlacementScript(script, state);
+}
+
+// startZEF: the dummy scopes are set up where the host already has them.
+void appendKeptLayout(std::string& script, const ModuleState& state) {
+  reserveMore(script, balloonLevels(state) * characters(state) * dummyFragmentBytes() +
+                          characters(state) * (holdFragmentBytes() + stickyGroupBytes(state)));
+  for (std::int32_t level = 1; level <= state.balloonCount; ++level) {
+    for (std::int32_t character = 0; character < state.characterCount; ++character) {
+      appendDummyFragment(script, dummyScope(state, level, character));
+    }
+  }
+  for (std::int32_t character = 0; character < state.characterCount; ++character) {
+    appendHoldFragment(script, anchorScope(state, character));
+  }
+}
+
 }  // namespace
 
 void runLayoutStart(const ArgumentList& arguments, ModuleState& state, std::string& script) {
   storeSettings(arguments, state);
-  static_cast<void>(script);  // the layout script is not built yet
+  if (arguments[0] == "firstZEF") {
+    appendFreshLayout(script, state);
+  } else {
+    appendKeptLayout(script, state);
+  }
+  for (std::int32_t character = 0; character < state.characterCount; ++character) {
+    appendStickyGroup(script, state, character);
+  }
 }
 
 }  // namespace zef

@@ -1,0 +1,213 @@
+// The layout start commands through the real request entry: their scripts
+// byte for byte, the settings they store, and refusals that keep a layout.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "module/host_script.h"
+#include "module/module_instance.h"
+#include "support/saori_client.h"
+
+namespace zef {
+namespace {
+
+using test::defaultLayoutStart;
+using test::resultOf;
+
+const ModuleState& currentState() { return *currentModuleState(); }
+
+std::size_t countOf(const std::string& text, std::string_view piece) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++count;
+  return count;
+}
+
+std::string joined(const std::vector<std::string>& pieces) {
+  std::string text;
+  for (const std::string& piece : pieces) text += piece;
+  return text;
+}
+
+TEST(LayoutStart, FirstZefWithTheDefaults) {
+  test::FreshModule module;
+  const std::string expected = joined({
+      R"(\p[10]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=0,--base-offset=left.top,--move-offset=right.bottom])",
+      R"(\p[11]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=1,--base-offset=right.top,--move-offset=left.bottom])",
+      R"(\p[12]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--base-offset=left.top,--move-offset=right.bottom])",
+      R"(\p[13]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--base-offset=right.top,--move-offset=left.bottom])",
+      R"(\p[14]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--base-offset=left.top,--move-offset=right.bottom])",
+      R"(\p[15]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--base-offset=right.top,--move-offset=left.bottom])",
+      R"(\p[16]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--base-offset=left.top,--move-offset=right.bottom])",
+      R"(\p[17]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--base-offset=right.top,--move-offset=left.bottom])",
+      R"(\p[18]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--base-offset=left.top,--move-offset=right.bottom])",
+      R"(\p[19]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--base-offset=right.top,--move-offset=left.bottom])",
+      R"(\p[20]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--base-offset=left.top,--move-offset=right.bottom])",
+      R"(\p[21]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--base-offset=right.top,--move-offset=left.bottom])",
+      R"(\p[22]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--base-offset=left.top,--move-offset=right.bottom])",
+      R"(\p[23]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--base-offset=right.top,--move-offset=left.bottom])",
+      R"(\![set,sticky-window,0,10,12,14,16,18,20,22])",
+      R"(\![set,sticky-window,1,11,13,15,17,19,21,23])",
+  });
+  ASSERT_EQ(expected.size(), 2130u);
+  EXPECT_EQ(resultOf(defaultLayoutStart("firstZEF")), expected);
+
+  const ModuleState& state = currentState();
+  EXPECT_TRUE(state.layoutStarted);
+  EXPECT_TRUE(state.enabled);
+  EXPECT_EQ(state.characterCount, 2);
+  EXPECT_EQ(state.balloonCount, 6);
+  EXPECT_EQ(state.moveStep, 100);
+  EXPECT_EQ(state.moveTime, 100);
+  EXPECT_EQ(state.dummyScopeBase, 10);
+  EXPECT_EQ(state.balloonOffset, 0);
+  EXPECT_EQ(state.fontName, "default");
+  EXPECT_EQ(state.fontHeight, 12);
+  EXPECT_EQ(state.surfaceOffsets, (std::vector<std::int32_t>{0, 0}));
+}
+
+TEST(LayoutStart, StartZefWithTheDefaults) {
+  test::FreshModule module;
+  const std::string expected = joined({
+      R"(\p[12]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[13]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[14]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[15]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[16]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[17]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[18]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[19]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[20]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[21]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[22]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[23]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[10]\s[__system_dummy__]\![moveasync,--X=0,--Y=0,--time=0,--base=me,--option=ignore-sticky-window])",
+      R"(\p[11]\s[__system_dummy__]\![moveasync,--X=0,--Y=0,--time=0,--base=me,--option=ignore-sticky-window])",
+      R"(\![set,sticky-window,0,10,12,14,16,18,20,22])",
+      R"(\![set,sticky-window,1,11,13,15,17,19,21,23])",
+  });
+  ASSERT_EQ(expected.size(), 972u);
+  EXPECT_EQ(resultOf(defaultLayoutStart("startZEF")), expected);
+  EXPECT_TRUE(currentState().layoutStarted);
+}
+
+TEST(LayoutStart, OneCharacterNeedsOnlyOneOffset) {
+  test::FreshModule module;
+  std::vector<std::string> arguments = defaultLayoutStart();
+  arguments[2] = "1";
+  arguments.resize(11);
+  const std::string script = resultOf(arguments);
+  EXPECT_EQ(countOf(script, "\\p["), 7u);
+  EXPECT_TRUE(script.starts_with(R"(\p[10]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=0,--base-offset=left.top,--move-offset=right.bottom])"));
+  EXPECT_EQ(countOf(script, "--base=10,--base-offset=left.top,--move-offset=right.bottom]"), 6u);
+  EXPECT_EQ(countOf(script, "right.top"), 0u);
+  EXPECT_TRUE(script.ends_with(R"(\p[16]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--base-offset=left.top,--move-offset=right.bottom]\![set,sticky-window,0,10,11,12,13,14,15,16])"));
+}
+
+TEST(LayoutStart, ValueRulesOfTheSettings) {
+  test::FreshModule module;
+  std::vector<std::string> arguments = {"firstZEF", "off", "3", "150", "-7", "-1", "-4", "-2", "", "-9", "-5", " 4x", "+2"};
+  const std::string script = resultOf(arguments);
+  const ModuleState& state = currentState();
+  EXPECT_FALSE(state.enabled);
+  EXPECT_EQ(state.characterCount, 3);
+  EXPECT_EQ(state.balloonCount, 99);
+  EXPECT_EQ(state.moveStep, -7);
+  EXPECT_EQ(state.moveTime, 0);
+  EXPECT_EQ(state.dummyScopeBase, 0);
+  EXPECT_EQ(state.balloonOffset, 0);
+  EXPECT_EQ(state.fontName, "default");
+  EXPECT_EQ(state.fontHeight, 0);
+  EXPECT_EQ(state.surfaceOffsets, (std::vector<std::int32_t>{-5, 4, 2}));
+  EXPECT_EQ(countOf(script, "\\![move,"), 300u);  // 100 levels of 3 characters
+
+  arguments = defaultLayoutStart();
+  arguments[3] = "0";
+  arguments[8] = " ";
+  EXPECT_EQ(countOf(resultOf(arguments), "\\![move,"), 4u);
+  EXPECT_EQ(currentState().balloonCount, 1);
+  EXPECT_EQ(currentState().fontName, " ");
+}
+
+TEST(LayoutStart, SwitchDoesNotChangeTheScript) {
+  test::FreshModule module;
+  for (const char* command : {"firstZEF", "startZEF"}) {
+    std::vector<std::string> arguments = defaultLayoutStart(command);
+    const std::string on = resultOf(arguments);
+    for (const char* off : {"off", "oN", "", "On "}) {
+      arguments[1] = off;
+      EXPECT_EQ(resultOf(arguments), on) << off;
+      EXPECT_FALSE(currentState().enabled) << off;
+    }
+    for (const char* on_word : {"ON", "on"}) {
+      arguments[1] = on_word;
+      resultOf(arguments);
+      EXPECT_TRUE(currentState().enabled) << on_word;
+    }
+  }
+}
+
+TEST(LayoutStart, StartZefMovesOnlyAnchorsInPlace) {
+  test::FreshModule module;
+  std::vector<std::string> arguments = defaultLayoutStart("startZEF");
+  arguments[2] = "3";
+  arguments[3] = "4";
+  arguments.push_back("0");
+  const std::string script = resultOf(arguments);
+  EXPECT_EQ(countOf(script, "\\![move,"), 0u);
+  EXPECT_EQ(countOf(script, "\\![moveasync,"), 3u);
+  EXPECT_EQ(countOf(script, "--base=me,"), 3u);
+  EXPECT_EQ(countOf(script, "\\p[10]\\s[__system_dummy__]\\![moveasync,"), 1u);
+  EXPECT_EQ(countOf(script, "\\p[12]\\s[__system_dummy__]\\![moveasync,"), 1u);
+  EXPECT_EQ(countOf(script, "alignmenttodesktop"), 12u);
+  EXPECT_TRUE(script.ends_with("\\![set,sticky-window,2,12,15,18,21,24]"));
+}
+
+TEST(LayoutStart, RefusedRequestKeepsTheEarlierLayout) {
+  test::FreshModule module;
+  std::vector<std::string> first = defaultLayoutStart("firstZEF");
+  first[4] = "40";
+  first[10] = "7";
+  resultOf(first);
+
+  std::vector<std::string> refused = defaultLayoutStart("startZEF");
+  refused[2] = "3";
+  refused[4] = "55";
+  EXPECT_EQ(resultOf(refused), argumentErrorNotice);
+
+  const ModuleState& state = currentState();
+  EXPECT_TRUE(state.layoutStarted);
+  EXPECT_EQ(state.characterCount, 2);
+  EXPECT_EQ(state.moveStep, 40);
+  EXPECT_EQ(state.surfaceOffsets, (std::vector<std::int32_t>{7, 0}));
+}
+
+TEST(LayoutStart, LaterLayoutStartReplacesEveryOffset) {
+  test::FreshModule module;
+  std::vector<std::string> arguments = defaultLayoutStart();
+  arguments[2] = "4";
+  arguments.insert(arguments.end(), {"3", "4"});
+  resultOf(arguments);
+  EXPECT_EQ(currentState().surfaceOffsets, (std::vector<std::int32_t>{0, 0, 3, 4}));
+
+  arguments = defaultLayoutStart("startZEF");
+  arguments[2] = "1";
+  arguments[10] = "-5";
+  arguments.resize(11);
+  resultOf(arguments);
+  EXPECT_EQ(currentState().surfaceOffsets, (std::vector<std::int32_t>{-5}));
+}
+
+TEST(LayoutStart, ScopeNumbersAtTheLimitWrap) {
+  test::FreshModule module;
+  std::vector<std::string> arguments = defaultLayoutStart();
+  arguments[3] = "1";
+  arguments[6] = "2147483647";
+  const std::string script = resultOf(arguments);
+  EXPECT_TRUE(script.starts_with("\\p[2147483647]"));
+  EXPECT_TRUE(script.ends_with("\\![set,sticky-window,0,2147483647,-2147483647]"
+                               "\\![set,sticky-window,1,-2147483648,-2147483646]"));
+}
+
+}  // namespace
+}  // namespace zef
