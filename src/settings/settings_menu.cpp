@@ -1,8 +1,147 @@
-// The settings menu (not yet built).
+// The settingZEF command: a label in every balloon scope, stacked above its
+// anchor scope, and in every real character's balloon the choices that shift
+// the anchor scopes or put them back.
+//
+// The module keeps no record of the shifts: they live in the window positions
+// the host keeps, and each request builds the whole menu anew from the state.
 #include "settings/settings_menu.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "module/decimal.h"
+#include "module/int32_math.h"
+#include "placement/dummy_scope.h"
+#include "placement/fragments.h"
+#include "settings/menu_scripts.h"
 
 namespace zef {
 
-void runSettingsMenu(const ModuleState&, std::string&) {}
+namespace {
+
+// The menu shows at once, and its balloons stay until a choice is picked.
+constexpr std::string_view menuOpen = "\\_q";
+constexpr std::string_view menuClose = "\\*\\![set,balloontimeout,0]";
+
+// A label: the balloon scope, set free and moved above its anchor scope,
+// then the text "character - level index".
+constexpr std::string_view labelMoveOpen = "]\\![set,alignmenttodesktop,free]\\![move,--X=0,--Y=";
+constexpr std::string_view labelMoveBase = ",--time=0,--base=";
+constexpr std::string_view labelSeparator = " - ";
+
+// The text of a character's section. "\xA5" is the Shift-JIS half-width
+// middle dot, "\x81\xA8" the right arrow and "\x81\xAA" the up arrow.
+constexpr std::string_view sectionTitle = "] ZEF Balloon Settings ----------------\\n";
+constexpr std::string_view horizontalHead = "\xA5" "Pos-H [px] \x81\xA8+  \\![*]";
+constexpr std::string_view verticalHead = "\xA5" "Pos-V [px] \x81\xAA+  \\![*]";
+constexpr std::string_view resetHead = "\\n\xA5" "Position Reset  \\![*]";
+constexpr std::string_view endChoice = "               \\![*]\\q[End,OnSettingZEF]";
+constexpr std::string_view mouseOffsetHint = "\\n\\n*MouseOffset Reset  Ctrl + Shift + F10";
+constexpr std::string_view lineBreak = "\\n";
+
+// The titles count pixels to the right or upwards. The host's Y grows
+// downwards, so a vertical choice moves by the negated title.
+constexpr std::array<std::string_view, 6> shiftTitles = {"30", "10", "5", "-5", "-10", "-30"};
+constexpr std::array<std::string_view, 6> downwardAmounts = {"-30", "-10", "-5", "5", "10", "30"};
+
+// Upper bounds for sizing the menu once: a label; the parts of a section that
+// do not grow with the character count (title, horizontal line, "H" reset,
+// end choice and hint, about 1.2 KB at most); one scope of a vertical choice.
+constexpr std::uint64_t labelBytes = scopeSwitchOpen.size() + labelMoveOpen.size() + labelMoveBase.size() +
+                                     ignoreStickyWindow.size() + 1 + labelSeparator.size() + 4 * maxDecimalBytes;
+constexpr std::uint64_t sectionFixedBytes = 2048;
+constexpr std::uint64_t verticalScopeBytes = 128;
+
+void openChoice(std::string& out, std::string_view title) {
+  out += "\\q[";
+  out += title;
+  out += ",script:";
+}
+
+void appendLabel(std::string& out, const ModuleState& state, std::int32_t levelIndex, std::int32_t character) {
+  out += scopeSwitchOpen;
+  appendDecimal(out, dummyScope(state, levelIndex + 1, character));
+  out += labelMoveOpen;
+  appendDecimal(out, wrapNeg(wrapMul(levelIndex, state.getMoveStep())));
+  out += labelMoveBase;
+  appendDecimal(out, anchorScope(state, character));
+  out += ignoreStickyWindow;
+  out += ']';
+  appendDecimal(out, character);
+  out += labelSeparator;
+  appendDecimal(out, levelIndex);
+}
+
+// Six shift choices of one mode, "/" between them.
+void appendShiftLine(std::string& out, const ModuleState& state, std::int32_t character, std::string_view mode,
+                     std::string_view head, const std::array<std::string_view, 6>& amounts) {
+  out += head;
+  for (std::size_t i = 0; i < shiftTitles.size(); ++i) {
+    if (i != 0) out += '/';
+    openChoice(out, shiftTitles[i]);
+    appendShiftScript(out, state, character, mode, amounts[i]);
+    out += ']';
+  }
+  out += lineBreak;
+}
+
+// The "V" and "H&V" resets move every character, so every section carries the
+// same two scripts: they are built once per menu.
+struct SharedResets {
+  std::string vertical;
+  std::string both;
+};
+
+void appendResetLine(std::string& out, const ModuleState& state, std::int32_t character, const SharedResets& resets) {
+  out += resetHead;
+  openChoice(out, "H");
+  appendResetHScript(out, state, character);
+  out += "]/";
+  openChoice(out, "V");
+  out += resets.vertical;
+  out += "]/";
+  openChoice(out, "H&V");
+  out += resets.both;
+  out += ']';
+  out += endChoice;
+}
+
+// A vertical choice moves every character's anchor scope, so only character
+// 0's section offers the vertical line, and the hint with it.
+void appendSection(std::string& out, const ModuleState& state, std::int32_t character, const SharedResets& resets) {
+  out += scopeSwitchOpen;
+  appendDecimal(out, character);
+  out += "][";
+  appendDecimal(out, character);
+  out += sectionTitle;
+  appendShiftLine(out, state, character, "BPh", horizontalHead, shiftTitles);
+  if (character == 0) appendShiftLine(out, state, 0, "BPv", verticalHead, downwardAmounts);
+  appendResetLine(out, state, character, resets);
+  if (character == 0) out += mouseOffsetHint;
+}
+
+std::uint64_t menuBytes(const ModuleState& state, const SharedResets& resets) {
+  const std::uint64_t characters = static_cast<std::uint64_t>(std::max(state.getCharacterCount(), std::int32_t{0}));
+  const std::uint64_t levels = static_cast<std::uint64_t>(std::max(state.getBalloonCount(), std::int32_t{0}));
+  return menuOpen.size() + menuClose.size() + levels * characters * labelBytes +
+         characters * (sectionFixedBytes + resets.vertical.size() + resets.both.size()) +
+         shiftTitles.size() * characters * verticalScopeBytes;
+}
+
+}  // namespace
+
+void runSettingsMenu(const ModuleState& state, std::string& script) {
+  const SharedResets resets{buildResetVScript(state), buildResetHVScript(state)};
+  reserveMore(script, menuBytes(state, resets));
+
+  script += menuOpen;
+  for (std::int32_t k = 0; k < state.getBalloonCount(); ++k) {
+    for (std::int32_t c = 0; c < state.getCharacterCount(); ++c) appendLabel(script, state, k, c);
+  }
+  for (std::int32_t c = 0; c < state.getCharacterCount(); ++c) appendSection(script, state, c, resets);
+  script += menuClose;
+}
 
 }  // namespace zef

@@ -1,0 +1,62 @@
+// The choice scripts of the settings menu: shifts of anchor scopes by a pixel
+// amount and resets that put them back against their characters.
+//
+// A choice script stands inside the host's choice tag, after "script:" and
+// before the "]" that closes the tag, so every "]" of the script itself is
+// written "\]". These builders write that escaped form directly. Every script
+// ends by raising settingZEF, so that the ghost can ask for the menu again.
+//
+// Each script exists in two forms, as the placement fragments do: appendX adds
+// it to a script being built, X returns it on its own.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "module/module_state.h"
+
+namespace zef {
+
+// Mode "BPh" moves the anchor scope of `character` right by `amount` pixels;
+// mode "BPv" moves the anchor scopes of every character down by `amount`
+// (`character` plays no part). Any other mode moves nothing. The amount is
+// inserted as it is, unparsed.
+void appendShiftScript(std::string& out, const ModuleState& state, std::int32_t character, std::string_view mode,
+                       std::string_view amount);
+
+// Puts the anchor scope of `character` back against it horizontally.
+void appendResetHScript(std::string& out, const ModuleState& state, std::int32_t character);
+
+// Puts the anchor scopes of every character back against them vertically.
+void appendResetVScript(std::string& out, const ModuleState& state);
+
+// Puts the anchor scopes of every character back against them in both directions.
+void appendResetHVScript(std::string& out, const ModuleState& state);
+
+inline std::string buildShiftScript(const ModuleState& state, std::int32_t character, std::string_view mode,
+                                    std::string_view amount) {
+  std::string out;
+  appendShiftScript(out, state, character, mode, amount);
+  return out;
+}
+
+inline std::string buildResetHScript(const ModuleState& state, std::int32_t character) {
+  std::string out;
+  appendResetHScript(out, state, character);
+  return out;
+}
+
+inline std::string buildResetVScript(const ModuleState& state) {
+  std::string out;
+  appendResetVScript(out, state);
+  return out;
+}
+
+inline std::string buildResetHVScript(const ModuleState& state) {
+  std::string out;
+  appendResetHVScript(out, state);
+  return out;
+}
+
+}  // namespace zef

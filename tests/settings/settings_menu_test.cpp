@@ -1,0 +1,188 @@
+// The settingZEF command through the real request entry: the whole menu byte
+// for byte, its Shift-JIS marks, and the cases where its shape changes.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "settings/text_helpers.h"
+#include "support/saori_client.h"
+
+namespace zef {
+namespace {
+
+using test::between;
+using test::countOf;
+using test::defaultLayoutStart;
+using test::joined;
+using test::resultOf;
+
+const std::vector<std::string> settingZEF = {"settingZEF"};
+
+// A layout start with the defaults but `characters` characters and the
+// setting at `index` (1 to 9) replaced.
+std::vector<std::string> layoutStartWith(std::size_t index, std::string value, int characters = 2) {
+  std::vector<std::string> arguments = defaultLayoutStart();
+  arguments[2] = std::to_string(characters);
+  arguments.resize(10 + static_cast<std::size_t>(characters), "0");
+  arguments[index] = std::move(value);
+  return arguments;
+}
+
+const std::string defaultMenu = joined({
+      R"(\_q)",
+      R"(\p[12]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--option=ignore-sticky-window]0 - 0)",
+      R"(\p[13]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--option=ignore-sticky-window]1 - 0)",
+      R"(\p[14]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-100,--time=0,--base=10,--option=ignore-sticky-window]0 - 1)",
+      R"(\p[15]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-100,--time=0,--base=11,--option=ignore-sticky-window]1 - 1)",
+      R"(\p[16]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-200,--time=0,--base=10,--option=ignore-sticky-window]0 - 2)",
+      R"(\p[17]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-200,--time=0,--base=11,--option=ignore-sticky-window]1 - 2)",
+      R"(\p[18]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-300,--time=0,--base=10,--option=ignore-sticky-window]0 - 3)",
+      R"(\p[19]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-300,--time=0,--base=11,--option=ignore-sticky-window]1 - 3)",
+      R"(\p[20]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-400,--time=0,--base=10,--option=ignore-sticky-window]0 - 4)",
+      R"(\p[21]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-400,--time=0,--base=11,--option=ignore-sticky-window]1 - 4)",
+      R"(\p[22]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-500,--time=0,--base=10,--option=ignore-sticky-window]0 - 5)",
+      R"(\p[23]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-500,--time=0,--base=11,--option=ignore-sticky-window]1 - 5)",
+      R"(\p[0][0] ZEF Balloon Settings ----------------\n)" "\xA5" R"(Pos-H [px] )" "\x81\xA8" R"(+  \![*]\q[30,script:)",
+      R"(\p[10\]\![moveasync,--X=30,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]]/\q[10,script:\p[10\]\![moveasync,--X=10,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]]/\q[5,script:\p[10\]\![moveasync,--X=5,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]])",
+      R"(/\q[-5,script:\p[10\]\![moveasync,--X=-5,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]]/\q[-10,script:\p[10\]\![moveasync,--X=-10,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]]/\q[-30,script:\p[10\]\![moveasync,--X=-30,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]]\n)",
+      "\xA5" R"(Pos-V [px] )" "\x81\xAA" R"(+  \![*]\q[30,script:\p[10\]\![moveasync,--X=0,--Y=-30,--time=0,--base=me,--option=ignore-sticky-window\]\p[11\]\![moveasync,--X=0,--Y=-30,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]])",
+      R"(/\q[10,script:\p[10\]\![moveasync,--X=0,--Y=-10,--time=0,--base=me,--option=ignore-sticky-window\]\p[11\]\![moveasync,--X=0,--Y=-10,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]])",
+      R"(/\q[5,script:\p[10\]\![moveasync,--X=0,--Y=-5,--time=0,--base=me,--option=ignore-sticky-window\]\p[11\]\![moveasync,--X=0,--Y=-5,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]])",
+      R"(/\q[-5,script:\p[10\]\![moveasync,--X=0,--Y=5,--time=0,--base=me,--option=ignore-sticky-window\]\p[11\]\![moveasync,--X=0,--Y=5,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]])",
+      R"(/\q[-10,script:\p[10\]\![moveasync,--X=0,--Y=10,--time=0,--base=me,--option=ignore-sticky-window\]\p[11\]\![moveasync,--X=0,--Y=10,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]])",
+      R"(/\q[-30,script:\p[10\]\![moveasync,--X=0,--Y=30,--time=0,--base=me,--option=ignore-sticky-window\]\p[11\]\![moveasync,--X=0,--Y=30,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]]\n)",
+      R"(\n)" "\xA5" R"(Position Reset  \![*]\q[H,script:\p[10\]\![move,--X=0,--Y=fix,--time=0,--base=0,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window\]\![raise,settingZEF\]])",
+      R"(/\q[V,script:\p[10\]\![move,--X=fix,--Y=0,--time=0,--base=0,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window\]\p[11\]\![move,--X=fix,--Y=0,--time=0,--base=1,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window\]\![raise,settingZEF\]])",
+      R"(/\q[H&V,script:\p[10\]\![move,--X=0,--Y=0,--time=0,--base=0,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window\]\p[11\]\![move,--X=0,--Y=0,--time=0,--base=1,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window\]\![raise,settingZEF\]]               \![*]\q[End,OnSettingZEF])",
+      R"(\n\n*MouseOffset Reset  Ctrl + Shift + F10)",
+      R"(\p[1][1] ZEF Balloon Settings ----------------\n)" "\xA5" R"(Pos-H [px] )" "\x81\xA8" R"(+  \![*]\q[30,script:\p[11\]\![moveasync,--X=30,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]]/\q[10,script:\p[11\]\![moveasync,--X=10,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]]/\q[5,script:\p[11\]\![moveasync,--X=5,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]])",
+      R"(/\q[-5,script:\p[11\]\![moveasync,--X=-5,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]]/\q[-10,script:\p[11\]\![moveasync,--X=-10,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]]/\q[-30,script:\p[11\]\![moveasync,--X=-30,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]]\n)",
+      R"(\n)" "\xA5" R"(Position Reset  \![*]\q[H,script:\p[11\]\![move,--X=0,--Y=fix,--time=0,--base=1,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window\]\![raise,settingZEF\]])",
+      R"(/\q[V,script:\p[10\]\![move,--X=fix,--Y=0,--time=0,--base=0,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window\]\p[11\]\![move,--X=fix,--Y=0,--time=0,--base=1,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window\]\![raise,settingZEF\]]/\q[H&V,script:\p[10\]\![move,--X=0,--Y=0,--time=0,--base=0,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window\]\p[11\]\![move,--X=0,--Y=0,--time=0,--base=1,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window\]\![raise,settingZEF\]]               \![*]\q[End,OnSettingZEF])",
+      R"(\*\![set,balloontimeout,0])",
+});
+
+TEST(SettingsMenu, IsEmptyBeforeALayoutStart) {
+  test::FreshModule module;
+  EXPECT_EQ(resultOf(settingZEF), "");
+  EXPECT_EQ(resultOf({"settingZEF", "x", "y"}), "");
+  resultOf({"changeZEF", "Bl_Num", "8"});  // works, but opens no menu
+  EXPECT_EQ(resultOf(settingZEF), "");
+}
+
+TEST(SettingsMenu, WithTheDefaults) {
+  test::FreshModule module;
+  resultOf(defaultLayoutStart());
+  EXPECT_EQ(resultOf(settingZEF), defaultMenu);
+  EXPECT_EQ(resultOf({"settingZEF", "x", "y"}), defaultMenu);
+  // Every request builds the menu anew; nothing of the last one is kept.
+  EXPECT_EQ(resultOf(settingZEF), defaultMenu);
+  resultOf(defaultLayoutStart("startZEF"));
+  EXPECT_EQ(resultOf(settingZEF), defaultMenu);
+}
+
+// Turns Shift-JIS text into UTF-8 with the system's iconv.
+std::string utf8Of(const std::string& shiftJis) {
+#ifdef ZEF_ICONV
+  const std::string path = ::testing::TempDir() + "zef_menu.txt";
+  std::ofstream(path, std::ios::binary) << shiftJis;
+  // CP932 keeps 0x5C a backslash, as the host reads it.
+  const std::string command = std::string(ZEF_ICONV) + " -f CP932 -t UTF-8 " + path;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return {};
+  std::string utf8;
+  for (int byte; (byte = std::fgetc(pipe)) != EOF;) utf8 += static_cast<char>(byte);
+  if (pclose(pipe) != 0) return {};
+  return utf8;
+#else
+  static_cast<void>(shiftJis);
+  return {};
+#endif
+}
+
+TEST(SettingsMenu, MarksAreTheShiftJisDotAndArrows) {
+#ifndef ZEF_ICONV
+  GTEST_SKIP() << "iconv not found";
+#endif
+  const std::string utf8 = utf8Of(defaultMenu);
+  ASSERT_FALSE(utf8.empty());
+  EXPECT_EQ(countOf(utf8, "\\n･Pos-H [px] →+  \\![*]\\q[30,script:"), 2u);
+  EXPECT_EQ(countOf(utf8, "]\\n･Pos-V [px] ↑+  \\![*]\\q[30,script:"), 1u);
+  EXPECT_EQ(countOf(utf8, "]\\n\\n･Position Reset  \\![*]\\q[H,script:"), 2u);
+  // Each dot grows from one byte to three, each arrow from two to three: no
+  // other byte of the menu changed.
+  EXPECT_EQ(utf8.size(), defaultMenu.size() + 2 * 5 + 1 * 3);
+}
+
+TEST(SettingsMenu, OneCharacterMovesOnlyItsOwnAnchor) {
+  test::FreshModule module;
+  std::vector<std::string> start = layoutStartWith(3, "1", 1);
+  resultOf(start);
+  const std::string menu = resultOf(settingZEF);
+  EXPECT_EQ(menu.substr(0, menu.find(R"(\p[0][0])")),
+            R"(\_q\p[11]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--option=ignore-sticky-window]0 - 0)");
+  const std::string_view vertical = between(menu, "Pos-V", R"(\n)");
+  EXPECT_EQ(countOf(vertical, R"(\p[)"), 6u);
+  EXPECT_EQ(countOf(vertical, R"(\p[10\])"), 6u);
+  EXPECT_NE(vertical.find(R"(\q[30,script:\p[10\]\![moveasync,--X=0,--Y=-30,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]])"), std::string::npos);
+  EXPECT_NE(menu.find(R"(\q[V,script:\p[10\]\![move,--X=fix,--Y=0,--time=0,--base=0,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window\]\![raise,settingZEF\]]/)"), std::string::npos);
+  EXPECT_NE(menu.find(R"(\n\n*MouseOffset Reset  Ctrl + Shift + F10\*\![set,balloontimeout,0])"), std::string::npos);
+  EXPECT_EQ(countOf(menu, "ZEF Balloon Settings"), 1u);
+}
+
+TEST(SettingsMenu, OnlyCharacterZeroOffersTheVerticalLineAndHint) {
+  test::FreshModule module;
+  resultOf(layoutStartWith(3, "1", 3));
+  const std::string menu = resultOf(settingZEF);
+  EXPECT_EQ(countOf(menu, "ZEF Balloon Settings"), 3u);
+  EXPECT_EQ(countOf(menu, "Pos-V"), 1u);
+  EXPECT_EQ(countOf(menu, "MouseOffset"), 1u);
+  for (std::string_view section : {between(menu, R"(\p[1][1])", R"(\p[2][2])"), between(menu, R"(\p[2][2])", R"(\*)")}) {
+    ASSERT_FALSE(section.empty());
+    EXPECT_NE(section.find("Pos-H"), std::string::npos) << section;
+    EXPECT_NE(section.find("Position Reset"), std::string::npos) << section;
+    EXPECT_EQ(section.find("Pos-V"), std::string::npos) << section;
+    EXPECT_EQ(section.find("MouseOffset"), std::string::npos) << section;
+  }
+  // Character 2 sits on the same side as character 0.
+  EXPECT_NE(menu.find(R"(\q[H,script:\p[12\]\![move,--X=0,--Y=fix,--time=0,--base=2,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window\]\![raise,settingZEF\]]/)"), std::string::npos);
+  // The vertical choices and the V reset move all three anchors.
+  EXPECT_NE(menu.find(R"(\q[5,script:\p[10\]\![moveasync,--X=0,--Y=-5,--time=0,--base=me,--option=ignore-sticky-window\]\p[11\]\![moveasync,--X=0,--Y=-5,--time=0,--base=me,--option=ignore-sticky-window\]\p[12\]\![moveasync,--X=0,--Y=-5,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\]])"), std::string::npos);
+  EXPECT_EQ(countOf(menu, R"(\q[V,script:\p[10\]\![move,--X=fix,--Y=0,--time=0,--base=0,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window\]\p[11\]\![move,--X=fix,--Y=0,--time=0,--base=1,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window\]\p[12\]\![move,--X=fix,--Y=0,--time=0,--base=2,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window\]\![raise,settingZEF\]])"), 3u);
+}
+
+TEST(SettingsMenu, LabelsFollowTheSignOfTheStep) {
+  test::FreshModule module;
+  resultOf(layoutStartWith(4, "-20"));
+  std::string menu = resultOf(settingZEF);
+  EXPECT_NE(menu.find(R"(\p[15]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=20,--time=0,--base=11,)"), std::string::npos);
+  EXPECT_NE(menu.find(R"(\p[16]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=40,--time=0,--base=10,)"), std::string::npos);
+
+  resultOf(layoutStartWith(4, "0"));
+  menu = resultOf(settingZEF);
+  EXPECT_EQ(countOf(menu, R"(free]\![move,--X=0,--Y=0,)"), 12u);
+
+  // Steps at the ends of the 32-bit range wrap instead of overflowing.
+  resultOf(layoutStartWith(4, "2147483647"));
+  menu = resultOf(settingZEF);
+  EXPECT_NE(menu.find(R"(\p[14]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-2147483647,)"), std::string::npos);
+  EXPECT_NE(menu.find(R"(\p[16]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=2,)"), std::string::npos);
+  resultOf(layoutStartWith(4, "-2147483648"));
+  menu = resultOf(settingZEF);
+  EXPECT_NE(menu.find(R"(\p[14]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-2147483648,)"), std::string::npos);
+  EXPECT_NE(menu.find(R"(\p[16]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,)"), std::string::npos);
+}
+
+TEST(SettingsMenu, NinetyNineLevels) {
+  test::FreshModule module;
+  resultOf(layoutStartWith(3, "99"));
+  const std::string menu = resultOf(settingZEF);
+  EXPECT_EQ(countOf(menu, R"(]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=)"), 198u);
+  EXPECT_NE(menu.find(R"(\p[209]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-9800,--time=0,--base=11,--option=ignore-sticky-window]1 - 98\p[0][0])"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zef
