@@ -1,0 +1,156 @@
+// Recognition of the character tags, alternative by alternative.
+//
+// The byte after the backslash decides which alternative can apply, and so
+// does the first byte of a host command word, so no alternative ever has to
+// be undone and retried. Of the lazy spans only the nearest end can lead to a
+// match: a later `repaint` or setting name on the same line still has no `]`
+// before the line break that made the nearest one fail.
+#include "convert/character_tag_scanner.h"
+
+#include <array>
+
+namespace zef {
+
+namespace {
+
+constexpr std::string_view repaintWord = "repaint";
+
+constexpr std::array<std::string_view, 6> characterSettingNames = {
+    "alignmenttodesktop", "scaling", "alpha", "position", "zorder", "sticky-window",
+};
+
+// The length of the setting name that begins at `at`, or 0.
+std::size_t settingNameLengthAt(std::string_view text, std::size_t at) {
+  for (std::string_view name : characterSettingNames) {
+    if (hasAt(text, at, name)) return name.size();
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool IsRepaintOrBreak::operator()(std::string_view text, std::size_t at) const {
+  return isLineBreak(text[at]) || (text[at] == 'r' && hasAt(text, at, repaintWord));
+}
+
+bool IsSettingNameOrBreak::operator()(std::string_view text, std::size_t at) const {
+  switch (text[at]) {
+    case '\r':
+    case '\n':
+      return true;
+    case 'a':
+    case 's':
+    case 'p':
+    case 'z':
+      return settingNameLengthAt(text, at) != 0;
+    default:
+      return false;
+  }
+}
+
+CharacterTagScanner::CharacterTagScanner(std::string_view text)
+    : text_(text),
+      closeAfterWord_(text, IsCloseOrBreak{}),
+      repaint_(text, IsRepaintOrBreak{}),
+      closeAfterRepaint_(text, IsCloseOrBreak{}),
+      settingName_(text, IsSettingNameOrBreak{}),
+      closeAfterSettingName_(text, IsCloseOrBreak{}) {}
+
+std::optional<TextSpan> CharacterTagScanner::next(std::size_t from) {
+  for (std::size_t at = text_.find('\\', from); at != std::string_view::npos; at = text_.find('\\', at + 1)) {
+    if (const auto end = matchEndAt(at)) return TextSpan{at, *end};
+  }
+  return std::nullopt;
+}
+
+// `at` holds a backslash.
+std::optional<std::size_t> CharacterTagScanner::matchEndAt(std::size_t at) {
+  const std::size_t kind = at + 1;
+  switch (byteAt(text_, kind)) {
+    case 's':
+      if (byteAt(text_, kind + 1) == '[') return closeAfterWord(kind + 2);
+      if (isAsciiDigit(byteAt(text_, kind + 1))) return kind + 2;
+      return std::nullopt;
+    case 'i':
+      if (byteAt(text_, kind + 1) == '[') return closeAfterWord(kind + 2);
+      return std::nullopt;
+    case '!':
+      if (byteAt(text_, kind + 1) == '[') return hostCommandEnd(skipBlanks(text_, kind + 2));
+      return std::nullopt;
+    case '_':
+      if (!hasAt(text_, kind, "__w[")) return std::nullopt;
+      if (const std::size_t word = skipBlanks(text_, kind + 4); hasAt(text_, word, "animation")) {
+        return closeAfterWord(word + 9);
+      }
+      return std::nullopt;
+    case '4':
+    case '5':
+      return kind + 1;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The end of a host command acting on the character, whose word would begin
+// at `wordAt`. The words begin with different letters.
+std::optional<std::size_t> CharacterTagScanner::hostCommandEnd(std::size_t wordAt) {
+  switch (byteAt(text_, wordAt)) {
+    case 'a':
+      if (hasAt(text_, wordAt, "anim")) return closeAfterWord(wordAt + 4);
+      return std::nullopt;
+    case 'b':
+      if (hasAt(text_, wordAt, "bind")) return closeAfterWord(wordAt + 4);
+      return std::nullopt;
+    case 'u':
+      if (hasAt(text_, wordAt, "unlock")) return lockEnd(wordAt + 6);
+      return std::nullopt;
+    case 'l':
+      if (hasAt(text_, wordAt, "lock")) return lockEnd(wordAt + 4);
+      return std::nullopt;
+    case 'r':
+      if (hasAt(text_, wordAt, "reset")) return settingEnd(wordAt + 5);
+      return std::nullopt;
+    case 's':
+      if (hasAt(text_, wordAt, "set")) return settingEnd(wordAt + 3);
+      return std::nullopt;
+    case 'e':
+      if (hasAt(text_, wordAt, "effect")) return closeAfterWord(wordAt + 6);
+      return std::nullopt;
+    case 'f':
+      if (hasAt(text_, wordAt, "filter")) return closeAfterWord(wordAt + 6);
+      return std::nullopt;
+    case 'm':
+      if (hasAt(text_, wordAt, "move")) return closeAfterWord(wordAt + 4);
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+// Up to and including the first `]` after a fixed command word, if no line
+// break comes first.
+std::optional<std::size_t> CharacterTagScanner::closeAfterWord(std::size_t wordEnd) {
+  const std::size_t stop = closeAfterWord_.next(wordEnd);
+  if (stop < text_.size() && text_[stop] == ']') return stop + 1;
+  return std::nullopt;
+}
+
+// `lock` ... `repaint` ... `]`.
+std::optional<std::size_t> CharacterTagScanner::lockEnd(std::size_t lockWordEnd) {
+  const std::size_t found = repaint_.next(lockWordEnd);
+  if (found >= text_.size() || isLineBreak(text_[found])) return std::nullopt;
+  const std::size_t stop = closeAfterRepaint_.next(found + repaintWord.size());
+  if (stop < text_.size() && text_[stop] == ']') return stop + 1;
+  return std::nullopt;
+}
+
+// `set` ... setting name ... `]`.
+std::optional<std::size_t> CharacterTagScanner::settingEnd(std::size_t setWordEnd) {
+  const std::size_t found = settingName_.next(setWordEnd);
+  if (found >= text_.size() || isLineBreak(text_[found])) return std::nullopt;
+  const std::size_t stop = closeAfterSettingName_.next(found + settingNameLengthAt(text_, found));
+  if (stop < text_.size() && text_[stop] == ']') return stop + 1;
+  return std::nullopt;
+}
+
+}  // namespace zef

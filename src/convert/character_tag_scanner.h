@@ -1,0 +1,66 @@
+// Finds the character tags of an utterance's head: the tags that act on the
+// character itself and so must run in its scope.
+//
+// A character tag is a backslash followed by the first of these that fits:
+//   `s[` or `i[` up to the first `]`;
+//   `![`, blanks, a command word, up to the first `]`, where the command words
+//     are `anim`, `bind`, `lock` or `unlock` followed somewhere by `repaint`,
+//     `set` or `reset` followed somewhere by a listed setting name, `effect`,
+//     `filter` and `move` (a word only has to begin the command);
+//   `__w[`, blanks, `animation`, up to the first `]`;
+//   `s` and one digit; `4`; `5`.
+// "Up to" and "followed somewhere by" take the nearest occurrence and never
+// cross a line break. Matches are taken left to right without overlap.
+//
+// Each lazy span is found through a forward search that remembers its last
+// answer, so one scan over a text is linear in its length however the tags
+// are arranged, and uses no recursion.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+#include "convert/forward_search.h"
+#include "convert/script_bytes.h"
+#include "convert/text_span.h"
+
+namespace zef {
+
+// `repaint`, or a line break where the search for it gives up.
+struct IsRepaintOrBreak {
+  bool operator()(std::string_view text, std::size_t at) const;
+};
+
+// A setting name that `set` and `reset` move to the character, or a line break.
+struct IsSettingNameOrBreak {
+  bool operator()(std::string_view text, std::size_t at) const;
+};
+
+class CharacterTagScanner {
+ public:
+  explicit CharacterTagScanner(std::string_view text);
+
+  // The leftmost character tag that begins at or after `from`. The positions
+  // passed in must not go backwards from one call to the next (any position
+  // at or after the end of the previous match is fine).
+  std::optional<TextSpan> next(std::size_t from);
+
+ private:
+  std::optional<std::size_t> matchEndAt(std::size_t at);
+  std::optional<std::size_t> hostCommandEnd(std::size_t wordAt);
+  std::optional<std::size_t> closeAfterWord(std::size_t wordEnd);
+  std::optional<std::size_t> lockEnd(std::size_t lockWordEnd);
+  std::optional<std::size_t> settingEnd(std::size_t setWordEnd);
+
+  std::string_view text_;
+  // One search per kind of lazy span: the positions each one is asked for
+  // only move forward.
+  ForwardSearch<IsCloseOrBreak> closeAfterWord_;
+  ForwardSearch<IsRepaintOrBreak> repaint_;
+  ForwardSearch<IsCloseOrBreak> closeAfterRepaint_;
+  ForwardSearch<IsSettingNameOrBreak> settingName_;
+  ForwardSearch<IsCloseOrBreak> closeAfterSettingName_;
+};
+
+}  // namespace zef

@@ -1,0 +1,44 @@
+// The balloon-scope marker and its replacement.
+#include "convert/marker_scanner.h"
+
+#include <cstddef>
+#include <optional>
+
+#include "convert/scope_switch.h"
+#include "convert/script_bytes.h"
+
+namespace zef {
+
+namespace {
+
+// The end of the marker that starts at `at` (a backslash), if one does. The
+// blank runs of two candidates never overlap, so all checks together stay
+// linear.
+std::optional<std::size_t> markerEndAt(std::string_view text, std::size_t at) {
+  if (!hasAt(text, at, "\\p[")) return std::nullopt;
+  std::size_t next = skipBlanks(text, at + 3);
+  if (!hasAt(text, next, "zef")) return std::nullopt;
+  next = skipBlanks(text, next + 3);
+  if (byteAt(text, next) != ']') return std::nullopt;
+  return next + 1;
+}
+
+}  // namespace
+
+std::string replaceMarkers(std::string_view text, std::int32_t textScope) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t copied = 0;
+  for (std::size_t at = text.find('\\'); at != std::string_view::npos; at = text.find('\\', at + 1)) {
+    const auto end = markerEndAt(text, at);
+    if (!end) continue;
+    out.append(text, copied, at - copied);
+    appendScopeSwitch(out, textScope);
+    copied = *end;
+    at = *end - 1;
+  }
+  out.append(text, copied);
+  return out;
+}
+
+}  // namespace zef

@@ -1,0 +1,26 @@
+// Shifting the numbers of surface and balloon tags.
+//
+// A ghost numbers the surfaces of each character from 0 and its balloons from
+// 0; the layout gives each character a surface offset and the extra balloons
+// a balloon offset, which these add to every `\s[N]` and `\b[N]` (blanks
+// inside the brackets allowed, nothing else). Tags are rewritten once each,
+// left to right; numbers already written are never looked at again.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zef {
+
+// Every `\s[N]` becomes `\s[M]` with M = N + surfaceOffset in wrapping 32-bit
+// arithmetic, written unsigned: the host reads surface numbers as unsigned, so
+// a negative sum is written as 2^32 plus the sum. A number too large for 32
+// bits counts as 2147483647.
+std::string remapSurfaces(std::int32_t surfaceOffset, std::string_view text);
+
+// Every `\b[N]` becomes `\b[M]` with M = N + balloonOffset in wrapping 32-bit
+// arithmetic, written signed.
+std::string remapBalloons(std::int32_t balloonOffset, std::string_view text);
+
+}  // namespace zef
