@@ -1,8 +1,159 @@
-// The ZEF command (not yet built: answers with an empty script).
+// The ZEF command: each utterance of a talk in a balloon of its own.
+//
+// Utterance i belongs to character i mod characterCount and goes into one of
+// that character's balloon scopes. The balloons of the talk so far form a
+// stack, newest first: each new utterance pushes the older balloons one
+// moveStep further from their anchor and hides the one that falls off the
+// end, so at most balloonCount balloons of the talk stay visible. The stack
+// lives for one request only.
 #include "convert/conversion_command.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "convert/scope_switch.h"
+#include "convert/utterance.h"
+#include "module/decimal.h"
+#include "module/int32_math.h"
+#include "placement/dummy_scope.h"
 
 namespace zef {
 
-void runConversion(const ArgumentList&, const ModuleState&, std::string&) {}
+namespace {
+
+constexpr std::string_view moveHead = "\\![moveasync,--X=fix,--Y=";
+constexpr std::string_view timeKey = ",--time=";
+constexpr std::string_view baseKey = ",--base=";
+constexpr std::string_view hideBalloon = "\\c\\b[-1]";
+constexpr std::string_view balloonKey = "]\\b[";
+constexpr std::string_view fontNameKey = "]\\f[name,";
+constexpr std::string_view fontHeightKey = "]\\f[height,";
+constexpr std::string_view plainTalkSeparator = "\\n[200]";
+
+// Where the utterance at a position of the talk goes.
+struct Seat {
+  std::int32_t character;
+  std::int32_t balloonScope;
+};
+
+// The position is an unsigned 32-bit counter. The cycle of balloon scopes is
+// taken in 64 bits so that it is never zero, whatever the counts.
+Seat seatOf(const ModuleState& state, std::uint32_t position) {
+  const auto characters = static_cast<std::uint32_t>(state.characterCount);
+  const std::uint64_t cycle = static_cast<std::uint64_t>(state.balloonCount) * characters;
+  const auto slot = static_cast<std::uint32_t>(position % cycle);
+  const std::int32_t scope = wrapAdd(wrapAdd(static_cast<std::int32_t>(slot), state.dummyScopeBase), state.characterCount);
+  return {static_cast<std::int32_t>(position % characters), scope};
+}
+
+// Moves a balloon `age` steps away from the anchor of the character that
+// owns its scope, on the side its scope number's parity gives.
+void appendMove(std::string& script, const ModuleState& state, std::int32_t scope, std::int32_t age) {
+  script += moveHead;
+  appendDecimal(script, wrapNeg(wrapMul(state.moveStep, age)));
+  script += timeKey;
+  appendDecimal(script, state.moveTime);
+  script += baseKey;
+  appendDecimal(script, wrapAdd(state.dummyScopeBase, scope % state.characterCount));
+  script += sideCorners(scope);
+  script += ignoreStickyWindow;
+  script += ']';
+}
+
+// The balloons shown so far in this talk, newest first.
+class BalloonStack {
+ public:
+  explicit BalloonStack(std::int32_t balloonCount) : capacity_(static_cast<std::size_t>(balloonCount)) {
+    scopes_.reserve(capacity_ + 1);
+  }
+
+  // Puts `scope` on top. A scope that is still visible further down is the
+  // same balloon, about to take the new text: it is taken out, so that it is
+  // not moved away after its move onto the anchor nor hidden later while it
+  // shows the newest text. (A copy just past the visible ones is left: it is
+  // hidden first and then written again.)
+  void push(std::int32_t scope) {
+    const auto visibleEnd = scopes_.begin() + static_cast<std::ptrdiff_t>(std::min(scopes_.size(), capacity_ - 1));
+    const auto older = std::find(scopes_.begin(), visibleEnd, scope);
+    if (older != visibleEnd) scopes_.erase(older);
+    scopes_.insert(scopes_.begin(), scope);
+  }
+
+  // Moves every visible balloon one step per age and hides the one past them.
+  void appendMoves(std::string& script, const ModuleState& state) const {
+    for (std::size_t age = 0; age < scopes_.size(); ++age) {
+      appendScopeSwitch(script, scopes_[age]);
+      if (age < capacity_) {
+        appendMove(script, state, scopes_[age], static_cast<std::int32_t>(age));
+      } else {
+        script += hideBalloon;
+      }
+    }
+  }
+
+  void dropHidden() {
+    if (scopes_.size() > capacity_) scopes_.resize(capacity_);
+  }
+
+ private:
+  std::size_t capacity_;
+  std::vector<std::int32_t> scopes_;
+};
+
+// The new balloon's scope, balloon number and font, then the utterance.
+void appendBalloonText(std::string& script, const ModuleState& state, Seat seat, std::string_view utterance) {
+  script += scopeSwitchOpening;
+  appendDecimal(script, seat.balloonScope);
+  script += balloonKey;
+  appendDecimal(script, state.balloonOffset);
+  script += fontNameKey;
+  script += state.fontName;
+  script += fontHeightKey;
+  appendDecimal(script, state.fontHeight);
+  script += ']';
+  script += convertUtterance(state, seat.character, seat.balloonScope, utterance);
+}
+
+void appendBalloonTalk(const ArgumentList& arguments, const ModuleState& state, std::string& script) {
+  BalloonStack stack(state.balloonCount);
+  std::uint32_t position = 0;
+  for (std::size_t index = 1; index < arguments.size(); ++index, ++position) {
+    const std::string& utterance = arguments[index];
+    if (utterance.empty()) continue;  // still uses up its position
+    const Seat seat = seatOf(state, position);
+    stack.push(seat.balloonScope);
+    stack.appendMoves(script, state);
+    stack.dropHidden();
+    appendBalloonText(script, state, seat, utterance);
+  }
+}
+
+// With the conversion switched off each utterance stays in its character's
+// own scope and balloon.
+void appendPlainTalk(const ArgumentList& arguments, const ModuleState& state, std::string& script) {
+  std::uint32_t position = 0;
+  for (std::size_t index = 1; index < arguments.size(); ++index, ++position) {
+    const std::string& utterance = arguments[index];
+    if (utterance.empty()) continue;
+    const std::int32_t character = seatOf(state, position).character;
+    appendScopeSwitch(script, character);
+    script += convertUtterance(state, character, character, utterance);
+    script += plainTalkSeparator;
+  }
+}
+
+}  // namespace
+
+void runConversion(const ArgumentList& arguments, const ModuleState& state, std::string& script) {
+  // A layout start guarantees both counts; without them there is no seat.
+  if (state.characterCount < 1 || state.balloonCount < 1) return;
+  if (state.enabled) {
+    appendBalloonTalk(arguments, state, script);
+  } else {
+    appendPlainTalk(arguments, state, script);
+  }
+}
 
 }  // namespace zef
