@@ -1,0 +1,128 @@
+// The model host's tags: scopes, surfaces, balloons and their text, choices,
+// events and the log of tags it only records.
+#include "host_model.h"
+
+#include <gtest/gtest.h>
+
+#include "sample_scripts.h"
+
+namespace zef::host_model {
+namespace {
+
+std::string firstLineText(const Balloon& balloon) {
+  const BalloonLine& line = balloon.lines.front();
+  return line.empty() ? "" : line.front().text;
+}
+
+TEST(HostModel, CharactersStandOnTheBottomEdgeFromTheRight) {
+  HostModel model(3, Size{180, 320});
+  EXPECT_EQ(model.state().windows.at(0).rect, (Rect{1670, 760, 180, 320}));
+  EXPECT_EQ(model.state().windows.at(2).rect, (Rect{1170, 760, 180, 320}));
+  EXPECT_TRUE(model.state().windows.at(1).isCharacter);
+}
+
+TEST(HostModel, ExtraScopesStartAsHiddenPointsAndDummiesArePoints) {
+  HostModel model;
+  model.runScript("\\p[30]\\p[31]\\s[__system_dummy__]\\p[32]\\s[7]");
+  const auto& windows = model.state().windows;
+  EXPECT_FALSE(windows.at(30).visible);
+  EXPECT_EQ(windows.at(30).rect, Rect{});
+  EXPECT_TRUE(windows.at(31).visible);
+  EXPECT_TRUE(windows.at(31).isDummy());
+  EXPECT_EQ(windows.at(31).rect, Rect{});
+  EXPECT_EQ(windows.at(32).rect, (Rect{0, 0, 200, 300}));
+}
+
+TEST(HostModel, TextGoesToTheCurrentScopesBalloonAndShowsIt) {
+  HostModel model;
+  model.runScript("zero\\p[12]twelve\\n more\\n[200]last\\1one");
+  const auto& balloons = model.state().balloons;
+  EXPECT_EQ(firstLineText(balloons.at(0)), "zero");
+  EXPECT_EQ(firstLineText(balloons.at(1)), "one");
+  const Balloon& twelve = balloons.at(12);
+  EXPECT_TRUE(twelve.shown);
+  ASSERT_EQ(twelve.lineCount(), 3);
+  EXPECT_EQ(twelve.lines[1].front().text, " more");
+  EXPECT_EQ(model.state().balloonArea(12), (Rect{-260, 0, 260, 72}));
+}
+
+TEST(HostModel, BalloonsStandLeftOfEvenScopesAndRightOfOddOnes) {
+  HostModel model;
+  model.runScript("\\p[0]a\\p[1]b");
+  EXPECT_EQ(model.state().balloonArea(0), (Rect{1410, 780, 260, 60}));
+  EXPECT_EQ(model.state().balloonArea(1), (Rect{1620, 780, 260, 60}));
+}
+
+TEST(HostModel, ClearEmptiesAndMinusOneHides) {
+  HostModel model;
+  model.runScript("\\p[12]old\\c\\b[3]new\\p[13]gone\\c\\b[-1]");
+  const Balloon& twelve = model.state().balloons.at(12);
+  EXPECT_TRUE(twelve.shown);
+  EXPECT_EQ(twelve.number, 3);
+  EXPECT_EQ(firstLineText(twelve), "new");
+  const Balloon& thirteen = model.state().balloons.at(13);
+  EXPECT_FALSE(thirteen.shown);
+  EXPECT_FALSE(thirteen.hasText());
+}
+
+TEST(HostModel, EachScriptIsANewTalkButWindowsAndNumbersStay) {
+  HostModel model;
+  model.runScript("\\p[12]\\s[__system_dummy__]\\b[2]\\![move,--X=5,--Y=6]text\\![raise,A]\\e");
+  model.runScript("\\p[13]other");
+  const HostState& state = model.state();
+  EXPECT_FALSE(state.balloons.at(12).shown);
+  EXPECT_EQ(state.balloons.at(12).number, 2);
+  EXPECT_EQ(state.windows.at(12).rect, (Rect{5, 6, 0, 0}));
+  EXPECT_TRUE(state.events.empty());
+  EXPECT_TRUE(state.moves.empty());
+}
+
+TEST(HostModel, ChoicesKeepTitleAndTargetWithBracketsReadBack) {
+  HostModel model;
+  model.runScript(std::string(samples::kShiftChoice) + "/\\q[End,OnSettingZEF]");
+  const BalloonLine& line = model.state().balloons.at(0).lines.front();
+  ASSERT_EQ(line.size(), 4u);
+  EXPECT_EQ(line[0].kind, Segment::Kind::Marker);
+  EXPECT_EQ(line[1].kind, Segment::Kind::Choice);
+  EXPECT_EQ(line[1].text, "30");
+  EXPECT_TRUE(line[1].runsScript);
+  EXPECT_EQ(line[1].target,
+            "\\p[10]\\![moveasync,--X=30,--Y=0,--time=0,--base=me,--option=ignore-sticky-window]"
+            "\\![raise,settingZEF]");
+  EXPECT_EQ(line[2].text, "/");
+  EXPECT_FALSE(line[3].runsScript);
+  EXPECT_EQ(line[3].target, "OnSettingZEF");
+}
+
+TEST(HostModel, RaisedEventsAndOtherTagsAreRecorded) {
+  HostModel model;
+  model.runScript("\\_q\\p[12]\\f[height,12]\\![set,alignmenttodesktop,free]\\![raise,OnChangeZEF]\\p[zef]"
+                  "\\*\\![set,balloontimeout,0]\\e\\![raise,late]");
+  const HostState& state = model.state();
+  EXPECT_EQ(state.events, std::vector<std::string>{"OnChangeZEF"});
+  EXPECT_EQ(state.logs.at(0), std::vector<std::string>{"\\_q"});
+  EXPECT_EQ(state.logs.at(12), (std::vector<std::string>{"\\f[height,12]", "\\![set,alignmenttodesktop,free]",
+                                                          "\\p[zef]", "\\*", "\\![set,balloontimeout,0]"}));
+}
+
+TEST(HostModel, DefaultLayoutAndTalkPutEveryBalloonWhereItBelongs) {
+  HostModel model;
+  model.runScript(samples::firstZef());
+  const HostState& placed = model.state();
+  for (int scope = 10; scope <= 23; scope += 2) EXPECT_EQ(placed.windows.at(scope).rect, (Rect{1670, 780, 0, 0}));
+  for (int scope = 11; scope <= 23; scope += 2) EXPECT_EQ(placed.windows.at(scope).rect, (Rect{1620, 780, 0, 0}));
+
+  model.runScript(samples::threeUtterances());
+  const HostState& state = model.state();
+  EXPECT_EQ(state.windows.at(0).surface, "5");
+  EXPECT_EQ(state.windows.at(1).surface, "10");
+  EXPECT_EQ(state.balloonArea(14), (Rect{1410, 780, 260, 60}));
+  EXPECT_EQ(state.balloonArea(13), (Rect{1620, 680, 260, 60}));
+  EXPECT_EQ(state.balloonArea(12), (Rect{1410, 580, 260, 60}));
+  EXPECT_EQ(firstLineText(state.balloons.at(12)), "Hello.");
+  EXPECT_EQ(state.balloons.count(0), 0u);
+  EXPECT_EQ(state.moves.size(), 6u);
+}
+
+}  // namespace
+}  // namespace zef::host_model

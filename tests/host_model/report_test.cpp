@@ -1,0 +1,62 @@
+// What the model shows: the plain-text state, Shift-JIS text as UTF-8, and
+// the self-contained HTML page.
+#include <gtest/gtest.h>
+
+#include "host_model.h"
+#include "html_report.h"
+#include "sjis_text.h"
+#include "state_dump.h"
+
+namespace zef::host_model {
+namespace {
+
+TEST(StateDump, ListsWindowsBalloonsGroupsMovesEventsAndLog) {
+  HostModel model(1);
+  model.runScript("\\p[10]\\s[__system_dummy__]\\![move,--X=0,--Y=0,--time=0,--base=0,--move-offset=right.bottom]"
+                  "\\p[11]\\p[10]\\b[2]Hi\\n\\![*]\\q[Go,x]\\![set,sticky-window,0,10]\\![raise,Done]\\_q");
+  EXPECT_EQ(dumpState(model.state()),
+            "window 0 character at 1670,780 size 200x300\n"
+            "window 10 point at 1670,780 surface __system_dummy__\n"
+            "window 11 hidden at 0,0\n"
+            "balloon 10 number 2 at 1410,780 size 260x60\n"
+            "  | Hi\n"
+            "  | \xE2\x97\x87[Go]\n"
+            "group 0 10\n"
+            "move 10 by 1670,780 time 0\n"
+            "event Done\n"
+            "log 10 \\_q\n");
+}
+
+TEST(ShiftJisText, ConvertsCodePage932WithTheBackslashKept) {
+  // "･" (0xA5), "→" (0x81 0xA8), "表" (0x95 0x5C) and the backslash itself.
+  EXPECT_EQ(shiftJisToUtf8("\xA5\x81\xA8\x95\x5C\\n"), "\xEF\xBD\xA5\xE2\x86\x92\xE8\xA1\xA8\\n");
+  EXPECT_EQ(shiftJisToUtf8("a\x81"), "a\xEF\xBF\xBD");
+  EXPECT_EQ(shiftJisToUtf8("\x85\x40"), "\xEF\xBF\xBD");  // an unassigned code
+}
+
+TEST(HtmlReport, OneFigurePerRequestWithTextScopesAndCaption) {
+  HostModel model;
+  model.runScript("\\p[12]\\s[__system_dummy__]\\![move,--X=0,--Y=0,--base=0]<b>&\\n\\q[H&V,x]\\![raise,E]");
+  std::string figure = renderFigure(3, {"ZEF", "<b>&"}, "\\p[12]", model.state());
+  std::string page = renderPage("zef preview", {figure, figure});
+
+  EXPECT_NE(figure.find("<figure id=\"request-3\">"), std::string::npos);
+  EXPECT_NE(figure.find("&lt;b&gt;&amp;"), std::string::npos);
+  EXPECT_EQ(figure.find("<b>&"), std::string::npos);
+  EXPECT_NE(figure.find("<tspan class=\"choice\">H&amp;V</tspan>"), std::string::npos);
+  EXPECT_NE(figure.find(">scope 12</text>"), std::string::npos);  // the balloon's scope number
+  EXPECT_NE(figure.find(">12</text>"), std::string::npos);        // the dummy point's label
+  EXPECT_NE(figure.find("Events raised: E"), std::string::npos);
+  EXPECT_NE(figure.find("<code>ZEF</code>, <code>&lt;b&gt;&amp;</code>"), std::string::npos);
+
+  std::size_t figures = 0;
+  for (std::size_t at = page.find("<figure"); at != std::string::npos; at = page.find("<figure", at + 1)) ++figures;
+  EXPECT_EQ(figures, 2u);
+  // Self-contained: no scripts, links or loaded files; the SVG namespace is no fetch.
+  for (const char* outside : {"<script", "<link", "src=", "href=", "url("}) {
+    EXPECT_EQ(page.find(outside), std::string::npos) << outside;
+  }
+}
+
+}  // namespace
+}  // namespace zef::host_model

@@ -1,0 +1,33 @@
+// The model desktop's geometry.
+#include "geometry.h"
+
+#include <algorithm>
+
+namespace zef::host_model {
+
+Anchor parseAnchor(std::string_view text) {
+  std::size_t dot = text.find('.');
+  std::string_view first = text.substr(0, dot);
+  std::string_view second = dot == std::string_view::npos ? first : text.substr(dot + 1);
+  Anchor anchor;
+  anchor.horizontal = first == "right" ? 2 : first == "center" ? 1 : 0;
+  anchor.vertical = second == "bottom" ? 2 : second == "center" ? 1 : 0;
+  return anchor;
+}
+
+Point anchorPoint(const Rect& rect, Anchor anchor) {
+  return {rect.x + rect.width * anchor.horizontal / 2, rect.y + rect.height * anchor.vertical / 2};
+}
+
+Rect characterRect(int character, Size size) {
+  return {kDesktopWidth - kCharacterSpacing * (character + 1), kDesktopHeight - size.height, size.width,
+          size.height};
+}
+
+Rect balloonRect(int scope, const Rect& window, int lineCount) {
+  int height = std::max(kBalloonMinHeight, kBalloonLineHeight * lineCount);
+  int x = scope % 2 == 0 ? window.x - kBalloonWidth : window.x + window.width;
+  return {x, window.y, kBalloonWidth, height};
+}
+
+}  // namespace zef::host_model

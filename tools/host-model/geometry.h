@@ -1,0 +1,60 @@
+// The model desktop's geometry: a deliberately simple picture of a host.
+//
+// The desktop is 1920 x 1080 with Y growing downwards. Real character c is a
+// window standing on the bottom edge, character 0 at the right and each next
+// one 250 px further left. A scope that shows `__system_dummy__` is a 0 x 0
+// window, a point. Each scope's balloon is 260 px wide and 24 px per line (at
+// least 60 px); it stands left of its window for even scopes and right of it
+// for odd ones, top edges aligned.
+#pragma once
+
+#include <string_view>
+
+namespace zef::host_model {
+
+inline constexpr int kDesktopWidth = 1920;
+inline constexpr int kDesktopHeight = 1080;
+inline constexpr int kCharacterSpacing = 250;
+inline constexpr int kBalloonWidth = 260;
+inline constexpr int kBalloonLineHeight = 24;
+inline constexpr int kBalloonMinHeight = 60;
+
+struct Size {
+  int width = 200;
+  int height = 300;
+};
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Rect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// A point of a rectangle named the way move commands name it: fractions of
+// the width and height in halves (0 left/top, 1 center, 2 right/bottom).
+struct Anchor {
+  int horizontal = 0;
+  int vertical = 0;
+};
+
+// Reads "horizontal.vertical" ("left.top", "right.bottom", "center.top");
+// a lone "center" is the middle of both axes. Unknown words mean left/top.
+Anchor parseAnchor(std::string_view text);
+
+Point anchorPoint(const Rect& rect, Anchor anchor);
+
+// Where character c's window stands on the model desktop.
+Rect characterRect(int character, Size size);
+
+// The balloon rectangle of a scope whose window is `window`.
+Rect balloonRect(int scope, const Rect& window, int lineCount);
+
+}  // namespace zef::host_model

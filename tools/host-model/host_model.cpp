@@ -1,0 +1,177 @@
+// Running one result script on the model host.
+#include "host_model.h"
+
+#include "move_command.h"
+#include "script_number.h"
+#include "script_tokens.h"
+
+namespace zef::host_model {
+namespace {
+
+// One script's walk through its tags: the current scope and the state.
+class ScriptRun {
+ public:
+  explicit ScriptRun(HostState& state) : state_(state) {}
+
+  // False when the script ends here (\e).
+  bool run(const Token& token) {
+    if (token.kind == Token::Kind::Text) {
+      appendSegment({Segment::Kind::Text, token.text, "", false});
+      return true;
+    }
+    const std::string& name = token.name;
+    if (name == "e") return false;
+    if (name == "p") return switchScope(token);
+    if (name == "0" || name == "h") return setScope(0);
+    if (name == "1" || name == "u") return setScope(1);
+    if (name == "s") return showSurface(token);
+    if (name == "b") return setBalloon(token);
+    if (name == "c") return clearBalloon();
+    if (name == "n") return breakLine();
+    if (name == "q" && token.hasBracket) return addChoice(token.bracket);
+    if (name == "!" && token.hasBracket) return runCommand(token);
+    return record(token);
+  }
+
+ private:
+  bool record(const Token& token) {
+    state_.logs[scope_].push_back(token.text);
+    return true;
+  }
+
+  bool setScope(int scope) {
+    scope_ = scope;
+    state_.window(scope);
+    return true;
+  }
+
+  bool switchScope(const Token& token) {
+    int scope = 0;
+    if (!token.hasBracket || !parseInteger(token.bracket, scope) || scope < 0) return record(token);
+    return setScope(scope);
+  }
+
+  bool showSurface(const Token& token) {
+    std::string surface = token.hasBracket ? token.bracket : token.shortArgument;
+    Window& window = state_.window(scope_);
+    window.surface = surface;
+    window.visible = surface != "-1";
+    if (window.isCharacter) return true;
+    Size size = window.isDummy() ? Size{0, 0} : state_.characterSize;
+    window.rect.width = size.width;
+    window.rect.height = size.height;
+    return true;
+  }
+
+  bool setBalloon(const Token& token) {
+    int number = 0;
+    std::string text = token.hasBracket ? token.bracket : token.shortArgument;
+    if (!parseInteger(text, number) || number < -1) return record(token);
+    if (number == -1) {
+      state_.balloon(scope_).shown = false;
+    } else {
+      state_.balloon(scope_).number = number;
+    }
+    return true;
+  }
+
+  bool clearBalloon() {
+    state_.balloon(scope_).lines = {BalloonLine{}};
+    return true;
+  }
+
+  bool breakLine() {
+    Balloon& balloon = state_.balloon(scope_);
+    balloon.lines.emplace_back();
+    balloon.shown = true;
+    return true;
+  }
+
+  bool addChoice(const std::string& bracket) {
+    std::size_t comma = bracket.find(',');
+    Segment choice{Segment::Kind::Choice, unescapeBracket(bracket.substr(0, comma)), "", false};
+    if (comma != std::string::npos) {
+      std::string_view target = std::string_view(bracket).substr(comma + 1);
+      choice.runsScript = target.starts_with("script:");
+      if (choice.runsScript) target.remove_prefix(7);
+      choice.target = unescapeBracket(target);
+    }
+    appendSegment(std::move(choice));
+    return true;
+  }
+
+  bool runCommand(const Token& token) {
+    std::vector<std::string> arguments = splitArguments(token.bracket);
+    const std::string& command = arguments.front();
+    if (command == "*") {
+      appendSegment({Segment::Kind::Marker, "", "", false});
+      return true;
+    }
+    if (command == "raise" && arguments.size() >= 2) {
+      state_.events.push_back(arguments[1]);
+      return true;
+    }
+    if (command == "move" || command == "moveasync") {
+      runMove(state_, scope_, arguments);
+      return true;
+    }
+    if (command == "set" && arguments.size() >= 2 && arguments[1] == "sticky-window") return joinGroup(token, arguments);
+    return record(token);
+  }
+
+  bool joinGroup(const Token& token, const std::vector<std::string>& arguments) {
+    std::set<int> members;
+    for (std::size_t i = 2; i < arguments.size(); ++i) {
+      int scope = 0;
+      if (!parseInteger(arguments[i], scope) || scope < 0) return record(token);
+      members.insert(scope);
+      state_.window(scope);
+    }
+    joinStickyGroup(state_, members);
+    return true;
+  }
+
+  void appendSegment(Segment segment) {
+    Balloon& balloon = state_.balloon(scope_);
+    balloon.shown = true;
+    BalloonLine& line = balloon.lines.back();
+    bool joinsText = segment.kind == Segment::Kind::Text && !line.empty() && line.back().kind == Segment::Kind::Text;
+    if (joinsText) {
+      line.back().text += segment.text;
+    } else {
+      line.push_back(std::move(segment));
+    }
+  }
+
+  HostState& state_;
+  int scope_ = 0;
+};
+
+}  // namespace
+
+HostModel::HostModel(int characterCount, Size characterSize) {
+  state_.characterSize = characterSize;
+  state_.characterCount = characterCount;
+  for (int c = 0; c < characterCount; ++c) {
+    Window& window = state_.window(c);
+    window.rect = characterRect(c, characterSize);
+    window.isCharacter = true;
+    window.visible = true;
+  }
+}
+
+void HostModel::runScript(std::string_view script) {
+  for (auto& [scope, balloon] : state_.balloons) {
+    balloon.shown = false;
+    balloon.lines = {BalloonLine{}};
+  }
+  state_.events.clear();
+  state_.moves.clear();
+  state_.logs.clear();
+  ScriptRun run(state_);
+  for (const Token& token : tokenize(script)) {
+    if (!run.run(token)) break;
+  }
+}
+
+}  // namespace zef::host_model

@@ -1,0 +1,31 @@
+// A model host that runs the module's result scripts on a model desktop.
+//
+// It understands the tags and host commands that the module writes (scope
+// switches, surfaces, balloons and their text, line breaks, choices, moves,
+// sticky groups, raised events) and records every other tag in the log of
+// the scope it runs in. Each script is a new talk, as in a host: balloons
+// start empty and hidden, the events, moves and logs start empty, and the
+// text goes to scope 0 until a scope tag says otherwise. Windows, surfaces,
+// balloon numbers and sticky groups stay from script to script.
+#pragma once
+
+#include <string_view>
+
+#include "host_state.h"
+
+namespace zef::host_model {
+
+class HostModel {
+ public:
+  // A desktop with `characterCount` real characters of `characterSize`.
+  explicit HostModel(int characterCount = 2, Size characterSize = {});
+
+  void runScript(std::string_view script);
+
+  const HostState& state() const { return state_; }
+
+ private:
+  HostState state_;
+};
+
+}  // namespace zef::host_model

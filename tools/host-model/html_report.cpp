@@ -1,0 +1,79 @@
+// The preview page: one self-contained HTML file with one figure per request.
+#include "html_report.h"
+
+#include "sjis_text.h"
+#include "state_dump.h"
+#include "svg_desktop.h"
+
+namespace zef::host_model {
+namespace {
+
+constexpr std::string_view kStyle =
+    "body{font-family:sans-serif;margin:2em;color:#222}"
+    "figure{margin:0 0 3em 0;border-top:1px solid #ccc;padding-top:1em}"
+    "svg.desktop{width:100%;max-width:1200px;height:auto;background:#fff}"
+    ".screen{fill:#eef3f8;stroke:#789;stroke-width:2}"
+    ".character{fill:#f6dcc8;stroke:#a86;stroke-width:2}"
+    ".window{fill:#eee;stroke:#888;stroke-dasharray:6 4}"
+    ".name{fill:#754;font-size:18px}"
+    ".point{fill:#c33}.point-label{fill:#c33;font-size:14px}"
+    ".balloon{fill:#fff;stroke:#345;stroke-width:2}"
+    ".balloon-label{fill:#345;font-size:13px;font-weight:bold}"
+    ".choice{fill:#1a55c4;text-decoration:underline}.marker{fill:#888}"
+    "figcaption code{background:#f3f3f3;padding:0 .3em}"
+    "pre{background:#f8f8f8;padding:.5em;white-space:pre-wrap;word-break:break-all;font-size:12px}";
+
+std::string argumentList(const std::vector<std::string>& arguments) {
+  std::string out;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    out += (i == 0 ? "" : ", ") + std::string("<code>") + escapeHtml(shiftJisToUtf8(arguments[i])) + "</code>";
+  }
+  return out;
+}
+
+std::string eventList(const std::vector<std::string>& events) {
+  if (events.empty()) return "none";
+  std::string out;
+  for (const std::string& event : events) out += (out.empty() ? "" : ", ") + escapeHtml(shiftJisToUtf8(event));
+  return out;
+}
+
+}  // namespace
+
+std::string escapeHtml(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string renderFigure(int number, const std::vector<std::string>& arguments, std::string_view script,
+                         const HostState& state) {
+  std::string out = "<figure id=\"request-" + std::to_string(number) + "\">";
+  out += renderDesktopSvg(state);
+  out += "<figcaption><p><b>Request " + std::to_string(number) + ":</b> " + argumentList(arguments) + "</p>";
+  out += "<p>Events raised: " + eventList(state.events) + "</p>";
+  out += "<details><summary>Result script (" + std::to_string(script.size()) + " bytes)</summary><pre>" +
+         escapeHtml(shiftJisToUtf8(script)) + "</pre></details>";
+  out += "<details><summary>Model state</summary><pre>" + escapeHtml(dumpState(state)) + "</pre></details>";
+  return out + "</figcaption></figure>\n";
+}
+
+std::string renderPage(std::string_view title, const std::vector<std::string>& figures) {
+  std::string out = "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"><title>" +
+                    escapeHtml(title) + "</title><style>" + std::string(kStyle) + "</style></head><body>\n";
+  out += "<h1>" + escapeHtml(title) + "</h1>\n";
+  out += "<p>Each figure shows a model desktop after the request's result script ran: a preview of where the "
+         "balloons stand, not an emulation of any real host.</p>\n";
+  for (const std::string& figure : figures) out += figure;
+  return out + "</body></html>\n";
+}
+
+}  // namespace zef::host_model

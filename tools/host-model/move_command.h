@@ -1,0 +1,20 @@
+// The host commands \![move,...] and \![moveasync,...] on the model desktop.
+//
+// The moved window's --move-offset point (default left.top) goes onto the
+// --base window's --base-offset point (default left.top), shifted by --X and
+// --Y; "fix" keeps that coordinate. --base=me is the window itself, a missing
+// or unknown base the desktop. The scope's sticky group moves by the same
+// amount unless --option=ignore-sticky-window is given. --time is recorded.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host_state.h"
+
+namespace zef::host_model {
+
+// Moves `scope` by the options in `arguments` (the command's own word first).
+void runMove(HostState& state, int scope, const std::vector<std::string>& arguments);
+
+}  // namespace zef::host_model

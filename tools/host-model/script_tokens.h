@@ -1,0 +1,36 @@
+// Cutting a SakuraScript into text runs and tags, the way the host reads it.
+//
+// The host reads Shift-JIS by characters: a lead byte and its trail byte are
+// one character, so a trail byte 0x5C or 0x5D inside a double-byte character
+// is never a backslash or a closing bracket. Inside a tag's brackets "\]"
+// stands for "]" and "\\" for "\"; the raw bracket text keeps both escapes.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zef::host_model {
+
+struct Token {
+  enum class Kind { Text, Tag };
+  Kind kind = Kind::Text;
+  std::string name;     // the tag's name: "p", "_q", "!", "*", "s", ...; empty for text
+  std::string text;     // text bytes, or the tag exactly as written
+  std::string bracket;  // raw text between the tag's brackets (escapes kept)
+  bool hasBracket = false;
+  std::string shortArgument;  // the digit of short forms such as \s0 or \w9
+};
+
+// True for the first byte of a double-byte Shift-JIS character.
+bool isLeadByte(unsigned char byte);
+
+std::vector<Token> tokenize(std::string_view script);
+
+// The bracket text split at its commas (escapes kept).
+std::vector<std::string> splitArguments(std::string_view bracket);
+
+// `text` with "\]" read as "]" and "\\" as "\".
+std::string unescapeBracket(std::string_view text);
+
+}  // namespace zef::host_model

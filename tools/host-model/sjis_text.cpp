@@ -1,0 +1,80 @@
+// Showing the script's Shift-JIS text as UTF-8, through the system's
+// converter: iconv on POSIX, the code page functions on Windows.
+#include "sjis_text.h"
+
+#include "script_tokens.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
+
+namespace zef::host_model {
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+// The length of the Shift-JIS character at `pos`, for stepping over it.
+std::size_t characterLength(std::string_view text, std::size_t pos) {
+  return isLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+}
+
+#ifdef _WIN32
+// One character through code page 932; false when it is not valid there.
+bool convertCharacter(std::string_view character, std::string& out) {
+  wchar_t wide[2];
+  int count = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, character.data(), static_cast<int>(character.size()),
+                                  wide, 2);
+  if (count <= 0) return false;
+  char utf8[8];
+  int length = WideCharToMultiByte(CP_UTF8, 0, wide, count, utf8, sizeof utf8, nullptr, nullptr);
+  if (length <= 0) return false;
+  out.append(utf8, static_cast<std::size_t>(length));
+  return true;
+}
+#else
+// One character through iconv's CP932 table; false when it is not valid there.
+bool convertCharacter(iconv_t converter, std::string_view character, std::string& out) {
+  char input[2] = {character[0], character.size() > 1 ? character[1] : '\0'};
+  char output[8];
+  char* in = input;
+  char* outPointer = output;
+  std::size_t inLeft = character.size();
+  std::size_t outLeft = sizeof output;
+  iconv(converter, nullptr, nullptr, nullptr, nullptr);
+  if (iconv(converter, &in, &inLeft, &outPointer, &outLeft) == static_cast<std::size_t>(-1)) return false;
+  out.append(output, static_cast<std::size_t>(outPointer - output));
+  return true;
+}
+#endif
+
+}  // namespace
+
+std::string shiftJisToUtf8(std::string_view text) {
+  std::string out;
+#ifndef _WIN32
+  iconv_t converter = iconv_open("UTF-8", "CP932");
+#endif
+  for (std::size_t pos = 0; pos < text.size();) {
+    std::size_t length = characterLength(text, pos);
+    std::string_view character = text.substr(pos, length);
+    pos += length;
+    if (static_cast<unsigned char>(character[0]) < 0x80) {
+      out += character;
+      continue;
+    }
+#ifdef _WIN32
+    bool converted = convertCharacter(character, out);
+#else
+    bool converted = converter != reinterpret_cast<iconv_t>(-1) && convertCharacter(converter, character, out);
+#endif
+    if (!converted) out += kReplacement;
+  }
+#ifndef _WIN32
+  if (converter != reinterpret_cast<iconv_t>(-1)) iconv_close(converter);
+#endif
+  return out;
+}
+
+}  // namespace zef::host_model

@@ -1,0 +1,28 @@
+// The model's state as plain text, one fact per line, for diffs and tests.
+//
+//   window 0 character at 1670,780 size 200x300 surface 0
+//   window 10 point at 1670,780 surface __system_dummy__
+//   balloon 12 number 0 at 1410,780 size 260x60
+//     | Hello.
+//   group 0 10 12 14
+//   move 12 by 0,-100 time 100 async alone
+//   event settingZEF
+//   log 12 \f[height,12]
+//
+// Windows and balloons are listed by scope; only shown balloons appear, with
+// one "|" row per line, choices in brackets and the choice marker as "◇".
+// Text is shown as UTF-8.
+#pragma once
+
+#include <string>
+
+#include "host_state.h"
+
+namespace zef::host_model {
+
+std::string dumpState(const HostState& state);
+
+// A balloon line as the dump and the report show it (UTF-8).
+std::string lineText(const BalloonLine& line);
+
+}  // namespace zef::host_model

@@ -1,0 +1,112 @@
+// The model desktop drawn as an inline SVG element.
+#include "svg_desktop.h"
+
+#include <algorithm>
+#include <map>
+
+#include "html_report.h"
+#include "sjis_text.h"
+
+namespace zef::host_model {
+namespace {
+
+constexpr int kMargin = 40;
+constexpr int kFontSize = 16;
+
+std::string n(int value) { return std::to_string(value); }
+
+std::string rectAttributes(const Rect& rect) {
+  return "x=\"" + n(rect.x) + "\" y=\"" + n(rect.y) + "\" width=\"" + n(rect.width) + "\" height=\"" +
+         n(rect.height) + "\"";
+}
+
+std::string label(int x, int y, const std::string& text, const std::string& cssClass) {
+  return "<text class=\"" + cssClass + "\" x=\"" + n(x) + "\" y=\"" + n(y) + "\">" + escapeHtml(text) + "</text>";
+}
+
+bool isPoint(const Window& window) { return window.visible && !window.isCharacter && window.isDummy(); }
+
+// The part of the plane that the picture shows: the desktop and everything drawn.
+Rect viewArea(const HostState& state) {
+  int left = 0, top = 0, right = kDesktopWidth, bottom = kDesktopHeight;
+  auto include = [&](const Rect& rect) {
+    left = std::min(left, rect.x);
+    top = std::min(top, rect.y);
+    right = std::max(right, rect.x + rect.width);
+    bottom = std::max(bottom, rect.y + rect.height);
+  };
+  for (const auto& [scope, window] : state.windows) {
+    if (window.visible) include(window.rect);
+  }
+  for (const auto& [scope, balloon] : state.balloons) {
+    if (balloon.shown) include(state.balloonArea(scope));
+  }
+  return {left - kMargin, top - kMargin - 20, right - left + 2 * kMargin, bottom - top + 2 * kMargin + 20};
+}
+
+std::string windows(const HostState& state) {
+  std::string out;
+  std::map<std::pair<int, int>, std::string> pointLabels;  // one label per place
+  for (const auto& [scope, window] : state.windows) {
+    if (isPoint(window)) {
+      std::string& text = pointLabels[{window.rect.x, window.rect.y}];
+      text += (text.empty() ? "" : ",") + n(scope);
+      continue;
+    }
+    if (!window.visible) continue;
+    std::string cssClass = window.isCharacter ? "character" : "window";
+    out += "<rect class=\"" + cssClass + "\" " + rectAttributes(window.rect) + "/>";
+    std::string name = window.isCharacter ? "character " + n(scope) : "scope " + n(scope);
+    out += label(window.rect.x + 8, window.rect.y + window.rect.height - 10, name, "name");
+  }
+  for (const auto& [place, text] : pointLabels) {
+    out += "<circle class=\"point\" cx=\"" + n(place.first) + "\" cy=\"" + n(place.second) + "\" r=\"6\"/>";
+    out += label(place.first + 8, place.second + 20, text, "point-label");
+  }
+  return out;
+}
+
+std::string lineSvg(const BalloonLine& line, int y) {
+  std::string out = "<text class=\"line\" x=\"8\" y=\"" + n(y) + "\">";
+  for (const Segment& segment : line) {
+    if (segment.kind == Segment::Kind::Text) out += "<tspan>" + escapeHtml(shiftJisToUtf8(segment.text)) + "</tspan>";
+    if (segment.kind == Segment::Kind::Choice) {
+      out += "<tspan class=\"choice\">" + escapeHtml(shiftJisToUtf8(segment.text)) + "</tspan>";
+    }
+    if (segment.kind == Segment::Kind::Marker) out += "<tspan class=\"marker\">\xE2\x97\x87</tspan>";
+  }
+  return out + "</text>";
+}
+
+std::string balloons(const HostState& state) {
+  std::string out;
+  for (const auto& [scope, balloon] : state.balloons) {
+    if (!balloon.shown) continue;
+    Rect area = state.balloonArea(scope);
+    out += "<rect class=\"balloon\" rx=\"8\" " + rectAttributes(area) + "/>";
+    // A nested svg clips text that runs past the balloon's edge.
+    out += "<svg class=\"balloon-text\" " + rectAttributes(area) + ">";
+    for (int i = 0; i < balloon.lineCount(); ++i) {
+      out += lineSvg(balloon.lines[static_cast<std::size_t>(i)], kBalloonLineHeight * (i + 1) - 6);
+    }
+    out += "</svg>";
+    out += label(area.x + 4, area.y - 5, "scope " + n(scope), "balloon-label");
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string renderDesktopSvg(const HostState& state) {
+  Rect view = viewArea(state);
+  std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"desktop\" viewBox=\"" + n(view.x) + " " +
+                    n(view.y) + " " + n(view.width) + " " + n(view.height) + "\" font-size=\"" + n(kFontSize) +
+                    "\">";
+  out += "<rect class=\"screen\" x=\"0\" y=\"0\" width=\"" + n(kDesktopWidth) + "\" height=\"" + n(kDesktopHeight) +
+         "\"/>";
+  out += windows(state);
+  out += balloons(state);
+  return out + "</svg>";
+}
+
+}  // namespace zef::host_model
