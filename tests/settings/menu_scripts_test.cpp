@@ -1,4 +1,5 @@
-// The choice scripts of the settings menu, built directly from a state.
+// The choice scripts of the settings menu, built directly from a state, in
+// the cases that the default menu does not show.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,23 +10,6 @@ namespace zef {
 namespace {
 
 constexpr std::string_view raiseOnly = R"(\![raise,settingZEF\])";
-
-TEST(MenuScripts, ShiftsAndResetsWithTwoCharacters) {
-  const ModuleState state;  // two characters, scope base 10
-  EXPECT_EQ(buildShiftScript(state, 1, "BPh", "-5"),
-            R"(\p[11\]\![moveasync,--X=-5,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\])");
-  EXPECT_EQ(buildShiftScript(state, 0, "BPv", "30"),
-            R"(\p[10\]\![moveasync,--X=0,--Y=30,--time=0,--base=me,--option=ignore-sticky-window\])"
-            R"(\p[11\]\![moveasync,--X=0,--Y=30,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\])");
-  EXPECT_EQ(buildResetHScript(state, 1),
-            R"(\p[11\]\![move,--X=0,--Y=fix,--time=0,--base=1,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window\]\![raise,settingZEF\])");
-  EXPECT_EQ(buildResetVScript(state),
-            R"(\p[10\]\![move,--X=fix,--Y=0,--time=0,--base=0,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window\])"
-            R"(\p[11\]\![move,--X=fix,--Y=0,--time=0,--base=1,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window\]\![raise,settingZEF\])");
-  EXPECT_EQ(buildResetHVScript(state),
-            R"(\p[10\]\![move,--X=0,--Y=0,--time=0,--base=0,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window\])"
-            R"(\p[11\]\![move,--X=0,--Y=0,--time=0,--base=1,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window\]\![raise,settingZEF\])");
-}
 
 TEST(MenuScripts, ModesAreExactAndAmountsUnparsed) {
   const ModuleState state;
@@ -58,13 +42,6 @@ TEST(MenuScripts, NoCharactersMovesNothingButTheNamedScope) {
   EXPECT_EQ(buildResetHVScript(state), raiseOnly);
   EXPECT_EQ(buildShiftScript(state, 3, "BPh", "5"),
             R"(\p[13\]\![moveasync,--X=5,--Y=0,--time=0,--base=me,--option=ignore-sticky-window\]\![raise,settingZEF\])");
-}
-
-TEST(MenuScripts, AppendKeepsWhatIsThere) {
-  const ModuleState state;
-  std::string script = "head";
-  appendResetHScript(script, state, 0);
-  EXPECT_EQ(script, "head" + buildResetHScript(state, 0));
 }
 
 }  // namespace
