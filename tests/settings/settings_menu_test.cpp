@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings_menu.h"
 #include "settings/text_helpers.h"
 #include "support/saori_client.h"
 
@@ -182,6 +183,17 @@ TEST(SettingsMenu, NinetyNineLevels) {
   const std::string menu = resultOf(settingZEF);
   EXPECT_EQ(countOf(menu, R"(]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=)"), 198u);
   EXPECT_NE(menu.find(R"(\p[209]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=-9800,--time=0,--base=11,--option=ignore-sticky-window]1 - 98\p[0][0])"), std::string::npos);
+}
+
+TEST(SettingsMenu, WithoutCharactersOnlyOpensAndCloses) {
+  // No layout start leaves the state so, but the menu must still be sound.
+  for (std::int32_t characters : {0, -1, -2147483647 - 1}) {
+    ModuleState state;
+    state.characterCount = characters;
+    std::string script;
+    runSettingsMenu(state, script);
+    EXPECT_EQ(script, R"(\_q\*\![set,balloontimeout,0])") << characters;
+  }
 }
 
 }  // namespace
