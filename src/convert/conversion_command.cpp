@@ -18,6 +18,7 @@
 #include "module/decimal.h"
 #include "module/int32_math.h"
 #include "placement/dummy_scope.h"
+#include "placement/fragments.h"
 
 namespace zef {
 
@@ -116,7 +117,27 @@ void appendBalloonText(std::string& script, const ModuleState& state, Seat seat,
   script += convertUtterance(state, seat.character, seat.balloonScope, utterance);
 }
 
+// Room for the moves and headers of a talk and about twice its text, so
+// that a long talk is not copied over and over while it grows. Only a hint:
+// the rewritten text may still outgrow it.
+std::uint64_t expectedTalkBytes(const ArgumentList& arguments, const ModuleState& state) {
+  constexpr std::uint64_t perMove = 3 + maxDecimalBytes + moveHead.size() + 3 * maxDecimalBytes + timeKey.size() +
+                                    baseKey.size() + evenSideCorners.size() + ignoreStickyWindow.size() + 2;
+  constexpr std::uint64_t perHeader = 3 + 3 * maxDecimalBytes + balloonKey.size() + fontNameKey.size() +
+                                      fontHeightKey.size() + 1;
+  const std::uint64_t maxMoves = static_cast<std::uint64_t>(state.balloonCount) + 1;
+  std::uint64_t bytes = 0;
+  std::uint64_t balloons = 0;
+  for (std::size_t index = 1; index < arguments.size(); ++index) {
+    if (arguments[index].empty()) continue;
+    balloons = std::min(balloons + 1, maxMoves);
+    bytes += balloons * perMove + perHeader + state.fontName.size() + 2 * arguments[index].size();
+  }
+  return bytes;
+}
+
 void appendBalloonTalk(const ArgumentList& arguments, const ModuleState& state, std::string& script) {
+  reserveMore(script, expectedTalkBytes(arguments, state));
   BalloonStack stack(state.balloonCount);
   std::uint32_t position = 0;
   for (std::size_t index = 1; index < arguments.size(); ++index, ++position) {

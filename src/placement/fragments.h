@@ -40,8 +40,9 @@ std::uint64_t dummyFragmentBytes();
 std::uint64_t holdFragmentBytes();
 std::uint64_t stickyGroupBytes(const ModuleState& state);
 
-// Makes room for `extraBytes` more bytes in `out` in one allocation; throws
-// std::length_error when no string can hold them.
+// Makes room for `extraBytes` more bytes in `out` in one allocation. A size
+// beyond what a string can hold is left to the appends themselves, which then
+// fail on their own.
 void reserveMore(std::string& out, std::uint64_t extraBytes);
 
 inline std::string placementFragment(const ModuleState& state, std::int32_t level, std::int32_t character) {
