@@ -8,7 +8,7 @@
 #include <windows.h>
 
 #include <cstring>
-#include <utility>
+#include <iostream>
 
 namespace saori_run {
 namespace {
@@ -61,7 +61,9 @@ class WindowsModuleHost final : public ModuleHost {
     if (response == nullptr) return {};
     std::string bytes;
     if (length > 0) bytes.assign(static_cast<const char*>(response), static_cast<std::size_t>(length));
-    GlobalFree(response);
+    // GlobalFree gives the handle back when it is not a global memory block:
+    // a module that allocated its response some other way would crash a host.
+    if (GlobalFree(response) != nullptr) std::cerr << "saori-run: GlobalFree refused the response block\n";
     return bytes;
   }
 

@@ -1,0 +1,98 @@
+# Checks the PE tables of the cross-built files with objdump -p: each DLL is
+# of its machine type, exports exactly load, request and unload under their
+# plain names, imports only KERNEL32.dll and msvcrt.dll (so it runs with no
+# other DLL beside it) and takes its memory blocks from GlobalAlloc and
+# GlobalFree. saori-run.exe must stand alone in the same way.
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/skip.cmake)
+
+zef_require_program(objdump "the MinGW-w64 objdump is not installed"
+                    x86_64-w64-mingw32-objdump i686-w64-mingw32-objdump)
+zef_require_cross_build(win32/zef.dll win64/zef.dll win32/saori-run.exe win64/saori-run.exe)
+
+set(failures "")
+
+# Reads FILE's tables into <prefix>_format, _exports, _dlls and _imports
+# (the latter as DLL:function entries).
+function(read_pe_tables file prefix)
+  execute_process(COMMAND ${objdump} -p ${file} OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${objdump} -p ${file} failed")
+  endif()
+  string(REGEX MATCH "file format ([^\n]+)" _ "${listing}")
+  set(format "${CMAKE_MATCH_1}")
+  string(REPLACE ";" "\\;" listing "${listing}")
+  string(REPLACE "\n" ";" lines "${listing}")
+  set(exports "")
+  set(dlls "")
+  set(imports "")
+  set(section "")
+  set(dll "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^\\[Ordinal/Name Pointer\\] Table")
+      set(section exports)
+    elseif(line STREQUAL "")
+      if(section STREQUAL "exports")
+        set(section "")
+      endif()
+    elseif(line MATCHES "^\tDLL Name: (.+)$")
+      set(dll "${CMAKE_MATCH_1}")
+      list(APPEND dlls "${dll}")
+      set(section imports)
+    elseif(section STREQUAL "exports" AND line MATCHES "^\t\\[ *[0-9]+\\] (.+)$")
+      list(APPEND exports "${CMAKE_MATCH_1}")
+    elseif(section STREQUAL "imports" AND line MATCHES "^\t[0-9a-f]+\t +[0-9]+ +(.+)$")
+      list(APPEND imports "${dll}:${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
+  list(SORT exports)
+  list(SORT dlls)
+  set(${prefix}_format "${format}" PARENT_SCOPE)
+  set(${prefix}_exports "${exports}" PARENT_SCOPE)
+  set(${prefix}_dlls "${dlls}" PARENT_SCOPE)
+  set(${prefix}_imports "${imports}" PARENT_SCOPE)
+endfunction()
+
+macro(expect what actual expected)
+  if(NOT "${actual}" STREQUAL "${expected}")
+    string(REPLACE ";" ", " shown_actual "${actual}")
+    string(REPLACE ";" ", " shown_expected "${expected}")
+    list(APPEND failures "${what}: got '${shown_actual}', expected '${shown_expected}'")
+  endif()
+endmacro()
+
+macro(expect_imported file imports)
+  foreach(function IN ITEMS ${ARGN})
+    if(NOT "KERNEL32.dll:${function}" IN_LIST ${imports})
+      list(APPEND failures "${file} does not import ${function} from KERNEL32.dll")
+    endif()
+  endforeach()
+endmacro()
+
+foreach(arch_format IN ITEMS "win32=pei-i386" "win64=pei-x86-64")
+  string(REGEX REPLACE "=.*" "" arch "${arch_format}")
+  string(REGEX REPLACE ".*=" "" format "${arch_format}")
+
+  set(dll ${CROSS_ROOT}/out/${arch}/zef.dll)
+  read_pe_tables(${dll} module)
+  expect("${arch}/zef.dll format" "${module_format}" "${format}")
+  expect("${arch}/zef.dll exports" "${module_exports}" "load;request;unload")
+  expect("${arch}/zef.dll imported DLLs" "${module_dlls}" "KERNEL32.dll;msvcrt.dll")
+  expect_imported("${arch}/zef.dll" module_imports GlobalAlloc GlobalFree)
+  file(SIZE ${dll} size)
+  string(REPLACE ";" " " exports "${module_exports}")
+  string(REPLACE ";" " " dlls "${module_dlls}")
+  message(STATUS "${arch}/zef.dll: ${module_format}, ${size} bytes, exports ${exports}, imports ${dlls}")
+
+  set(exe ${CROSS_ROOT}/out/${arch}/saori-run.exe)
+  read_pe_tables(${exe} runner)
+  expect("${arch}/saori-run.exe format" "${runner_format}" "${format}")
+  expect("${arch}/saori-run.exe imported DLLs" "${runner_dlls}" "KERNEL32.dll;msvcrt.dll")
+  expect_imported("${arch}/saori-run.exe" runner_imports
+                  LoadLibraryA GetProcAddress FreeLibrary GlobalAlloc GlobalFree)
+endforeach()
+
+if(failures)
+  list(JOIN failures "\n  " text)
+  message(FATAL_ERROR "PE tables:\n  ${text}")
+endif()
