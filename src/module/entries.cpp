@@ -2,6 +2,7 @@
 #include "module/entries.h"
 
 #include <cstring>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,8 @@
 namespace zef {
 
 namespace {
+
+constexpr long maxResponseLength = std::numeric_limits<long>::max();
 
 // The request text: the block's bytes up to the first NUL, at most `length`.
 std::string_view requestText(platform::BlockHandle block, long length) {
@@ -64,7 +67,10 @@ platform::BlockHandle answerRequest(platform::BlockHandle requestBlock, long* le
     response.clear();
   }
 
-  const std::string_view answer = response.empty() ? emptyResponse : std::string_view(response);
+  // A response whose length the host's long cannot hold (32 bits on Windows)
+  // would be cut short or misread: it is answered with an empty result instead.
+  const bool fits = !response.empty() && response.size() <= static_cast<std::size_t>(maxResponseLength);
+  const std::string_view answer = fits ? std::string_view(response) : emptyResponse;
   platform::BlockHandle responseBlock = platform::allocateBlock(answer);
   *length = responseBlock ? static_cast<long>(answer.size()) : 0;
   return responseBlock;
