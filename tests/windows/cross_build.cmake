@@ -3,6 +3,9 @@
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/skip.cmake)
 
+# The checks read only what this run builds, never files left from an older one.
+file(REMOVE_RECURSE ${CROSS_ROOT}/out)
+
 zef_require_program(cxx32 "the 32-bit MinGW-w64 compiler is not installed"
                     i686-w64-mingw32-g++-win32 i686-w64-mingw32-g++)
 zef_require_program(cxx64 "the 64-bit MinGW-w64 compiler is not installed"
