@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -55,12 +56,19 @@ platform::BlockHandle answerRequest(platform::BlockHandle requestBlock, long* le
     return nullptr;
   }
 
+  // A command's changes to the state stand only if its own answer reaches
+  // the host: when framing or the response block runs out of memory, the
+  // state goes back to what it was before the request.
+  ModuleState* const state = currentModuleState();
+  std::optional<ModuleState> stateBefore;
+
   // The text is copied before the block goes back to the host's allocator.
   std::string response;
   try {
     const std::string text(requestText(requestBlock, *length));
     platform::freeBlock(requestBlock);
     requestBlock = nullptr;
+    if (state != nullptr) stateBefore.emplace(*state);
     response = respond(text);
   } catch (...) {
     platform::freeBlock(requestBlock);
@@ -72,6 +80,7 @@ platform::BlockHandle answerRequest(platform::BlockHandle requestBlock, long* le
   const bool fits = !response.empty() && response.size() <= static_cast<std::size_t>(maxResponseLength);
   const std::string_view answer = fits ? std::string_view(response) : emptyResponse;
   platform::BlockHandle responseBlock = platform::allocateBlock(answer);
+  if (stateBefore.has_value() && (responseBlock == nullptr || !fits)) *state = std::move(*stateBefore);
   *length = responseBlock ? static_cast<long>(answer.size()) : 0;
   return responseBlock;
 }
