@@ -56,15 +56,8 @@ CharacterTagScanner::CharacterTagScanner(std::string_view text)
       settingName_(text, IsSettingNameOrBreak{}),
       closeAfterSettingName_(text, IsCloseOrBreak{}) {}
 
-std::optional<TextSpan> CharacterTagScanner::next(std::size_t from) {
-  for (std::size_t at = text_.find('\\', from); at != std::string_view::npos; at = text_.find('\\', at + 1)) {
-    if (const auto end = matchEndAt(at)) return TextSpan{at, *end};
-  }
-  return std::nullopt;
-}
-
-// `at` holds a backslash.
-std::optional<std::size_t> CharacterTagScanner::matchEndAt(std::size_t at) {
+std::optional<std::size_t> CharacterTagScanner::tagEndAt(std::size_t at) {
+  if (byteAt(text_, at) != '\\') return std::nullopt;
   const std::size_t kind = at + 1;
   switch (byteAt(text_, kind)) {
     case 's':

@@ -41,13 +41,12 @@ class CharacterTagScanner {
  public:
   explicit CharacterTagScanner(std::string_view text);
 
-  // The leftmost character tag that begins at or after `from`. The positions
-  // passed in must not go backwards from one call to the next (any position
-  // at or after the end of the previous match is fine).
-  std::optional<TextSpan> next(std::size_t from);
+  // The end of the character tag that begins at `at`, if one does. The
+  // positions asked for must not go backwards from one call to the next
+  // (any position at or after the end of the previous match is fine).
+  std::optional<std::size_t> tagEndAt(std::size_t at);
 
  private:
-  std::optional<std::size_t> matchEndAt(std::size_t at);
   std::optional<std::size_t> hostCommandEnd(std::size_t wordAt);
   std::optional<std::size_t> closeAfterWord(std::size_t wordEnd);
   std::optional<std::size_t> lockEnd(std::size_t lockWordEnd);

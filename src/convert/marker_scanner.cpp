@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <optional>
 
-#include "convert/scope_switch.h"
 #include "convert/script_bytes.h"
 
 namespace zef {
@@ -25,20 +24,17 @@ std::optional<std::size_t> markerEndAt(std::string_view text, std::size_t at) {
 
 }  // namespace
 
-std::string replaceMarkers(std::string_view text, std::int32_t textScope) {
-  std::string out;
-  out.reserve(text.size());
+void appendReplacingMarkers(std::string& out, std::string_view text, std::string_view textScopeSwitch) {
   std::size_t copied = 0;
   for (std::size_t at = text.find('\\'); at != std::string_view::npos; at = text.find('\\', at + 1)) {
     const auto end = markerEndAt(text, at);
     if (!end) continue;
     out.append(text, copied, at - copied);
-    appendScopeSwitch(out, textScope);
+    out += textScopeSwitch;
     copied = *end;
     at = *end - 1;
   }
   out.append(text, copied);
-  return out;
 }
 
 }  // namespace zef

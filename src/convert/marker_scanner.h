@@ -3,14 +3,13 @@
 // ghost author can return to the utterance's balloon after an explicit `\p[N]`.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace zef {
 
-// `text` with every marker, left to right and without overlap, replaced by
-// "\p[" + textScope + "]".
-std::string replaceMarkers(std::string_view text, std::int32_t textScope);
+// Appends `text` with every marker, left to right and without overlap,
+// replaced by `textScopeSwitch`.
+void appendReplacingMarkers(std::string& out, std::string_view text, std::string_view textScopeSwitch);
 
 }  // namespace zef

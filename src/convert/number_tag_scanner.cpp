@@ -5,10 +5,8 @@
 
 namespace zef {
 
-namespace {
-
 std::optional<NumberTag> numberTagAt(std::string_view text, char letter, std::size_t at) {
-  if (byteAt(text, at + 1) != letter || byteAt(text, at + 2) != '[') return std::nullopt;
+  if (byteAt(text, at) != '\\' || byteAt(text, at + 1) != letter || byteAt(text, at + 2) != '[') return std::nullopt;
   NumberTag found;
   found.tag.begin = at;
   found.digits.begin = skipBlanks(text, at + 3);
@@ -20,8 +18,6 @@ std::optional<NumberTag> numberTagAt(std::string_view text, char letter, std::si
   found.tag.end = close + 1;
   return found;
 }
-
-}  // namespace
 
 std::optional<NumberTag> findNumberTag(std::string_view text, char letter, std::size_t from) {
   for (std::size_t at = text.find('\\', from); at != std::string_view::npos; at = text.find('\\', at + 1)) {

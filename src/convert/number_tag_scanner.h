@@ -16,6 +16,9 @@ struct NumberTag {
   TextSpan digits;  // its number
 };
 
+// The tag `\<letter>[ N ]` that begins at `at`, if one does.
+std::optional<NumberTag> numberTagAt(std::string_view text, char letter, std::size_t at);
+
 // The leftmost tag `\<letter>[ N ]` that begins at or after `from`. Each
 // candidate is checked in the bytes it spans, and candidates never share
 // bytes that have to be examined twice, so a whole scan is linear.

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "convert/number_tag_scanner.h"
+
 namespace zef {
 
 // Every `\s[N]` becomes `\s[M]` with M = N + surfaceOffset in wrapping 32-bit
@@ -22,5 +24,19 @@ std::string remapSurfaces(std::int32_t surfaceOffset, std::string_view text);
 // Every `\b[N]` becomes `\b[M]` with M = N + balloonOffset in wrapping 32-bit
 // arithmetic, written signed.
 std::string remapBalloons(std::int32_t balloonOffset, std::string_view text);
+
+// One of the two shifts, for callers that rewrite tags while they go through
+// a text for other reasons.
+struct NumberShift {
+  char letter;  // 's' or 'b'
+  std::int32_t offset;
+  bool writtenUnsigned;
+};
+
+constexpr NumberShift surfaceShift(std::int32_t offset) { return {'s', offset, true}; }
+constexpr NumberShift balloonShift(std::int32_t offset) { return {'b', offset, false}; }
+
+// Appends `tag` (found in `text` with shift.letter) with its number shifted.
+void appendShiftedTag(std::string& out, std::string_view text, const NumberTag& tag, const NumberShift& shift);
 
 }  // namespace zef

@@ -19,4 +19,10 @@ inline void appendScopeSwitch(std::string& out, std::int32_t scope) {
   out += bracketClose;
 }
 
+inline std::string scopeSwitch(std::int32_t scope) {
+  std::string out;
+  appendScopeSwitch(out, scope);
+  return out;
+}
+
 }  // namespace zef
