@@ -7,54 +7,37 @@
 // before the line break that made the nearest one fail.
 #include "convert/character_tag_scanner.h"
 
-#include <array>
+#include "convert/needle_search.h"
 
 namespace zef {
 
 namespace {
 
 constexpr std::string_view repaintWord = "repaint";
+constexpr NeedleSearch<1> repaintSearch({repaintWord});
 
-constexpr std::array<std::string_view, 6> characterSettingNames = {
+constexpr NeedleSearch<6> settingNameSearch({
     "alignmenttodesktop", "scaling", "alpha", "position", "zorder", "sticky-window",
-};
-
-// The length of the setting name that begins at `at`, or 0.
-std::size_t settingNameLengthAt(std::string_view text, std::size_t at) {
-  for (std::string_view name : characterSettingNames) {
-    if (hasAt(text, at, name)) return name.size();
-  }
-  return 0;
-}
+});
 
 }  // namespace
 
-bool IsRepaintOrBreak::operator()(std::string_view text, std::size_t at) const {
-  return isLineBreak(text[at]) || (text[at] == 'r' && hasAt(text, at, repaintWord));
+std::size_t FindRepaint::operator()(std::string_view text, std::size_t from) const {
+  return repaintSearch.find(text, from);
 }
 
-bool IsSettingNameOrBreak::operator()(std::string_view text, std::size_t at) const {
-  switch (text[at]) {
-    case '\r':
-    case '\n':
-      return true;
-    case 'a':
-    case 's':
-    case 'p':
-    case 'z':
-      return settingNameLengthAt(text, at) != 0;
-    default:
-      return false;
-  }
+std::size_t FindSettingName::operator()(std::string_view text, std::size_t from) const {
+  return settingNameSearch.find(text, from);
 }
 
 CharacterTagScanner::CharacterTagScanner(std::string_view text)
     : text_(text),
-      closeAfterWord_(text, IsCloseOrBreak{}),
-      repaint_(text, IsRepaintOrBreak{}),
-      closeAfterRepaint_(text, IsCloseOrBreak{}),
-      settingName_(text, IsSettingNameOrBreak{}),
-      closeAfterSettingName_(text, IsCloseOrBreak{}) {}
+      closeAfterWord_(text, FindCloseOrBreak{}),
+      lineBreak_(text, FindLineBreak{}),
+      repaint_(text, FindRepaint{}),
+      closeAfterRepaint_(text, FindCloseOrBreak{}),
+      settingName_(text, FindSettingName{}),
+      closeAfterSettingName_(text, FindCloseOrBreak{}) {}
 
 std::optional<std::size_t> CharacterTagScanner::tagEndAt(std::size_t at) {
   if (byteAt(text_, at) != '\\') return std::nullopt;
@@ -131,7 +114,7 @@ std::optional<std::size_t> CharacterTagScanner::closeAfterWord(std::size_t wordE
 // `lock` ... `repaint` ... `]`.
 std::optional<std::size_t> CharacterTagScanner::lockEnd(std::size_t lockWordEnd) {
   const std::size_t found = repaint_.next(lockWordEnd);
-  if (found >= text_.size() || isLineBreak(text_[found])) return std::nullopt;
+  if (found >= lineBreak_.next(lockWordEnd)) return std::nullopt;
   const std::size_t stop = closeAfterRepaint_.next(found + repaintWord.size());
   if (stop < text_.size() && text_[stop] == ']') return stop + 1;
   return std::nullopt;
@@ -140,8 +123,8 @@ std::optional<std::size_t> CharacterTagScanner::lockEnd(std::size_t lockWordEnd)
 // `set` ... setting name ... `]`.
 std::optional<std::size_t> CharacterTagScanner::settingEnd(std::size_t setWordEnd) {
   const std::size_t found = settingName_.next(setWordEnd);
-  if (found >= text_.size() || isLineBreak(text_[found])) return std::nullopt;
-  const std::size_t stop = closeAfterSettingName_.next(found + settingNameLengthAt(text_, found));
+  if (found >= lineBreak_.next(setWordEnd)) return std::nullopt;
+  const std::size_t stop = closeAfterSettingName_.next(found + settingNameSearch.lengthAt(text_, found));
   if (stop < text_.size() && text_[stop] == ']') return stop + 1;
   return std::nullopt;
 }

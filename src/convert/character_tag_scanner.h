@@ -27,14 +27,14 @@
 
 namespace zef {
 
-// `repaint`, or a line break where the search for it gives up.
-struct IsRepaintOrBreak {
-  bool operator()(std::string_view text, std::size_t at) const;
+// The next `repaint`.
+struct FindRepaint {
+  std::size_t operator()(std::string_view text, std::size_t from) const;
 };
 
-// A setting name that `set` and `reset` move to the character, or a line break.
-struct IsSettingNameOrBreak {
-  bool operator()(std::string_view text, std::size_t at) const;
+// The next setting name that `set` and `reset` move to the character.
+struct FindSettingName {
+  std::size_t operator()(std::string_view text, std::size_t from) const;
 };
 
 class CharacterTagScanner {
@@ -55,11 +55,12 @@ class CharacterTagScanner {
   std::string_view text_;
   // One search per kind of lazy span: the positions each one is asked for
   // only move forward.
-  ForwardSearch<IsCloseOrBreak> closeAfterWord_;
-  ForwardSearch<IsRepaintOrBreak> repaint_;
-  ForwardSearch<IsCloseOrBreak> closeAfterRepaint_;
-  ForwardSearch<IsSettingNameOrBreak> settingName_;
-  ForwardSearch<IsCloseOrBreak> closeAfterSettingName_;
+  ForwardSearch<FindCloseOrBreak> closeAfterWord_;
+  ForwardSearch<FindLineBreak> lineBreak_;
+  ForwardSearch<FindRepaint> repaint_;
+  ForwardSearch<FindCloseOrBreak> closeAfterRepaint_;
+  ForwardSearch<FindSettingName> settingName_;
+  ForwardSearch<FindCloseOrBreak> closeAfterSettingName_;
 };
 
 }  // namespace zef

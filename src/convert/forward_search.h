@@ -1,5 +1,5 @@
-// A search for the first position, at or after a given one, where a condition
-// holds, that remembers its last answer.
+// A search for the first position, at or after a given one, where something
+// is found, that remembers its last answer.
 //
 // The lazy spans of the tag patterns ("up to the next `]`", "up to the next
 // `repaint`") are asked for again and again while a scan moves forward. When
@@ -14,25 +14,25 @@
 
 namespace zef {
 
-template <typename Condition>
+// Finder: std::size_t(std::string_view text, std::size_t from), the first
+// position at or after `from` where it finds what it looks for, or
+// text.size().
+template <typename Finder>
 class ForwardSearch {
  public:
-  ForwardSearch(std::string_view text, Condition condition) : text_(text), condition_(condition) {}
+  ForwardSearch(std::string_view text, Finder finder) : text_(text), finder_(finder) {}
 
-  // The first position p >= from with condition(text, p), or text.size().
   std::size_t next(std::size_t from) {
     if (known_ && from >= searchedFrom_ && from <= found_) return found_;
     known_ = true;
     searchedFrom_ = from;
-    found_ = from;
-    while (found_ < text_.size() && !condition_(text_, found_)) ++found_;
-    if (found_ > text_.size()) found_ = text_.size();
+    found_ = from >= text_.size() ? text_.size() : finder_(text_, from);
     return found_;
   }
 
  private:
   std::string_view text_;
-  Condition condition_;
+  Finder finder_;
   bool known_ = false;
   std::size_t searchedFrom_ = 0;
   std::size_t found_ = 0;

@@ -9,7 +9,7 @@ namespace zef {
 std::optional<TextSpan> findScopeTag(std::string_view text) {
   // Candidates only move forward, so the `]` or line break that ends one
   // candidate is remembered for the next ones on the same stretch.
-  ForwardSearch closeOrBreak(text, IsCloseOrBreak{});
+  ForwardSearch closeOrBreak(text, FindCloseOrBreak{});
   for (std::size_t at = text.find("\\p["); at != std::string_view::npos; at = text.find("\\p[", at + 1)) {
     const std::size_t stop = closeOrBreak.next(at + 3);
     if (stop < text.size() && text[stop] == ']') return TextSpan{at, stop + 1};

@@ -5,6 +5,7 @@
 // only an ASCII one.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
@@ -27,10 +28,20 @@ constexpr std::size_t skipBlanks(std::string_view text, std::size_t at) {
   return at;
 }
 
-// A `]` or a line break: where a lazy span up to `]` ends or fails.
-struct IsCloseOrBreak {
-  bool operator()(std::string_view text, std::size_t at) const {
-    return text[at] == ']' || isLineBreak(text[at]);
+// The first `]` or line break at or after `from`: where a lazy span up to
+// `]` ends or fails.
+struct FindCloseOrBreak {
+  std::size_t operator()(std::string_view text, std::size_t from) const {
+    while (from < text.size() && text[from] != ']' && !isLineBreak(text[from])) ++from;
+    return from;
+  }
+};
+
+// The first line break at or after `from`.
+struct FindLineBreak {
+  std::size_t operator()(std::string_view text, std::size_t from) const {
+    const std::size_t feed = std::min(text.find('\n', from), text.size());
+    return std::min(text.substr(0, feed).find('\r', from), feed);
   }
 };
 

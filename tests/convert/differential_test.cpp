@@ -143,6 +143,28 @@ TEST(Differential, EverySequenceOfNumberedTagPieces) {
   RecordProperty("texts", std::to_string(tried));
 }
 
+TEST(Differential, EverySettingNameAndItsNearMisses) {
+  const Alphabet names = {"alignmenttodesktop", "scaling", "alpha", "position", "zorder", "sticky-window"};
+  const Alphabet around = {"", "]", "x]", "\n]", "\\![set,", "\\s[1]"};
+  std::size_t index = 0;
+  for (const std::string_view name : names) {
+    for (std::size_t cut = 0; cut <= name.size(); ++cut) {
+      // The whole name, a name cut short, and a name split by a line break.
+      const std::string whole(name);
+      const std::string cutShort(name.substr(0, cut));
+      const std::string split = cutShort + "\n" + std::string(name.substr(cut));
+      for (const std::string& word : {whole, cutShort, split}) {
+        for (const std::string_view before : around) {
+          for (const std::string_view after : around) {
+            const std::string text = "\\![set," + std::string(before) + word + std::string(after) + "]";
+            if (!agreesWithReference(text, index++)) return;
+          }
+        }
+      }
+    }
+  }
+}
+
 TEST(Differential, RandomLongerTexts) {
   // mt19937 is fully specified, so the texts are the same on every platform.
   std::mt19937 random(20261208);
