@@ -11,7 +11,7 @@ namespace {
 constexpr std::string_view kStyle =
     "body{font-family:sans-serif;margin:2em;color:#222}"
     "figure{margin:0 0 3em 0;border-top:1px solid #ccc;padding-top:1em}"
-    "svg.desktop{width:100%;max-width:1200px;height:auto;background:#fff}"
+    "svg.desktop{width:100%;max-width:1200px;max-height:85vh;height:auto;background:#fff}"
     ".screen{fill:#eef3f8;stroke:#789;stroke-width:2}"
     ".character{fill:#f6dcc8;stroke:#a86;stroke-width:2}"
     ".window{fill:#eee;stroke:#888;stroke-dasharray:6 4}"

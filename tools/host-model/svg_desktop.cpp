@@ -10,7 +10,7 @@
 namespace zef::host_model {
 namespace {
 
-constexpr int kMargin = 40;
+constexpr int kMargin = 60;
 constexpr int kFontSize = 16;
 
 std::string n(int value) { return std::to_string(value); }
@@ -26,14 +26,17 @@ std::string label(int x, int y, const std::string& text, const std::string& cssC
 
 bool isPoint(const Window& window) { return window.visible && !window.isCharacter && window.isDummy(); }
 
-// The part of the plane that the picture shows: the desktop and everything drawn.
+// The part of the plane that the picture shows: everything drawn, with a
+// margin, so that small balloons stay readable on a large desktop.
 Rect viewArea(const HostState& state) {
-  int left = 0, top = 0, right = kDesktopWidth, bottom = kDesktopHeight;
+  bool any = false;
+  int left = 0, top = 0, right = 0, bottom = 0;
   auto include = [&](const Rect& rect) {
-    left = std::min(left, rect.x);
-    top = std::min(top, rect.y);
-    right = std::max(right, rect.x + rect.width);
-    bottom = std::max(bottom, rect.y + rect.height);
+    left = any ? std::min(left, rect.x) : rect.x;
+    top = any ? std::min(top, rect.y) : rect.y;
+    right = any ? std::max(right, rect.x + rect.width) : rect.x + rect.width;
+    bottom = any ? std::max(bottom, rect.y + rect.height) : rect.y + rect.height;
+    any = true;
   };
   for (const auto& [scope, window] : state.windows) {
     if (window.visible) include(window.rect);
@@ -41,7 +44,8 @@ Rect viewArea(const HostState& state) {
   for (const auto& [scope, balloon] : state.balloons) {
     if (balloon.shown) include(state.balloonArea(scope));
   }
-  return {left - kMargin, top - kMargin - 20, right - left + 2 * kMargin, bottom - top + 2 * kMargin + 20};
+  if (!any) include({0, 0, kDesktopWidth, kDesktopHeight});
+  return {left - kMargin, top - kMargin, right - left + 2 * kMargin, bottom - top + 2 * kMargin};
 }
 
 std::string windows(const HostState& state) {

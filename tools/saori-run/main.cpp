@@ -10,6 +10,7 @@
 #include "demo_session.h"
 #include "module_host.h"
 #include "options.h"
+#include "preview_mode.h"
 #include "session.h"
 #include "session_runner.h"
 #include "standard_output.h"
@@ -90,6 +91,7 @@ int run(int argc, char** argv) {
   }
 
   useBinaryStandardOutput();
+  if (options.preview.wanted()) return runPreview(*module, session, options.preview, std::cout, std::cerr);
   runSession(*module, session, options, std::cout);
   std::cout.flush();
   return std::cout ? 0 : runFailure;

@@ -8,6 +8,7 @@ namespace saori_run {
 const char* const usageText =
     "usage: saori-run [--module PATH] [--raw | --explain] [SESSION_FILE]\n"
     "       saori-run [--module PATH] [--raw | --explain] -- ARG0 ARG1 ...\n"
+    "       saori-run [--module PATH] [--preview FILE] [--state] [--char-size WxH] [SESSION_FILE]\n"
     "\n"
     "Loads a SAORI module the way a host does, sends it requests and prints\n"
     "each request's arguments and the Result of its response.\n"
@@ -21,6 +22,10 @@ const char* const usageText =
     "  -- ARG0 ...    send one request with these arguments\n"
     "  --raw          print the exact bytes of each response\n"
     "  --explain      print each result one tag per line under its scope\n"
+    "  --preview FILE run each result on a model desktop and write FILE, an HTML\n"
+    "                 page with one picture per request (a preview, not any host)\n"
+    "  --state        print the model desktop's state after each request\n"
+    "  --char-size WxH  a character's window on the model desktop (default 200x300)\n"
     "  --help         show this text\n";
 
 bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
@@ -50,6 +55,8 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
         return false;
       }
       options.modulePath = argv[i];
+    } else if (takePreviewOption(argc, argv, i, options.preview, error)) {
+      if (!error.empty()) return false;
     } else if (word.starts_with("--")) {
       error = "unknown option " + std::string(word);
       return false;

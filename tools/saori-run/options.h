@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "preview_options.h"
+
 namespace saori_run {
 
 struct Options {
@@ -13,6 +15,7 @@ struct Options {
   bool raw = false;                      // --raw: exact bytes
   bool explain = false;                  // --explain: one tag per line
   bool help = false;                     // --help
+  PreviewOptions preview;                // --preview FILE, --state, --char-size WxH
 };
 
 // Parses argv; on a usage error returns false and sets `error`.

@@ -1,0 +1,23 @@
+// saori-run's preview options: --preview FILE, --state and --char-size WxH.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "geometry.h"
+
+namespace saori_run {
+
+struct PreviewOptions {
+  std::string reportFile;                 // --preview FILE: the HTML page to write
+  bool state = false;                     // --state: print the model's state after each request
+  zef::host_model::Size characterSize;    // --char-size WxH
+
+  bool wanted() const { return !reportFile.empty() || state; }
+};
+
+// Takes argv[i] (and its value) when it is a preview option. Returns false
+// when it is not one; sets `error` when it is one but malformed.
+bool takePreviewOption(int argc, char** argv, int& i, PreviewOptions& options, std::string& error);
+
+}  // namespace saori_run
