@@ -14,6 +14,7 @@ NEEDED=(
   "x86_64-w64-mingw32-objdump   binutils-mingw-w64-x86-64"
   "i686-w64-mingw32-objdump     binutils-mingw-w64-i686"
   "/usr/lib/wine/wine64         wine64"
+  "chromium                     chromium"
 )
 
 is_present() {
