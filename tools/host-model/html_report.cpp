@@ -11,16 +11,18 @@ namespace {
 constexpr std::string_view kStyle =
     "body{font-family:sans-serif;margin:2em;color:#222}"
     "figure{margin:0 0 3em 0;border-top:1px solid #ccc;padding-top:1em}"
-    "svg.desktop{width:100%;max-width:1200px;max-height:85vh;height:auto;background:#fff}"
+    "svg.desktop{width:100%;max-width:1200px;max-height:75vh;height:auto;background:#fff}"
     ".screen{fill:#eef3f8;stroke:#789;stroke-width:2}"
     ".character{fill:#f6dcc8;stroke:#a86;stroke-width:2}"
     ".window{fill:#eee;stroke:#888;stroke-dasharray:6 4}"
     ".name{fill:#754;font-size:18px}"
-    ".point{fill:#c33}.point-label{fill:#c33;font-size:14px}"
+    ".point{fill:#c33}.point-label{fill:#c33;font-size:14px}.end{text-anchor:end}"
     ".balloon{fill:#fff;stroke:#345;stroke-width:2}"
     ".balloon-label{fill:#345;font-size:13px;font-weight:bold}"
     ".choice{fill:#1a55c4;text-decoration:underline}.marker{fill:#888}"
     "figcaption code{background:#f3f3f3;padding:0 .3em}"
+    // A link to one figure (page.html#request-3) shows that figure alone.
+    "body:has(figure:target)>:not(:target){display:none}figure:target{border:0;margin:0}"
     "pre{background:#f8f8f8;padding:.5em;white-space:pre-wrap;word-break:break-all;font-size:12px}";
 
 std::string argumentList(const std::vector<std::string>& arguments) {

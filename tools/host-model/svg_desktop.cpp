@@ -50,11 +50,10 @@ Rect viewArea(const HostState& state) {
 
 std::string windows(const HostState& state) {
   std::string out;
-  std::map<std::pair<int, int>, std::string> pointLabels;  // one label per place
+  std::map<std::pair<int, int>, std::vector<int>> pointScopes;  // one label per place
   for (const auto& [scope, window] : state.windows) {
     if (isPoint(window)) {
-      std::string& text = pointLabels[{window.rect.x, window.rect.y}];
-      text += (text.empty() ? "" : ",") + n(scope);
+      pointScopes[{window.rect.x, window.rect.y}].push_back(scope);
       continue;
     }
     if (!window.visible) continue;
@@ -63,9 +62,14 @@ std::string windows(const HostState& state) {
     std::string name = window.isCharacter ? "character " + n(scope) : "scope " + n(scope);
     out += label(window.rect.x + 8, window.rect.y + window.rect.height - 10, name, "name");
   }
-  for (const auto& [place, text] : pointLabels) {
+  for (const auto& [place, scopes] : pointScopes) {
+    std::string text;
+    for (int scope : scopes) text += (text.empty() ? "" : ",") + n(scope);
     out += "<circle class=\"point\" cx=\"" + n(place.first) + "\" cy=\"" + n(place.second) + "\" r=\"6\"/>";
-    out += label(place.first + 8, place.second + 20, text, "point-label");
+    // Above the point, away from the side where the first scope's balloon opens.
+    bool balloonOnLeft = scopes.front() % 2 == 0;
+    int x = balloonOnLeft ? place.first + 8 : place.first - 8;
+    out += label(x, place.second - 8, text, balloonOnLeft ? "point-label" : "point-label end");
   }
   return out;
 }
