@@ -27,8 +27,11 @@ class NeedleSearch {
     skip_.fill(static_cast<std::uint8_t>(window_));
     for (std::size_t index = 0; index < Count; ++index) {
       const std::string_view needle = needles_[index];
-      endsWindow_[static_cast<unsigned char>(needle[window_ - 1])] |= std::uint8_t{1} << index;
-      beforeWindowEnd_[static_cast<unsigned char>(needle[window_ - 2])] |= std::uint8_t{1} << index;
+      const auto bit = static_cast<std::uint8_t>(1u << index);
+      auto& ends = endsWindow_[static_cast<unsigned char>(needle[window_ - 1])];
+      ends = static_cast<std::uint8_t>(ends | bit);
+      auto& before = beforeWindowEnd_[static_cast<unsigned char>(needle[window_ - 2])];
+      before = static_cast<std::uint8_t>(before | bit);
       for (std::size_t at = 0; at + 1 < window_; ++at) {
         auto& skip = skip_[static_cast<unsigned char>(needle[at])];
         skip = std::min(skip, static_cast<std::uint8_t>(window_ - 1 - at));
