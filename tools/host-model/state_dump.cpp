@@ -6,9 +6,17 @@
 namespace zef::host_model {
 namespace {
 
-std::string at(const Rect& rect) { return "at " + std::to_string(rect.x) + "," + std::to_string(rect.y); }
+// Appends every part in turn (one append each, no temporary strings).
+template <typename... Parts>
+void add(std::string& out, const Parts&... parts) {
+  (out.append(parts), ...);
+}
 
-std::string size(const Rect& rect) { return "size " + std::to_string(rect.width) + "x" + std::to_string(rect.height); }
+std::string number(int value) { return std::to_string(value); }
+
+void addPlace(std::string& out, const Rect& rect) { add(out, " at ", number(rect.x), ",", number(rect.y)); }
+
+void addSize(std::string& out, const Rect& rect) { add(out, " size ", number(rect.width), "x", number(rect.height)); }
 
 std::string windowKind(const Window& window) {
   if (window.isCharacter) return "character";
@@ -18,17 +26,27 @@ std::string windowKind(const Window& window) {
 
 void dumpWindow(std::string& out, int scope, const Window& window) {
   std::string kind = windowKind(window);
-  out += "window " + std::to_string(scope) + " " + kind + " " + at(window.rect);
-  if (kind != "point" && kind != "hidden") out += " " + size(window.rect);
-  if (!window.surface.empty()) out += " surface " + shiftJisToUtf8(window.surface);
+  add(out, "window ", number(scope), " ", kind);
+  addPlace(out, window.rect);
+  if (kind != "point" && kind != "hidden") addSize(out, window.rect);
+  if (!window.surface.empty()) add(out, " surface ", shiftJisToUtf8(window.surface));
   out += "\n";
 }
 
 void dumpBalloon(std::string& out, const HostState& state, int scope, const Balloon& balloon) {
   Rect rect = state.balloonArea(scope);
-  out += "balloon " + std::to_string(scope) + " number " + std::to_string(balloon.number) + " " + at(rect) + " " +
-         size(rect) + "\n";
-  for (const BalloonLine& line : balloon.lines) out += "  | " + lineText(line) + "\n";
+  add(out, "balloon ", number(scope), " number ", number(balloon.number));
+  addPlace(out, rect);
+  addSize(out, rect);
+  out += "\n";
+  for (const BalloonLine& line : balloon.lines) add(out, "  | ", lineText(line), "\n");
+}
+
+void dumpMove(std::string& out, const MoveRecord& move) {
+  add(out, "move ", number(move.scope), " by ", number(move.by.x), ",", number(move.by.y), " time ", move.time);
+  if (move.async) out += " async";
+  if (move.alone) out += " alone";
+  out += "\n";
 }
 
 }  // namespace
@@ -36,8 +54,8 @@ void dumpBalloon(std::string& out, const HostState& state, int scope, const Ball
 std::string lineText(const BalloonLine& line) {
   std::string out;
   for (const Segment& segment : line) {
-    if (segment.kind == Segment::Kind::Text) out += shiftJisToUtf8(segment.text);
-    if (segment.kind == Segment::Kind::Choice) out += "[" + shiftJisToUtf8(segment.text) + "]";
+    if (segment.kind == Segment::Kind::Text) add(out, shiftJisToUtf8(segment.text));
+    if (segment.kind == Segment::Kind::Choice) add(out, "[", shiftJisToUtf8(segment.text), "]");
     if (segment.kind == Segment::Kind::Marker) out += "\xE2\x97\x87";  // "◇"
   }
   return out;
@@ -51,17 +69,13 @@ std::string dumpState(const HostState& state) {
   }
   for (const auto& group : state.groups) {
     out += "group";
-    for (int scope : group) out += " " + std::to_string(scope);
+    for (int scope : group) add(out, " ", number(scope));
     out += "\n";
   }
-  for (const MoveRecord& move : state.moves) {
-    out += "move " + std::to_string(move.scope) + " by " + std::to_string(move.by.x) + "," +
-           std::to_string(move.by.y) + " time " + move.time + (move.async ? " async" : "") +
-           (move.alone ? " alone" : "") + "\n";
-  }
-  for (const std::string& event : state.events) out += "event " + shiftJisToUtf8(event) + "\n";
+  for (const MoveRecord& move : state.moves) dumpMove(out, move);
+  for (const std::string& event : state.events) add(out, "event ", shiftJisToUtf8(event), "\n");
   for (const auto& [scope, tags] : state.logs) {
-    for (const std::string& tag : tags) out += "log " + std::to_string(scope) + " " + shiftJisToUtf8(tag) + "\n";
+    for (const std::string& tag : tags) add(out, "log ", number(scope), " ", shiftJisToUtf8(tag), "\n");
   }
   return out;
 }

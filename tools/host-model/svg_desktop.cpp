@@ -64,7 +64,7 @@ std::string windows(const HostState& state) {
   }
   for (const auto& [place, scopes] : pointScopes) {
     std::string text;
-    for (int scope : scopes) text += (text.empty() ? "" : ",") + n(scope);
+    for (int scope : scopes) text.append(text.empty() ? "" : ",").append(n(scope));
     out += "<circle class=\"point\" cx=\"" + n(place.first) + "\" cy=\"" + n(place.second) + "\" r=\"6\"/>";
     // Above the point, away from the side where the first scope's balloon opens.
     bool balloonOnLeft = scopes.front() % 2 == 0;
