@@ -96,11 +96,13 @@ TEST(HostModel, ChoicesKeepTitleAndTargetWithBracketsReadBack) {
 
 TEST(HostModel, RaisedEventsAndOtherTagsAreRecorded) {
   HostModel model;
-  model.runScript("\\_q\\p[12]\\f[height,12]\\![set,alignmenttodesktop,free]\\![raise,OnChangeZEF]\\p[zef]"
+  model.runScript("\\_q\\![set,trayballoon,--icon=error,--title=T,--text=\x95\x5C\\n]"
+                  "\\p[12]\\f[height,12]\\![set,alignmenttodesktop,free]\\![raise,OnChangeZEF]\\p[zef]"
                   "\\*\\![set,balloontimeout,0]\\e\\![raise,late]");
   const HostState& state = model.state();
   EXPECT_EQ(state.events, std::vector<std::string>{"OnChangeZEF"});
-  EXPECT_EQ(state.logs.at(0), std::vector<std::string>{"\\_q"});
+  EXPECT_EQ(state.logs.at(0), (std::vector<std::string>{
+                                 "\\_q", "\\![set,trayballoon,--icon=error,--title=T,--text=\x95\x5C\\n]"}));
   EXPECT_EQ(state.logs.at(12), (std::vector<std::string>{"\\f[height,12]", "\\![set,alignmenttodesktop,free]",
                                                           "\\p[zef]", "\\*", "\\![set,balloontimeout,0]"}));
 }
