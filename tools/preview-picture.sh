@@ -10,7 +10,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 "$build/saori-run" --preview "$work/demo.html"
-chromium --headless --no-sandbox --disable-gpu --disable-dev-shm-usage --disable-background-networking --disable-component-update \
+chromium --headless --no-sandbox --disable-gpu --disable-dev-shm-usage \
+  --disable-background-networking --disable-component-update \
   --disable-sync --no-first-run --user-data-dir="$work/profile" --hide-scrollbars --window-size=1000,1060 \
   --screenshot="$PWD/docs/preview.png" "file://$work/demo.html#request-3" 2>/dev/null
 echo "wrote docs/preview.png"

@@ -25,7 +25,8 @@ trap 'rm -rf "$profile"' EXIT
 "$saori_run" --preview "$page"
 requests=$("$saori_run" --state | grep -c '^== request ')
 
-"$browser" --headless --no-sandbox --disable-gpu --disable-dev-shm-usage --disable-background-networking --disable-component-update \
+"$browser" --headless --no-sandbox --disable-gpu --disable-dev-shm-usage \
+  --disable-background-networking --disable-component-update \
   --disable-sync --no-first-run --user-data-dir="$profile" --enable-logging=stderr --v=0 \
   --dump-dom "file://$page" >"$work/dom.html" 2>"$work/chromium.log"
 
