@@ -23,7 +23,6 @@
 
 #include "convert/forward_search.h"
 #include "convert/script_bytes.h"
-#include "convert/text_span.h"
 
 namespace zef {
 
@@ -41,9 +40,9 @@ class CharacterTagScanner {
  public:
   explicit CharacterTagScanner(std::string_view text);
 
-  // The end of the character tag that begins at `at`, if one does. The
-  // positions asked for must not go backwards from one call to the next
-  // (any position at or after the end of the previous match is fine).
+  // The end of the character tag that begins at `at`, if one does. Asked
+  // for positions that never go backwards, a whole scan takes linear time;
+  // the answers are right in any order.
   std::optional<std::size_t> tagEndAt(std::size_t at);
 
  private:
