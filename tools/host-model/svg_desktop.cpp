@@ -98,7 +98,9 @@ std::string balloons(const HostState& state) {
       out += lineSvg(balloon.lines[static_cast<std::size_t>(i)], kBalloonLineHeight * (i + 1) - 6);
     }
     out += "</svg>";
-    out += label(area.x + 4, area.y - 5, "scope " + n(scope), "balloon-label");
+    std::string name = "scope " + n(scope);
+    if (balloon.number != 0) name.append(", balloon ").append(n(balloon.number));
+    out += label(area.x + 4, area.y - 5, name, "balloon-label");
   }
   return out;
 }
