@@ -93,7 +93,8 @@ int runPreview(ModuleHost& module, const Session& session, const PreviewOptions&
     errors << "saori-run: cannot write " << options.reportFile << "\n";
     return 1;
   }
-  errors << "saori-run: wrote " << options.reportFile << " (" << figures.size() << " figures)\n";
+  errors << "saori-run: wrote " << options.reportFile << " (" << figures.size()
+         << (figures.size() == 1 ? " figure)\n" : " figures)\n");
   return 0;
 }
 
