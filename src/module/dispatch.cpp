@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <string_view>
-#include <utility>
 
 #include "convert/conversion_command.h"
 #include "module/decimal.h"
@@ -29,48 +28,42 @@ bool hasEveryLayoutStartArgument(const ArgumentList& arguments) {
   return static_cast<std::int64_t>(arguments.size()) >= layoutStartFixedArguments + characters;
 }
 
-// Runs a command that changes the state on a copy, and commits the copy and
-// the script together once nothing can fail any more.
-template <typename Command>
-void runOnCopy(ModuleState& state, std::string& resultScript, Command command) {
-  ModuleState next = state;
-  std::string script;
-  command(next, script);
-  resultScript += script;
-  state = std::move(next);
+CommandOutcome startLayout(const ArgumentList& arguments, const ModuleState& state) {
+  CommandOutcome outcome{{}, state};
+  runLayoutStart(arguments, *outcome.newState, outcome.resultScript);
+  outcome.newState->layoutStarted = true;
+  return outcome;
+}
+
+CommandOutcome changeSetting(const ArgumentList& arguments, const ModuleState& state) {
+  CommandOutcome outcome{{}, state};
+  runSettingChange(arguments, *outcome.newState, outcome.resultScript);
+  return outcome;
 }
 
 }  // namespace
 
-void dispatchCommand(const ArgumentList& arguments, ModuleState& state, std::string& resultScript) {
-  if (arguments.empty()) return;
+CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState& state) {
+  CommandOutcome outcome;
+  if (arguments.empty()) return outcome;
   const std::string_view word = arguments[0];
   const std::size_t count = arguments.size();
 
   if (isLayoutStartWord(word)) {
-    if (!hasEveryLayoutStartArgument(arguments)) {
-      resultScript += argumentErrorNotice;
-      return;
-    }
-    runOnCopy(state, resultScript, [&](ModuleState& next, std::string& script) {
-      runLayoutStart(arguments, next, script);
-      next.layoutStarted = true;
-    });
-    return;
+    if (hasEveryLayoutStartArgument(arguments)) return startLayout(arguments, state);
+    outcome.resultScript = argumentErrorNotice;
+    return outcome;
   }
   if (word == "ZEF" && count >= 2) {
-    if (state.layoutStarted) runConversion(arguments, state, resultScript);
-    return;
+    if (state.layoutStarted) runConversion(arguments, state, outcome.resultScript);
+    return outcome;
   }
   if (word == "settingZEF") {
-    if (state.layoutStarted) runSettingsMenu(state, resultScript);
-    return;
+    if (state.layoutStarted) runSettingsMenu(state, outcome.resultScript);
+    return outcome;
   }
-  if (word == "changeZEF" && count == 3) {
-    runOnCopy(state, resultScript, [&](ModuleState& next, std::string& script) {
-      runSettingChange(arguments, next, script);
-    });
-  }
+  if (word == "changeZEF" && count == 3) return changeSetting(arguments, state);
+  return outcome;
 }
 
 }  // namespace zef

@@ -1,6 +1,7 @@
 // Choosing the command for a request.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "module/argument_list.h"
@@ -8,10 +9,17 @@
 
 namespace zef {
 
-// Picks at most one command by Argument0 and the argument count, and lets it
-// append its script to `resultScript`. A command that changes the state works
-// on a copy that replaces `state` only once the whole script is built, so a
-// failure half-way (out of memory) leaves the earlier state in force.
-void dispatchCommand(const ArgumentList& arguments, ModuleState& state, std::string& resultScript);
+// What one request produced: its result script and, for a command that
+// changes settings, the state that is to replace the module's state. The
+// replacement is left to the caller, which makes it only once the answer has
+// reached the host, so a request that fails half-way (out of memory) changes
+// nothing.
+struct CommandOutcome {
+  std::string resultScript;
+  std::optional<ModuleState> newState;
+};
+
+// Picks at most one command by Argument0 and the argument count and runs it.
+CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState& state);
 
 }  // namespace zef

@@ -27,15 +27,21 @@ std::string_view requestText(platform::BlockHandle block, long length) {
   return {bytes, size};
 }
 
-// The response text for a request; may throw (out of memory).
-std::string respond(std::string_view text) {
-  ModuleState* state = currentModuleState();
-  if (state == nullptr) return std::string(emptyResponse);
+// What a request brings about: the response text, and the state that is to
+// replace the module's state once the response has reached the host.
+struct Answer {
+  std::string response;
+  std::optional<ModuleState> newState;
+};
+
+// May throw (out of memory).
+Answer respond(std::string_view text) {
+  const ModuleState* state = currentModuleState();
+  if (state == nullptr) return {};
 
   const ArgumentList arguments = collectArguments(splitLines(text, "\r\n"));
-  std::string resultScript;
-  dispatchCommand(arguments, *state, resultScript);
-  return frameResponse(resultScript);
+  CommandOutcome outcome = dispatchCommand(arguments, *state);
+  return {frameResponse(outcome.resultScript), std::move(outcome.newState)};
 }
 
 }  // namespace
@@ -56,32 +62,28 @@ platform::BlockHandle answerRequest(platform::BlockHandle requestBlock, long* le
     return nullptr;
   }
 
-  // A command's changes to the state stand only if its own answer reaches
-  // the host: when framing or the response block runs out of memory, the
-  // state goes back to what it was before the request.
-  ModuleState* const state = currentModuleState();
-  std::optional<ModuleState> stateBefore;
-
   // The text is copied before the block goes back to the host's allocator.
-  std::string response;
+  Answer answer;
   try {
     const std::string text(requestText(requestBlock, *length));
     platform::freeBlock(requestBlock);
     requestBlock = nullptr;
-    if (state != nullptr) stateBefore.emplace(*state);
-    response = respond(text);
+    answer = respond(text);
   } catch (...) {
     platform::freeBlock(requestBlock);
-    response.clear();
+    answer = {};
   }
 
   // A response whose length the host's long cannot hold (32 bits on Windows)
   // would be cut short or misread: it is answered with an empty result instead.
-  const bool fits = !response.empty() && response.size() <= static_cast<std::size_t>(maxResponseLength);
-  const std::string_view answer = fits ? std::string_view(response) : emptyResponse;
-  platform::BlockHandle responseBlock = platform::allocateBlock(answer);
-  if (stateBefore.has_value() && (responseBlock == nullptr || !fits)) *state = std::move(*stateBefore);
-  *length = responseBlock ? static_cast<long>(answer.size()) : 0;
+  const bool fits = !answer.response.empty() && answer.response.size() <= static_cast<std::size_t>(maxResponseLength);
+  const std::string_view response = fits ? std::string_view(answer.response) : emptyResponse;
+  platform::BlockHandle responseBlock = platform::allocateBlock(response);
+  *length = responseBlock ? static_cast<long>(response.size()) : 0;
+
+  // A command's changes stand only if its own answer reaches the host.
+  const bool answered = fits && responseBlock != nullptr;
+  if (answered && answer.newState.has_value()) *currentModuleState() = std::move(*answer.newState);
   return responseBlock;
 }
 
