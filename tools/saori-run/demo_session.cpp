@@ -19,6 +19,8 @@ Session demoSession() {
       request({"ZEF", "\\s[5]Hello.", "\\s[10]Hi. \x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd", "Bye."}),
       request({"settingZEF"}),
       request({"changeZEF", "Bl_Num", "8"}),
+      // What a ghost sends on later boots: the same settings, scopes left in place.
+      request({"startZEF", "On", "2", "6", "100", "100", "10", "0", "default", "12", "0", "0"}),
       {Step::Kind::unload, {}, {}},
   };
 }

@@ -6,7 +6,8 @@
 namespace saori_run {
 
 // A layout start refused for too few arguments, one with the default
-// settings, a three-utterance talk, the settings menu and a setting change.
+// settings, a three-utterance talk, the settings menu, a setting change and
+// the layout start that keeps the scopes where they stand.
 Session demoSession();
 
 }  // namespace saori_run
