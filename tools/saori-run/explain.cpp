@@ -3,9 +3,11 @@
 
 #include <string>
 
-#include "script_tokens.h"
+#include "script_tokens.h"  // the host model's tokenizer
 
 namespace saori_run {
+
+namespace host_model = zef::host_model;
 
 namespace {
 
@@ -17,7 +19,7 @@ void explainChoice(std::string_view argument, std::ostream& out, std::string (*s
   const std::size_t scriptAt = argument.find(scriptChoiceMark);
   if (scriptAt != std::string_view::npos) {
     out << pad << "choice \"" << show(argument.substr(0, scriptAt)) << "\" runs:\n";
-    const std::string script = unescapeChoiceScript(argument.substr(scriptAt + scriptChoiceMark.size()));
+    const std::string script = host_model::unescapeBracket(argument.substr(scriptAt + scriptChoiceMark.size()));
     explainScript(script, out, show, indent + 4);
     return;
   }
@@ -35,13 +37,13 @@ void explainChoice(std::string_view argument, std::ostream& out, std::string (*s
 void explainScript(std::string_view script, std::ostream& out, std::string (*show)(std::string_view), int indent) {
   const std::string scopePad(static_cast<std::size_t>(indent), ' ');
   const std::string pad(static_cast<std::size_t>(indent + 2), ' ');
-  for (const ScriptToken& token : tokenizeScript(script)) {
-    if (!token.isTag) {
+  for (const host_model::Token& token : host_model::tokenize(script)) {
+    if (token.kind == host_model::Token::Kind::Text) {
       out << pad << '"' << show(token.text) << "\"\n";
     } else if (token.name == "p") {
-      out << scopePad << "scope " << show(token.argument) << "\n";
+      out << scopePad << "scope " << show(token.bracket) << "\n";
     } else if (token.name == "q") {
-      explainChoice(token.argument, out, show, pad, indent);
+      explainChoice(token.bracket, out, show, pad, indent);
     } else {
       out << pad << show(token.text) << "\n";
     }

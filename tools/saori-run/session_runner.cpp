@@ -3,12 +3,14 @@
 
 #include <string_view>
 
-#include "display_text.h"
 #include "explain.h"
+#include "sjis_text.h"
 
 namespace saori_run {
 
 namespace {
+
+using zef::host_model::shiftJisToUtf8;
 
 constexpr std::string_view resultKey = "\r\nResult: ";
 
