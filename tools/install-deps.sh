@@ -14,6 +14,8 @@ NEEDED=(
   "x86_64-w64-mingw32-objdump   binutils-mingw-w64-x86-64"
   "i686-w64-mingw32-objdump     binutils-mingw-w64-i686"
   "/usr/lib/wine/wine64         wine64"
+  "clang++-14                   clang-14"
+  "/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a libclang-rt-14-dev"
   "chromium                     chromium"
 )
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the module, its tools and every test, and runs them all.
+# Builds the module, its tools and every test, and runs them all; then the
+# same tests under the sanitizers, and a bounded run of the fuzz targets.
 #
 # Installs the system packages the tests need first (MinGW-w64, Wine, ...),
 # so that a fresh machine needs nothing else.
@@ -11,3 +12,15 @@ bash tools/install-deps.sh
 cmake --preset dev
 cmake --build --preset dev -j"$(nproc)"
 ctest --preset dev -j"$(nproc)"
+
+# The whole suite again under AddressSanitizer, LeakSanitizer and UBSan
+# (the cross-built Windows checks are left to the dev run).
+cmake --preset asan
+cmake --build --preset asan -j"$(nproc)"
+ctest --preset asan -j"$(nproc)"
+
+# Each fuzz target for about a minute from its corpus; an input that makes
+# one fail is kept in fuzz/regressions/ and fails this run.
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$(nproc)"
+bash tools/fuzz.sh 60

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Line coverage of src/ reached by the test suite (clang source-based coverage).
+#
+#   tools/coverage.sh           configure, build, run the tests, print the report
+#
+# Writes build/coverage/coverage.txt (per file) and prints the total line.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=build/coverage
+cmake --preset coverage >/dev/null
+cmake --build --preset coverage -j"$(nproc)"
+rm -rf "$build/profiles"
+ctest --preset coverage -j"$(nproc)" -E '^windows_' >"$build/ctest.log" || { tail -n 30 "$build/ctest.log"; exit 1; }
+
+llvm-profdata-14 merge -sparse "$build"/profiles/*.profraw -o "$build/tests.profdata"
+
+# Every test binary, and the module that some of them load at run time.
+objects=()
+while IFS= read -r binary; do
+  objects+=(-object "$binary")
+done < <(find "$build" -path "$build/windows-cross" -prune -o -type f \( -perm -u+x -o -name '*.so' \) -print |
+         while read -r f; do head -c 4 "$f" | grep -q 'ELF' && echo "$f"; done)
+
+llvm-cov-14 report "${objects[@]:1}" -instr-profile="$build/tests.profdata" \
+  "$(pwd)/src" >"$build/coverage.txt"
+cat "$build/coverage.txt"
