@@ -33,7 +33,6 @@ std::size_t FindSettingName::operator()(std::string_view text, std::size_t from)
 CharacterTagScanner::CharacterTagScanner(std::string_view text)
     : text_(text),
       closeAfterWord_(text, FindCloseOrBreak{}),
-      lineBreak_(text, FindLineBreak{}),
       repaint_(text, FindRepaint{}),
       closeAfterRepaint_(text, FindCloseOrBreak{}),
       settingName_(text, FindSettingName{}),
@@ -111,10 +110,16 @@ std::optional<std::size_t> CharacterTagScanner::closeAfterWord(std::size_t wordE
   return std::nullopt;
 }
 
+// Whether a word search stopped on its word rather than at a line break or
+// the end of the text.
+bool CharacterTagScanner::foundWordAt(std::size_t found) const {
+  return found < text_.size() && !isLineBreak(text_[found]);
+}
+
 // `lock` ... `repaint` ... `]`.
 std::optional<std::size_t> CharacterTagScanner::lockEnd(std::size_t lockWordEnd) {
   const std::size_t found = repaint_.next(lockWordEnd);
-  if (found >= lineBreak_.next(lockWordEnd)) return std::nullopt;
+  if (!foundWordAt(found)) return std::nullopt;
   const std::size_t stop = closeAfterRepaint_.next(found + repaintWord.size());
   if (stop < text_.size() && text_[stop] == ']') return stop + 1;
   return std::nullopt;
@@ -123,7 +128,7 @@ std::optional<std::size_t> CharacterTagScanner::lockEnd(std::size_t lockWordEnd)
 // `set` ... setting name ... `]`.
 std::optional<std::size_t> CharacterTagScanner::settingEnd(std::size_t setWordEnd) {
   const std::size_t found = settingName_.next(setWordEnd);
-  if (found >= lineBreak_.next(setWordEnd)) return std::nullopt;
+  if (!foundWordAt(found)) return std::nullopt;
   const std::size_t stop = closeAfterSettingName_.next(found + settingNameSearch.lengthAt(text_, found));
   if (stop < text_.size() && text_[stop] == ']') return stop + 1;
   return std::nullopt;

@@ -26,12 +26,13 @@
 
 namespace zef {
 
-// The next `repaint`.
+// The next `repaint` or line break.
 struct FindRepaint {
   std::size_t operator()(std::string_view text, std::size_t from) const;
 };
 
-// The next setting name that `set` and `reset` move to the character.
+// The next setting name that `set` and `reset` move to the character, or
+// line break.
 struct FindSettingName {
   std::size_t operator()(std::string_view text, std::size_t from) const;
 };
@@ -50,12 +51,12 @@ class CharacterTagScanner {
   std::optional<std::size_t> closeAfterWord(std::size_t wordEnd);
   std::optional<std::size_t> lockEnd(std::size_t lockWordEnd);
   std::optional<std::size_t> settingEnd(std::size_t setWordEnd);
+  bool foundWordAt(std::size_t found) const;
 
   std::string_view text_;
   // One search per kind of lazy span: the positions each one is asked for
   // only move forward.
   ForwardSearch<FindCloseOrBreak> closeAfterWord_;
-  ForwardSearch<FindLineBreak> lineBreak_;
   ForwardSearch<FindRepaint> repaint_;
   ForwardSearch<FindCloseOrBreak> closeAfterRepaint_;
   ForwardSearch<FindSettingName> settingName_;

@@ -1,4 +1,5 @@
-// The skipping word search against a plain search for each word.
+// The word search, by blocks and by skipping, against a plain search for each
+// word and for the line breaks.
 #include "convert/needle_search.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +16,14 @@ constexpr std::array<std::string_view, 6> names = {
 };
 
 // Pieces of the words, so that near misses and overlaps are common.
-constexpr std::array<std::string_view, 18> pieces = {
+// Line breaks are rare, so that the words are found across long lines too.
+constexpr std::array<std::string_view, 20> pieces = {
     "al", "ig", "nment", "to", "desktop", "sc", "aling", "alpha", "pha", "pos", "ition", "zor", "der",
-    "sticky", "-window", "x", " ", "a",
+    "sticky", "-window", "x", " ", "a", "some longer words", "\\n",
 };
 
 std::size_t plainFind(std::string_view text, std::size_t from) {
-  std::size_t first = text.size();
+  std::size_t first = std::min(text.find_first_of("\r\n", from), text.size());
   for (const std::string_view name : names) first = std::min(first, text.find(name, from));
   return first;
 }
@@ -31,10 +33,14 @@ TEST(NeedleSearch, FindsWhatAPlainSearchFinds) {
   std::mt19937 random(7);
   for (int round = 0; round < 5000; ++round) {
     std::string text;
-    const auto count = random() % 12;
-    for (std::uint32_t i = 0; i < count; ++i) text += pieces[random() % pieces.size()];
+    const auto count = random() % 40;
+    for (std::uint32_t i = 0; i < count; ++i) {
+      text += random() % 50 == 0 ? (random() % 2 == 0 ? "\r" : "\n") : pieces[random() % pieces.size()];
+    }
     for (std::size_t from = 0; from <= text.size(); ++from) {
-      ASSERT_EQ(search.find(text, from), plainFind(text, from)) << text << " from " << from;
+      const std::size_t expected = plainFind(text, from);
+      ASSERT_EQ(search.find(text, from), expected) << text << " from " << from;
+      ASSERT_EQ(search.findBySkipping(text, from), expected) << text << " from " << from;
     }
   }
 }
@@ -45,6 +51,7 @@ TEST(NeedleSearch, OneWordAtTheVeryEnd) {
   EXPECT_EQ(search.find("xxrepain", 0), 8u);
   EXPECT_EQ(search.find("repaint", 1), 7u);
   EXPECT_EQ(search.find("", 0), 0u);
+  EXPECT_EQ(search.find("xx\rrepaint", 0), 2u);
   EXPECT_EQ(search.lengthAt("repaints", 0), 7u);
 }
 
