@@ -14,6 +14,7 @@
 
 #include <cstddef>
 
+#include "convert/byte_cursor.h"
 #include "convert/character_tag_scanner.h"
 #include "convert/marker_scanner.h"
 #include "convert/remap_numbers.h"
@@ -47,28 +48,30 @@ class HeadRewriter {
   // Appends the rewritten `head`.
   void append(std::string& out, std::string_view head) const {
     CharacterTagScanner characterTags(head);
+    ByteCursor backslashes(head, '\\');
     std::size_t copied = 0;
-    std::size_t at = head.find('\\');
-    while (at != std::string_view::npos) {
+    std::size_t at = backslashes.next(0);
+    while (at < head.size()) {
       if (const auto tagEnd = characterTags.tagEndAt(at)) {
         // Redundant switches are kept, also when both scopes are the same.
-        out.append(head, copied, at - copied);
+        out.append(head.data() + copied, at - copied);
         out += characterSwitch_;
-        copied = appendShiftingNumbers(out, head.substr(0, *tagEnd), at);
+        appendShiftingNumbers(out, head.substr(0, *tagEnd), at, backslashes);
         out += textSwitch_;
-        at = head.find('\\', copied);
+        copied = *tagEnd;
+        at = backslashes.next(copied);
         continue;
       }
       if (const auto tag = numberTagAt(head, at)) {
-        out.append(head, copied, at - copied);
+        out.append(head.data() + copied, at - copied);
         appendShiftedTag(out, head, *tag, shiftFor(head[at + 1]));
         copied = tag->tag.end;
-        at = head.find('\\', copied);
+        at = backslashes.next(copied);
         continue;
       }
-      at = head.find('\\', at + 1);
+      at = backslashes.next(at + 1);
     }
-    out.append(head, copied);
+    out.append(head.data() + copied, head.size() - copied);
   }
 
  private:
@@ -82,19 +85,19 @@ class HeadRewriter {
     return std::nullopt;
   }
 
-  // Appends text[from, end) with its numbered tags shifted; returns its end.
-  std::size_t appendShiftingNumbers(std::string& out, std::string_view text, std::size_t from) const {
+  // Appends `tag`, the text from `from` on, with its numbered tags shifted.
+  // The cursor goes on from the tag's backslashes to the text after it.
+  void appendShiftingNumbers(std::string& out, std::string_view tag, std::size_t from, ByteCursor& backslashes) const {
     std::size_t copied = from;
-    for (std::size_t at = from; at != std::string_view::npos; at = text.find('\\', at + 1)) {
-      const auto tag = numberTagAt(text, at);
-      if (!tag) continue;
-      out.append(text, copied, at - copied);
-      appendShiftedTag(out, text, *tag, shiftFor(text[at + 1]));
-      copied = tag->tag.end;
+    for (std::size_t at = from; at < tag.size(); at = backslashes.next(at + 1)) {
+      const auto numbered = numberTagAt(tag, at);
+      if (!numbered) continue;
+      out.append(tag.data() + copied, at - copied);
+      appendShiftedTag(out, tag, *numbered, shiftFor(tag[at + 1]));
+      copied = numbered->tag.end;
       at = copied - 1;
     }
-    out.append(text, copied);
-    return text.size();
+    out.append(tag.data() + copied, tag.size() - copied);
   }
 
   std::string characterSwitch_;

@@ -1,0 +1,81 @@
+// Walking forward through the positions of one byte value in a text, such as
+// the backslashes of an utterance, each of which may begin a tag.
+//
+// Talk has a tag every few dozen bytes, and the rewriting stops at each. A
+// call of memchr per tag spends more on setting up than on searching, so
+// where the processor has 16-byte vectors (SSE2: every x86-64) the cursor
+// compares 64 bytes at a time and keeps their matches as a 64-bit mask, from
+// which each next position is taken in a few instructions. Elsewhere it calls
+// memchr.
+#pragma once
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#include <emmintrin.h>
+#define ZEF_SSE2_CURSOR 1
+#endif
+
+namespace zef {
+
+class ByteCursor {
+ public:
+  // `byte` must not be NUL: a chunk reaching past the text is padded with it.
+  ByteCursor(std::string_view text, char byte) : text_(text), byte_(byte) {}
+
+  // The first position at or after `from` that holds the byte, or
+  // text.size(). Asked for positions that never go backwards, the whole walk
+  // compares each byte of the text once; the answers are right in any order.
+  std::size_t next(std::size_t from) {
+#ifdef ZEF_SSE2_CURSOR
+    while (from < text_.size()) {
+      // Also true when `from` lies before the chunk: the difference wraps.
+      if (from - chunkAt_ >= chunk) loadChunk(from);
+      const std::uint64_t ahead = matches_ >> (from - chunkAt_);
+      if (ahead != 0) return from + static_cast<std::size_t>(std::countr_zero(ahead));
+      from = chunkAt_ + chunk;
+    }
+    return text_.size();
+#else
+    if (from >= text_.size()) return text_.size();
+    const void* const found = std::memchr(text_.data() + from, byte_, text_.size() - from);
+    return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data()) : text_.size();
+#endif
+  }
+
+ private:
+#ifdef ZEF_SSE2_CURSOR
+  static constexpr std::size_t chunk = 64;
+
+  void loadChunk(std::size_t at) {
+    const char* bytes = text_.data() + at;
+    char padded[chunk];
+    if (text_.size() - at < chunk) {
+      std::memset(padded, 0, chunk);
+      std::memcpy(padded, bytes, text_.size() - at);
+      bytes = padded;
+    }
+    const __m128i wanted = _mm_set1_epi8(byte_);
+    chunkAt_ = at;
+    matches_ = 0;
+    for (std::size_t part = 0; part < chunk; part += 16) {
+      const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + part));
+      const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(sixteen, wanted)));
+      matches_ |= std::uint64_t{bits} << part;
+    }
+  }
+
+  // The chunk last compared: its start and a bit per matching byte.
+  std::size_t chunkAt_ = static_cast<std::size_t>(-1) - chunk;
+  std::uint64_t matches_ = 0;
+#endif
+
+  std::string_view text_;
+  char byte_;
+};
+
+}  // namespace zef
