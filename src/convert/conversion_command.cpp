@@ -13,9 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/scope_switch.h"
 #include "convert/utterance.h"
 #include "module/decimal.h"
+#include "module/host_script.h"
 #include "module/int32_math.h"
 #include "placement/dummy_scope.h"
 #include "placement/fragments.h"
@@ -105,7 +105,7 @@ class BalloonStack {
 
 // The new balloon's scope, balloon number and font, then the utterance.
 void appendBalloonText(std::string& script, const ModuleState& state, Seat seat, std::string_view utterance) {
-  script += scopeSwitchOpening;
+  script += scopeSwitchOpen;
   appendDecimal(script, seat.balloonScope);
   script += balloonKey;
   appendDecimal(script, state.balloonOffset);

@@ -18,8 +18,8 @@
 #include "convert/character_tag_scanner.h"
 #include "convert/marker_scanner.h"
 #include "convert/remap_numbers.h"
-#include "convert/scope_switch.h"
 #include "convert/scope_tag_scanner.h"
+#include "module/host_script.h"
 
 namespace zef {
 

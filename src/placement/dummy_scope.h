@@ -38,9 +38,8 @@ constexpr std::string_view sideCorners(std::int32_t number) {
 inline constexpr std::string_view ignoreStickyWindow = ",--option=ignore-sticky-window";
 
 // Pieces of the fragments that make a scope a dummy scope. A fragment is
-// scopeSwitchOpen + scope number + dummyScopeHead, optionally followed by a
-// move of the scope.
-inline constexpr std::string_view scopeSwitchOpen = "\\p[";
+// scopeSwitchOpen (module/host_script.h) + scope number + dummyScopeHead,
+// optionally followed by a move of the scope.
 inline constexpr std::string_view dummyScopeHead = "]\\s[__system_dummy__]\\![set,alignmenttodesktop,free]";
 inline constexpr std::string_view dummyScopeSurface = "]\\s[__system_dummy__]";
 

@@ -2,6 +2,7 @@
 #include "placement/fragments.h"
 
 #include "module/decimal.h"
+#include "module/host_script.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {

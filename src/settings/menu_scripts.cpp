@@ -2,6 +2,7 @@
 #include "settings/menu_scripts.h"
 
 #include "module/decimal.h"
+#include "module/host_script.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {
@@ -25,7 +26,8 @@ constexpr std::string_view shiftYClose = ",--time=0,--base=me";
 constexpr std::string_view resetHOpen = "\\![move,--X=0,--Y=fix,--time=0,--base=";
 constexpr std::string_view resetVOpen = "\\![move,--X=fix,--Y=0,--time=0,--base=";
 
-void appendScopeSwitch(std::string& out, std::int32_t scope) {
+// A scope switch inside a choice script, its "]" escaped.
+void appendEscapedScopeSwitch(std::string& out, std::int32_t scope) {
   out += scopeSwitchOpen;
   appendDecimal(out, scope);
   out += escapedClose;
@@ -33,7 +35,7 @@ void appendScopeSwitch(std::string& out, std::int32_t scope) {
 
 void appendShift(std::string& out, std::int32_t scope, std::string_view open, std::string_view amount,
                  std::string_view close) {
-  appendScopeSwitch(out, scope);
+  appendEscapedScopeSwitch(out, scope);
   out += open;
   out += amount;
   out += close;
@@ -44,7 +46,7 @@ void appendShift(std::string& out, std::int32_t scope, std::string_view open, st
 // Moves the anchor scope of `character` against the real character, on the
 // character's side, with the move command that `open` begins.
 void appendReset(std::string& out, const ModuleState& state, std::int32_t character, std::string_view open) {
-  appendScopeSwitch(out, anchorScope(state, character));
+  appendEscapedScopeSwitch(out, anchorScope(state, character));
   out += open;
   appendDecimal(out, character);
   out += sideCorners(character);

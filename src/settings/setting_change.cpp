@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "module/decimal.h"
+#include "module/host_script.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "module/decimal.h"
+#include "module/host_script.h"
 #include "module/int32_math.h"
 #include "placement/dummy_scope.h"
 #include "placement/fragments.h"
