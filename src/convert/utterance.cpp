@@ -7,12 +7,20 @@
 // tag (it would have to contain the tag's leading backslash or its closing
 // `]`), and the switches written in between hold no numbered tag.
 //
+// The same pass finds where the head ends, the first scope tag. The tag
+// scanners look at the whole text, so a lazy span may reach beyond the head;
+// such a span holds the `\p[` of a scope tag (it has no line break and ends
+// in `]`, so any `\p[` inside it begins a scope tag), and a character tag is
+// only taken when its span holds none. Then it lies wholly in the head and is
+// the very tag that a scan of the head alone would find.
+//
 // The marker is only looked for from the first scope tag on: the head holds
 // no `\p[...]` at all, and none can form across what the rewriting inserts,
 // since every inserted piece begins with a backslash.
 #include "convert/utterance.h"
 
 #include <cstddef>
+#include <optional>
 
 #include "convert/byte_cursor.h"
 #include "convert/character_tag_scanner.h"
@@ -36,8 +44,12 @@ std::int32_t surfaceOffsetOf(const ModuleState& state, std::int32_t characterSco
 
 class HeadRewriter {
  public:
-  HeadRewriter(const ModuleState& state, std::int32_t characterScope, std::int32_t textScope)
-      : characterSwitch_(scopeSwitch(characterScope)),
+  HeadRewriter(const ModuleState& state, std::int32_t characterScope, std::int32_t textScope, std::string_view text)
+      : text_(text),
+        backslashes_(text, '\\'),
+        characterTags_(text),
+        scopeTags_(text),
+        characterSwitch_(scopeSwitch(characterScope)),
         textSwitch_(scopeSwitch(textScope)),
         surfaces_(surfaceShift(surfaceOffsetOf(state, characterScope))),
         balloons_(balloonShift(state.balloonOffset)),
@@ -45,33 +57,28 @@ class HeadRewriter {
 
   const std::string& textSwitch() const { return textSwitch_; }
 
-  // Appends the rewritten `head`.
-  void append(std::string& out, std::string_view head) const {
-    CharacterTagScanner characterTags(head);
-    ByteCursor backslashes(head, '\\');
+  // Appends the rewritten head and returns where the head ends: at the first
+  // scope tag, or at the end of the text.
+  std::size_t appendHead(std::string& out) {
     std::size_t copied = 0;
-    std::size_t at = backslashes.next(0);
-    while (at < head.size()) {
-      if (const auto tagEnd = characterTags.tagEndAt(at)) {
-        // Redundant switches are kept, also when both scopes are the same.
-        out.append(head.data() + copied, at - copied);
-        out += characterSwitch_;
-        appendShiftingNumbers(out, head.substr(0, *tagEnd), at, backslashes);
-        out += textSwitch_;
+    std::size_t at = backslashes_.next(0);
+    while (at < text_.size() && !scopeTags_.startsAt(at)) {
+      if (const auto tagEnd = characterTags_.tagEndAt(at); tagEnd && appendCharacterTag(out, copied, at, *tagEnd)) {
         copied = *tagEnd;
-        at = backslashes.next(copied);
+        at = backslashes_.next(copied);
         continue;
       }
-      if (const auto tag = numberTagAt(head, at)) {
-        out.append(head.data() + copied, at - copied);
-        appendShiftedTag(out, head, *tag, shiftFor(head[at + 1]));
+      if (const auto tag = numberTagAt(text_, at)) {
+        out.append(text_.data() + copied, at - copied);
+        appendShiftedTag(out, text_, *tag, shiftFor(text_[at + 1]));
         copied = tag->tag.end;
-        at = backslashes.next(copied);
+        at = backslashes_.next(copied);
         continue;
       }
-      at = backslashes.next(at + 1);
+      at = backslashes_.next(at + 1);
     }
-    out.append(head.data() + copied, head.size() - copied);
+    out.append(text_.data() + copied, at - copied);
+    return at;
   }
 
  private:
@@ -85,21 +92,41 @@ class HeadRewriter {
     return std::nullopt;
   }
 
-  // Appends `tag`, the text from `from` on, with its numbered tags shifted.
-  // The cursor goes on from the tag's backslashes to the text after it.
-  void appendShiftingNumbers(std::string& out, std::string_view tag, std::size_t from, ByteCursor& backslashes) const {
-    std::size_t copied = from;
-    for (std::size_t at = from; at < tag.size(); at = backslashes.next(at + 1)) {
-      const auto numbered = numberTagAt(tag, at);
+  // Appends the text from `copied` to the character tag [at, end) and the
+  // tag wrapped in scope switches, with its numbers shifted. When the tag
+  // reaches into a scope tag it is none, and nothing is appended; the scope
+  // tag found is remembered, so that no later span is searched up to it again.
+  bool appendCharacterTag(std::string& out, std::size_t copied, std::size_t at, std::size_t end) {
+    if (end > scopeTagInSpan_) return false;
+    const std::size_t mark = out.size();
+    out.append(text_.data() + copied, at - copied);
+    // Redundant switches are kept, also when both scopes are the same.
+    out += characterSwitch_;
+    const std::string_view tag = text_.substr(0, end);
+    std::size_t tagCopied = at;
+    for (std::size_t inner = at; inner < end; inner = backslashes_.next(inner + 1)) {
+      if (hasAt(tag, inner + 1, "p[")) {
+        scopeTagInSpan_ = inner;
+        out.resize(mark);
+        return false;
+      }
+      const auto numbered = numberTagAt(tag, inner);
       if (!numbered) continue;
-      out.append(tag.data() + copied, at - copied);
-      appendShiftedTag(out, tag, *numbered, shiftFor(tag[at + 1]));
-      copied = numbered->tag.end;
-      at = copied - 1;
+      out.append(text_.data() + tagCopied, inner - tagCopied);
+      appendShiftedTag(out, tag, *numbered, shiftFor(tag[inner + 1]));
+      tagCopied = numbered->tag.end;
+      inner = tagCopied - 1;
     }
-    out.append(tag.data() + copied, tag.size() - copied);
+    out.append(text_.data() + tagCopied, end - tagCopied);
+    out += textSwitch_;
+    return true;
   }
 
+  std::string_view text_;
+  ByteCursor backslashes_;
+  CharacterTagScanner characterTags_;
+  ScopeTagScanner scopeTags_;
+  std::size_t scopeTagInSpan_ = std::string_view::npos;
   std::string characterSwitch_;
   std::string textSwitch_;
   NumberShift surfaces_;
@@ -111,13 +138,10 @@ class HeadRewriter {
 
 std::string convertUtterance(const ModuleState& state, std::int32_t characterScope, std::int32_t textScope,
                              std::string_view text) {
-  const auto scopeTag = findScopeTag(text);
-  const std::size_t headEnd = scopeTag ? scopeTag->begin : text.size();
-
   std::string out;
   out.reserve(text.size() + text.size() / 4 + 16);
-  const HeadRewriter rewriter(state, characterScope, textScope);
-  rewriter.append(out, text.substr(0, headEnd));
+  HeadRewriter rewriter(state, characterScope, textScope, text);
+  const std::size_t headEnd = rewriter.appendHead(out);
   appendReplacingMarkers(out, text.substr(headEnd), rewriter.textSwitch());
   return out;
 }

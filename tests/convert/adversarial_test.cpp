@@ -70,6 +70,14 @@ TEST(Adversarial, ManySettingSpansShareOneFarName) {
   EXPECT_EQ(convertOnSmallStack(repeated(piece) + end), times(wrappedPiece, countInMegabyte(piece)) + end);
 }
 
+// Every `\![set,` finds its setting name only behind the scope tag that
+// ends the head: the way up to that tag must be searched once, not once per
+// `\![set,`.
+TEST(Adversarial, ManySettingSpansReachIntoTheScopeTag) {
+  const std::string text = repeated("\\![set,") + "\\p[0]alpha]";
+  EXPECT_EQ(convertOnSmallStack(text), text);
+}
+
 TEST(Adversarial, ManyTagsOfEveryKind) {
   const std::string_view piece = "\\s[1]\\4\\![move]\\b[0]\\![set,alpha]";
   const std::string_view convertedPiece =

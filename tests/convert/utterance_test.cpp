@@ -55,6 +55,9 @@ TEST(ConvertUtterance, FirstScopeTagEndsTheHeadWhateverItHolds) {
 TEST(ConvertUtterance, HeadIsRewrittenOnItsOwn) {
   // The `]` of the scope tag does not close a tag that was opened in the head.
   EXPECT_EQ(convert(R"(\s[x\p[2]y)"), R"(\s[x\p[2]y)");
+  // Nor is a setting name behind it, while the tags before it are wrapped.
+  EXPECT_EQ(convert(R"(\![set,x\p[1]alpha])"), R"(\![set,x\p[1]alpha])");
+  EXPECT_EQ(convert(R"(\![set,\s[5]\p[1]alpha])"), R"(\![set,\p[1]\s[105]\p[13]\p[1]alpha])");
   // Nor does a surface number behind the scope tag move.
   EXPECT_EQ(convert(R"(a\p[2]\s[5]\b[0])"), R"(a\p[2]\s[5]\b[0])");
 }
