@@ -1,7 +1,7 @@
 // The speed of rewriting one utterance, beside the std::regex reference and
 // beside a plain copy of the same bytes.
 //
-// Typical talk: words with a tag about every 40 bytes (surface changes, waits,
+// Typical talk: words with a tag about every 32 bytes (surface changes, waits,
 // line breaks and `\![set,...]` of settings that stay with the balloon). The
 // adversarial texts are the ones that make a backtracking matcher rescan a
 // line for every tag. The reference only runs at sizes its recursion survives.
