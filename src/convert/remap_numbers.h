@@ -7,6 +7,7 @@
 // left to right; numbers already written are never looked at again.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -35,6 +36,13 @@ struct NumberShift {
 
 constexpr NumberShift surfaceShift(std::int32_t offset) { return {'s', offset, true}; }
 constexpr NumberShift balloonShift(std::int32_t offset) { return {'b', offset, false}; }
+
+// The longest tag that writeShiftedTag writes: `\b[-2147483648]`.
+inline constexpr std::size_t longestShiftedTag = 3 + 11 + 1;
+
+// Writes `tag` (found in `text` with shift.letter) with its number shifted
+// at `to`, which has room for longestShiftedTag bytes; returns its end.
+char* writeShiftedTag(char* to, std::string_view text, const NumberTag& tag, const NumberShift& shift);
 
 // Appends `tag` (found in `text` with shift.letter) with its number shifted.
 void appendShiftedTag(std::string& out, std::string_view text, const NumberTag& tag, const NumberShift& shift);

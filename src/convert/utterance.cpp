@@ -25,6 +25,7 @@
 #include "convert/byte_cursor.h"
 #include "convert/character_tag_scanner.h"
 #include "convert/marker_scanner.h"
+#include "convert/output_buffer.h"
 #include "convert/remap_numbers.h"
 #include "convert/scope_tag_scanner.h"
 #include "module/host_script.h"
@@ -55,11 +56,11 @@ class HeadRewriter {
         balloons_(balloonShift(state.balloonOffset)),
         shiftsBalloons_(state.enabled) {}
 
-  const std::string& textSwitch() const { return textSwitch_; }
+  std::string_view textSwitch() const { return textSwitch_.view(); }
 
   // Appends the rewritten head and returns where the head ends: at the first
   // scope tag, or at the end of the text.
-  std::size_t appendHead(std::string& out) {
+  std::size_t appendHead(OutputBuffer& out) {
     std::size_t copied = 0;
     std::size_t at = backslashes_.next(0);
     while (at < text_.size() && !scopeTags_.startsAt(at)) {
@@ -70,7 +71,7 @@ class HeadRewriter {
       }
       if (const auto tag = numberTagAt(text_, at)) {
         out.append(text_.data() + copied, at - copied);
-        appendShiftedTag(out, text_, *tag, shiftFor(text_[at + 1]));
+        appendShiftedTag(out, text_, *tag);
         copied = tag->tag.end;
         at = backslashes_.next(copied);
         continue;
@@ -84,6 +85,11 @@ class HeadRewriter {
  private:
   const NumberShift& shiftFor(char letter) const { return letter == 's' ? surfaces_ : balloons_; }
 
+  void appendShiftedTag(OutputBuffer& out, std::string_view text, const NumberTag& tag) const {
+    char* const to = out.room(longestShiftedTag);
+    out.written(static_cast<std::size_t>(writeShiftedTag(to, text, tag, shiftFor(text[tag.tag.begin + 1])) - to));
+  }
+
   // The surface tag, or while conversion is on the balloon tag, at `at`.
   std::optional<NumberTag> numberTagAt(std::string_view text, std::size_t at) const {
     if (at + 1 >= text.size()) return std::nullopt;
@@ -96,29 +102,29 @@ class HeadRewriter {
   // tag wrapped in scope switches, with its numbers shifted. When the tag
   // reaches into a scope tag it is none, and nothing is appended; the scope
   // tag found is remembered, so that no later span is searched up to it again.
-  bool appendCharacterTag(std::string& out, std::size_t copied, std::size_t at, std::size_t end) {
+  bool appendCharacterTag(OutputBuffer& out, std::size_t copied, std::size_t at, std::size_t end) {
     if (end > scopeTagInSpan_) return false;
     const std::size_t mark = out.size();
     out.append(text_.data() + copied, at - copied);
     // Redundant switches are kept, also when both scopes are the same.
-    out += characterSwitch_;
+    out.append(characterSwitch_);
     const std::string_view tag = text_.substr(0, end);
     std::size_t tagCopied = at;
     for (std::size_t inner = at; inner < end; inner = backslashes_.next(inner + 1)) {
       if (hasAt(tag, inner + 1, "p[")) {
         scopeTagInSpan_ = inner;
-        out.resize(mark);
+        out.truncate(mark);
         return false;
       }
       const auto numbered = numberTagAt(tag, inner);
       if (!numbered) continue;
       out.append(text_.data() + tagCopied, inner - tagCopied);
-      appendShiftedTag(out, tag, *numbered, shiftFor(tag[inner + 1]));
+      appendShiftedTag(out, tag, *numbered);
       tagCopied = numbered->tag.end;
       inner = tagCopied - 1;
     }
     out.append(text_.data() + tagCopied, end - tagCopied);
-    out += textSwitch_;
+    out.append(textSwitch_);
     return true;
   }
 
@@ -127,8 +133,9 @@ class HeadRewriter {
   CharacterTagScanner characterTags_;
   ScopeTagScanner scopeTags_;
   std::size_t scopeTagInSpan_ = std::string_view::npos;
-  std::string characterSwitch_;
-  std::string textSwitch_;
+  // "\p[-2147483648]" at the longest.
+  FixedPiece<16> characterSwitch_;
+  FixedPiece<16> textSwitch_;
   NumberShift surfaces_;
   NumberShift balloons_;
   bool shiftsBalloons_;
@@ -138,10 +145,10 @@ class HeadRewriter {
 
 std::string convertUtterance(const ModuleState& state, std::int32_t characterScope, std::int32_t textScope,
                              std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 4 + 16);
+  OutputBuffer buffer(text.size() + text.size() / 4 + 64);
   HeadRewriter rewriter(state, characterScope, textScope, text);
-  const std::size_t headEnd = rewriter.appendHead(out);
+  const std::size_t headEnd = rewriter.appendHead(buffer);
+  std::string out = std::move(buffer).take();
   appendReplacingMarkers(out, text.substr(headEnd), rewriter.textSwitch());
   return out;
 }

@@ -1,0 +1,80 @@
+// The growing text that the rewriting of an utterance writes into.
+//
+// Talk has a tag every few dozen bytes, and each tag adds a few short pieces
+// to the result. Appending them to a std::string checks its room and length
+// limits and calls the byte copy, whose branches on the copied size the
+// processor keeps mispredicting. Here the room is checked with one compare
+// per piece and grown geometrically by hand, and the short pieces of known
+// bound (scope switches, rewritten numbers) are copied as a whole fixed-size
+// block whose unused end is simply written over by what follows.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace zef {
+
+// A short piece of at most `Bound` bytes kept in a block of exactly `Bound`
+// bytes, so that it is copied as a block of fixed size.
+template <std::size_t Bound>
+struct FixedPiece {
+  char bytes[Bound] = {};
+  std::size_t size = 0;
+
+  FixedPiece() = default;
+  explicit FixedPiece(std::string_view piece) : size(std::min(piece.size(), Bound)) {
+    std::memcpy(bytes, piece.data(), size);
+  }
+  std::string_view view() const { return {bytes, size}; }
+};
+
+class OutputBuffer {
+ public:
+  // `expected`: the size the result will likely have, reserved at once.
+  explicit OutputBuffer(std::size_t expected) { text_.resize(expected); }
+
+  void append(const char* bytes, std::size_t size) {
+    makeRoom(size);
+    std::memcpy(text_.data() + used_, bytes, size);
+    used_ += size;
+  }
+
+  template <std::size_t Bound>
+  void append(const FixedPiece<Bound>& piece) {
+    makeRoom(Bound);
+    std::memcpy(text_.data() + used_, piece.bytes, Bound);
+    used_ += piece.size;
+  }
+
+  // Room for `size` bytes to be written at the returned place; `written(n)`
+  // then keeps the first n of them.
+  char* room(std::size_t size) {
+    makeRoom(size);
+    return text_.data() + used_;
+  }
+  void written(std::size_t size) { used_ += size; }
+
+  std::size_t size() const { return used_; }
+  // Drops what was written after the first `size` bytes.
+  void truncate(std::size_t size) { used_ = size; }
+
+  std::string take() && {
+    text_.resize(used_);
+    return std::move(text_);
+  }
+
+ private:
+  void makeRoom(std::size_t size) {
+    if (text_.size() - used_ >= size) return;
+    // Doubling keeps the total of all growing linear in the result.
+    text_.resize(std::max(text_.size() * 2, used_ + size));
+  }
+
+  std::string text_;
+  std::size_t used_ = 0;
+};
+
+}  // namespace zef
