@@ -42,6 +42,17 @@ class OutputBuffer {
     used_ += size;
   }
 
+  // Appends the `size` bytes at `bytes`, of which at least `readable` may be
+  // read. Most stretches of words between two tags are short, and those are
+  // copied as one block of fixed size, which may read and write beyond them.
+  void appendStretch(const char* bytes, std::size_t size, std::size_t readable) {
+    constexpr std::size_t block = 64;
+    if (size > block || readable < block) return append(bytes, size);
+    makeRoom(block);
+    std::memcpy(text_.data() + used_, bytes, block);
+    used_ += size;
+  }
+
   template <std::size_t Bound>
   void append(const FixedPiece<Bound>& piece) {
     makeRoom(Bound);

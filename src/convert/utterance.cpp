@@ -70,7 +70,7 @@ class HeadRewriter {
         continue;
       }
       if (const auto tag = numberTagAt(text_, at)) {
-        out.append(text_.data() + copied, at - copied);
+        copyText(out, copied, at);
         appendShiftedTag(out, text_, *tag);
         copied = tag->tag.end;
         at = backslashes_.next(copied);
@@ -78,11 +78,16 @@ class HeadRewriter {
       }
       at = backslashes_.next(at + 1);
     }
-    out.append(text_.data() + copied, at - copied);
+    copyText(out, copied, at);
     return at;
   }
 
  private:
+  // The text's bytes [from, to).
+  void copyText(OutputBuffer& out, std::size_t from, std::size_t to) const {
+    out.appendStretch(text_.data() + from, to - from, text_.size() - from);
+  }
+
   const NumberShift& shiftFor(char letter) const { return letter == 's' ? surfaces_ : balloons_; }
 
   void appendShiftedTag(OutputBuffer& out, std::string_view text, const NumberTag& tag) const {
@@ -105,7 +110,7 @@ class HeadRewriter {
   bool appendCharacterTag(OutputBuffer& out, std::size_t copied, std::size_t at, std::size_t end) {
     if (end > scopeTagInSpan_) return false;
     const std::size_t mark = out.size();
-    out.append(text_.data() + copied, at - copied);
+    copyText(out, copied, at);
     // Redundant switches are kept, also when both scopes are the same.
     out.append(characterSwitch_);
     const std::string_view tag = text_.substr(0, end);
@@ -118,12 +123,12 @@ class HeadRewriter {
       }
       const auto numbered = numberTagAt(tag, inner);
       if (!numbered) continue;
-      out.append(text_.data() + tagCopied, inner - tagCopied);
+      copyText(out, tagCopied, inner);
       appendShiftedTag(out, tag, *numbered);
       tagCopied = numbered->tag.end;
       inner = tagCopied - 1;
     }
-    out.append(text_.data() + tagCopied, end - tagCopied);
+    copyText(out, tagCopied, end);
     out.append(textSwitch_);
     return true;
   }

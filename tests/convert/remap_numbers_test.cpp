@@ -40,6 +40,15 @@ TEST(RemapNumbers, SumsWrapInThirtyTwoBits) {
   EXPECT_EQ(remapSurfaces(-1, R"(\s[0])"), R"(\s[4294967295])");
 }
 
+TEST(RemapNumbers, ShortAndLongDigitRunsReadAlike) {
+  // Nine digits are read inline; longer runs, leading zeros included, by the
+  // saturating reading of argument values.
+  EXPECT_EQ(remapSurfaces(1, R"(\s[999999999])"), R"(\s[1000000000])");
+  EXPECT_EQ(remapSurfaces(1, R"(\s[0000000005])"), R"(\s[6])");
+  EXPECT_EQ(remapBalloons(0, R"(\b[2147483648])"), R"(\b[2147483647])");
+  EXPECT_EQ(remapBalloons(0, R"(\b[2147483647])"), R"(\b[2147483647])");
+}
+
 TEST(RemapNumbers, WrittenNumbersAreNotShiftedAgain) {
   EXPECT_EQ(remapSurfaces(1, R"(\s[1]\s[2]\\s[3])"), R"(\s[2]\s[3]\\s[4])");
   // A trail byte 0x5C of a double-byte character starts a tag too.
