@@ -4,7 +4,7 @@
 // to the result. Appending them to a std::string checks its room and length
 // limits and calls the byte copy, whose branches on the copied size the
 // processor keeps mispredicting. Here the room is checked with one compare
-// per piece and grown geometrically by hand, and the short pieces of known
+// per piece and opened a few kilobytes at a time, and the short pieces of known
 // bound (scope switches, rewritten numbers) are copied as a whole fixed-size
 // block whose unused end is simply written over by what follows.
 #pragma once
@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace zef {
 
@@ -34,7 +35,7 @@ struct FixedPiece {
 class OutputBuffer {
  public:
   // `expected`: the size the result will likely have, reserved at once.
-  explicit OutputBuffer(std::size_t expected) { text_.resize(expected); }
+  explicit OutputBuffer(std::size_t expected) { text_.reserve(expected); }
 
   void append(const char* bytes, std::size_t size) {
     makeRoom(size);
@@ -80,8 +81,11 @@ class OutputBuffer {
  private:
   void makeRoom(std::size_t size) {
     if (text_.size() - used_ >= size) return;
-    // Doubling keeps the total of all growing linear in the result.
-    text_.resize(std::max(text_.size() * 2, used_ + size));
+    // Opened a few kilobytes at a time within the capacity reserved, so that
+    // the zeros that resizing writes are still in the cache when the text
+    // overwrites them. Beyond it the string's capacity grows geometrically.
+    constexpr std::size_t step = 4096;
+    text_.resize(used_ + std::max(size, std::min(step, text_.capacity() - used_)));
   }
 
   std::string text_;
