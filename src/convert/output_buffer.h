@@ -38,6 +38,8 @@ class OutputBuffer {
   explicit OutputBuffer(std::size_t expected) { text_.reserve(expected); }
 
   void append(const char* bytes, std::size_t size) {
+    // An empty view may hold no pointer at all, which memcpy must not get.
+    if (size == 0) return;
     makeRoom(size);
     std::memcpy(text_.data() + used_, bytes, size);
     used_ += size;
