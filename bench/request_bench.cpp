@@ -8,28 +8,17 @@
 #include <vector>
 
 #include "module/entries.h"
+#include "host_requests.h"
 #include "platform/global_memory.h"
 
 namespace zef {
 namespace {
 
+using bench::requestFor;
+using bench::send;
+
 using Arguments = std::vector<std::string>;
 
-std::string requestFor(const Arguments& arguments) {
-  std::string text = "EXECUTE SAORI/1.0\r\nCharset: Shift_JIS\r\nSender: bench\r\n";
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    text += "Argument" + std::to_string(i) + ": " + arguments[i] + "\r\n";
-  }
-  return text + "\r\n";
-}
-
-// Sends one request the way a host does and returns the response's length.
-long send(const std::string& text) {
-  long length = static_cast<long>(text.size());
-  platform::BlockHandle response = answerRequest(platform::allocateBlock(text), &length);
-  platform::freeBlock(response);
-  return length;
-}
 
 Arguments layoutStart(const char* command, int characters, int balloons) {
   Arguments arguments = {command, "On", std::to_string(characters), std::to_string(balloons), "100", "100",

@@ -7,11 +7,15 @@
 #include <vector>
 
 #include "module/entries.h"
+#include "host_requests.h"
 #include "platform/global_memory.h"
 #include "settings/settings_menu.h"
 
 namespace zef {
 namespace {
+
+using bench::requestFor;
+using bench::send;
 
 // Defaults: two characters, six levels. Large: eight characters, 99 levels.
 ModuleState menuState(std::int64_t large) {
@@ -38,20 +42,6 @@ void BM_SettingsMenu(benchmark::State& bench) {
 }
 BENCHMARK(BM_SettingsMenu)->ArgName("large")->Arg(0)->Arg(1);
 
-std::string requestFor(const std::vector<std::string>& arguments) {
-  std::string text = "EXECUTE SAORI/1.0\r\nCharset: Shift_JIS\r\n";
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    text += "Argument" + std::to_string(i) + ": " + arguments[i] + "\r\n";
-  }
-  return text + "\r\n";
-}
-
-long send(const std::string& text) {
-  long length = static_cast<long>(text.size());
-  platform::BlockHandle response = answerRequest(platform::allocateBlock(text), &length);
-  platform::freeBlock(response);
-  return length;
-}
 
 // The whole request: parsing, dispatch, the menu, framing and the response block.
 void BM_SettingZefRequest(benchmark::State& bench) {
