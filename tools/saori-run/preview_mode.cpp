@@ -16,17 +16,8 @@ namespace {
 
 using zef::host_model::HostModel;
 
-constexpr std::string_view resultKey = "\r\nResult: ";
 constexpr int defaultCharacters = 2;
 constexpr int mostCharacters = 7;  // as many as stand side by side on the model desktop
-
-std::string resultValue(std::string_view response) {
-  const std::size_t at = response.find(resultKey);
-  if (at == std::string_view::npos) return {};
-  const std::size_t start = at + resultKey.size();
-  const std::size_t end = response.find("\r\n", start);
-  return std::string(response.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
-}
 
 // The ghost's character count, as its first layout start tells the module.
 int characterCountOf(const Session& session) {
@@ -80,7 +71,7 @@ int runPreview(ModuleHost& module, const Session& session, const PreviewOptions&
       continue;
     }
     bool gotBlock = false;
-    const std::string script = resultValue(module.request(requestTextOf(step), gotBlock));
+    const std::string script(resultValue(module.request(requestTextOf(step), gotBlock)));
     model.runScript(script);
     ++number;
     if (options.state) out << heading(number, step) << zef::host_model::dumpState(model.state());

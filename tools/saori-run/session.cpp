@@ -112,4 +112,13 @@ std::string requestTextOf(const Step& step) {
   return step.kind == Step::Kind::rawRequest ? step.text : buildRequest(step.arguments);
 }
 
+std::string_view resultValue(std::string_view response) {
+  constexpr std::string_view resultKey = "\r\nResult: ";
+  const std::size_t at = response.find(resultKey);
+  if (at == std::string_view::npos) return {};
+  const std::size_t start = at + resultKey.size();
+  const std::size_t end = response.find("\r\n", start);
+  return response.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
 }  // namespace saori_run

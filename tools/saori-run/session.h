@@ -32,4 +32,7 @@ std::string buildRequest(const std::vector<std::string>& arguments);
 // The request text that a step sends (request and rawRequest steps).
 std::string requestTextOf(const Step& step);
 
+// The value of a response's Result line, or nothing when it has none.
+std::string_view resultValue(std::string_view response);
+
 }  // namespace saori_run

@@ -12,17 +12,6 @@ namespace {
 
 using zef::host_model::shiftJisToUtf8;
 
-constexpr std::string_view resultKey = "\r\nResult: ";
-
-// The Result value of a response, or the whole response if it has none.
-std::string_view resultOf(std::string_view response) {
-  const std::size_t at = response.find(resultKey);
-  if (at == std::string_view::npos) return response;
-  const std::size_t start = at + resultKey.size();
-  const std::size_t end = response.find("\r\n", start);
-  return response.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-}
-
 std::string identity(std::string_view bytes) { return std::string(bytes); }
 
 void printHeading(const Step& step, std::size_t number, bool raw, std::ostream& out) {
@@ -45,7 +34,7 @@ void printResponse(std::string_view response, bool gotBlock, const Options& opti
     out << response << "\n";
     return;
   }
-  const std::string_view result = resultOf(response);
+  const std::string_view result = resultValue(response);
   if (result.empty()) {
     out << "(empty result)\n";
     return;
