@@ -19,7 +19,9 @@
 // since every inserted piece begins with a backslash.
 #include "convert/utterance.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 #include "convert/byte_cursor.h"
@@ -43,6 +45,25 @@ std::int32_t surfaceOffsetOf(const ModuleState& state, std::int32_t characterSco
   return index < state.surfaceOffsets.size() ? state.surfaceOffsets[index] : 0;
 }
 
+// What a backslash may begin, told by the byte after it. One lookup sends
+// each backslash of the head to the only test that can apply to it.
+enum class TagStart : std::uint8_t {
+  none,
+  scope,      // `\p[...]`
+  surface,    // `\s[N]`, also a character tag; or another character tag
+  balloon,    // `\b[N]`
+  character,  // `\i[`, `\![`, `\__w[`, `\4`, `\5`
+};
+
+constexpr std::array<TagStart, 256> tagStarts = [] {
+  std::array<TagStart, 256> starts{};
+  starts['p'] = TagStart::scope;
+  starts['s'] = TagStart::surface;
+  starts['b'] = TagStart::balloon;
+  for (const char byte : {'i', '!', '_', '4', '5'}) starts[static_cast<unsigned char>(byte)] = TagStart::character;
+  return starts;
+}();
+
 class HeadRewriter {
  public:
   HeadRewriter(const ModuleState& state, std::int32_t characterScope, std::int32_t textScope, std::string_view text)
@@ -61,56 +82,98 @@ class HeadRewriter {
   // Appends the rewritten head and returns where the head ends: at the first
   // scope tag, or at the end of the text.
   std::size_t appendHead(OutputBuffer& out) {
-    std::size_t copied = 0;
     std::size_t at = backslashes_.next(0);
-    while (at < text_.size() && !scopeTags_.startsAt(at)) {
-      if (const auto tagEnd = characterTags_.tagEndAt(at); tagEnd && appendCharacterTag(out, copied, at, *tagEnd)) {
-        copied = *tagEnd;
-        at = backslashes_.next(copied);
-        continue;
+    while (at < text_.size()) {
+      // Where the tag rewritten at `at` ends, or 0 when there is none.
+      std::size_t rewrittenEnd = 0;
+      switch (tagStarts[static_cast<unsigned char>(byteAt(text_, at + 1))]) {
+        case TagStart::none:
+          break;
+        case TagStart::scope:
+          if (scopeTags_.startsAt(at)) return finishHead(out, at);
+          break;
+        case TagStart::balloon:
+          if (shiftsBalloons_) rewrittenEnd = appendNumberTag(out, at, balloons_);
+          break;
+        case TagStart::surface:
+          rewrittenEnd = appendSurfaceTag(out, at);
+          if (rewrittenEnd != 0) break;
+          [[fallthrough]];
+        case TagStart::character:
+          rewrittenEnd = appendCharacterTag(out, at);
+          break;
       }
-      if (const auto tag = numberTagAt(text_, at)) {
-        copyText(out, copied, at);
-        appendShiftedTag(out, text_, *tag);
-        copied = tag->tag.end;
-        at = backslashes_.next(copied);
-        continue;
-      }
-      at = backslashes_.next(at + 1);
+      at = backslashes_.next(rewrittenEnd != 0 ? rewrittenEnd : at + 1);
     }
-    copyText(out, copied, at);
-    return at;
+    return finishHead(out, text_.size());
   }
 
  private:
+  std::size_t finishHead(OutputBuffer& out, std::size_t headEnd) {
+    copyText(out, copied_, headEnd);
+    return headEnd;
+  }
+
   // The text's bytes [from, to).
   void copyText(OutputBuffer& out, std::size_t from, std::size_t to) const {
     out.appendStretch(text_.data() + from, to - from, text_.size() - from);
   }
 
-  const NumberShift& shiftFor(char letter) const { return letter == 's' ? surfaces_ : balloons_; }
-
-  void appendShiftedTag(OutputBuffer& out, std::string_view text, const NumberTag& tag) const {
+  void appendShiftedTag(OutputBuffer& out, const NumberTag& tag, const NumberShift& shift) const {
     char* const to = out.room(longestShiftedTag);
-    out.written(static_cast<std::size_t>(writeShiftedTag(to, text, tag, shiftFor(text[tag.tag.begin + 1])) - to));
+    out.written(static_cast<std::size_t>(writeShiftedTag(to, text_, tag, shift) - to));
   }
 
-  // The surface tag, or while conversion is on the balloon tag, at `at`.
-  std::optional<NumberTag> numberTagAt(std::string_view text, std::size_t at) const {
-    if (at + 1 >= text.size()) return std::nullopt;
-    if (text[at + 1] == 's') return zef::numberTagAt(text, 's', at);
-    if (text[at + 1] == 'b' && shiftsBalloons_) return zef::numberTagAt(text, 'b', at);
-    return std::nullopt;
+  // Appends the text up to the number tag at `at` and the tag shifted, and
+  // returns its end; or 0 when there is no such tag.
+  std::size_t appendNumberTag(OutputBuffer& out, std::size_t at, const NumberShift& shift) {
+    const auto tag = numberTagAt(text_, shift.letter, at);
+    if (!tag) return 0;
+    copyText(out, copied_, at);
+    appendShiftedTag(out, *tag, shift);
+    copied_ = tag->tag.end;
+    return copied_;
   }
 
-  // Appends the text from `copied` to the character tag [at, end) and the
-  // tag wrapped in scope switches, with its numbers shifted. When the tag
-  // reaches into a scope tag it is none, and nothing is appended; the scope
-  // tag found is remembered, so that no later span is searched up to it again.
-  bool appendCharacterTag(OutputBuffer& out, std::size_t copied, std::size_t at, std::size_t end) {
-    if (end > scopeTagInSpan_) return false;
+  // A surface tag `\s[N]` is also the character tag `\s[...]`: the first
+  // `]` after its `[` is its own, and it holds no `\p[`. The most frequent
+  // character tag of talk is so wrapped without a search of its span.
+  std::size_t appendSurfaceTag(OutputBuffer& out, std::size_t at) {
+    const auto tag = numberTagAt(text_, 's', at);
+    if (!tag) return 0;
+    copyText(out, copied_, at);
+    out.append(characterSwitch_);
+    appendShiftedTag(out, *tag, surfaces_);
+    out.append(textSwitch_);
+    copied_ = tag->tag.end;
+    return copied_;
+  }
+
+  // The surface tag, or while conversion is on the balloon tag, at `at` of
+  // `text`.
+  std::optional<NumberTag> numberTagIn(std::string_view text, std::size_t at) const {
+    switch (byteAt(text, at + 1)) {
+      case 's':
+        return numberTagAt(text, 's', at);
+      case 'b':
+        if (shiftsBalloons_) return numberTagAt(text, 'b', at);
+        return std::nullopt;
+      default:
+        return std::nullopt;
+    }
+  }
+
+  // Appends the text up to the character tag at `at` and the tag wrapped in
+  // scope switches, with its numbers shifted, and returns its end; or 0 when
+  // there is none. When the tag reaches into a scope tag it is none; the
+  // scope tag found is remembered, so that no later span is searched up to
+  // it again.
+  std::size_t appendCharacterTag(OutputBuffer& out, std::size_t at) {
+    const auto tagEnd = characterTags_.tagEndAt(at);
+    if (!tagEnd || *tagEnd > scopeTagInSpan_) return 0;
+    const std::size_t end = *tagEnd;
     const std::size_t mark = out.size();
-    copyText(out, copied, at);
+    copyText(out, copied_, at);
     // Redundant switches are kept, also when both scopes are the same.
     out.append(characterSwitch_);
     const std::string_view tag = text_.substr(0, end);
@@ -119,24 +182,27 @@ class HeadRewriter {
       if (hasAt(tag, inner + 1, "p[")) {
         scopeTagInSpan_ = inner;
         out.truncate(mark);
-        return false;
+        return 0;
       }
-      const auto numbered = numberTagAt(tag, inner);
+      const auto numbered = numberTagIn(tag, inner);
       if (!numbered) continue;
       copyText(out, tagCopied, inner);
-      appendShiftedTag(out, tag, *numbered);
+      appendShiftedTag(out, *numbered, text_[inner + 1] == 's' ? surfaces_ : balloons_);
       tagCopied = numbered->tag.end;
       inner = tagCopied - 1;
     }
     copyText(out, tagCopied, end);
     out.append(textSwitch_);
-    return true;
+    copied_ = end;
+    return end;
   }
 
   std::string_view text_;
   ByteCursor backslashes_;
   CharacterTagScanner characterTags_;
   ScopeTagScanner scopeTags_;
+  // The text before it is in the result.
+  std::size_t copied_ = 0;
   std::size_t scopeTagInSpan_ = std::string_view::npos;
   // "\p[-2147483648]" at the longest.
   FixedPiece<16> characterSwitch_;
