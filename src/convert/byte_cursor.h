@@ -3,12 +3,14 @@
 //
 // Talk has a tag every few dozen bytes, and the rewriting stops at each. A
 // call of memchr per tag spends more on setting up than on searching, so
-// where the processor has 16-byte vectors (SSE2: every x86-64) the cursor
-// compares 64 bytes at a time and keeps their matches as a 64-bit mask, from
-// which each next position is taken in a few instructions. Elsewhere it calls
-// memchr.
+// where the processor has 16-byte vectors (SSE2: every x86-64) 64 bytes are
+// compared at a time and their matches kept as a 64-bit mask, from which each
+// next position is taken in a few instructions. A loop over the text can
+// take the masks itself; the cursor answers one position at a time, and
+// calls memchr where there are no vectors.
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -21,6 +23,39 @@
 #endif
 
 namespace zef {
+
+// The number of bytes that one mask covers.
+inline constexpr std::size_t byteMaskWidth = 64;
+
+// A bit for each of the 64 bytes from `at` that equals `byte`, bit i for
+// text[at + i]; positions past the end of the text have none. `byte` must not
+// be NUL: the last block is padded with it.
+inline std::uint64_t byteMask(std::string_view text, std::size_t at, char byte) {
+#ifdef ZEF_SSE2_CURSOR
+  const char* bytes = text.data() + at;
+  char padded[byteMaskWidth];
+  if (text.size() - at < byteMaskWidth) {
+    std::memset(padded, 0, byteMaskWidth);
+    std::memcpy(padded, bytes, text.size() - at);
+    bytes = padded;
+  }
+  const __m128i wanted = _mm_set1_epi8(byte);
+  std::uint64_t mask = 0;
+  for (std::size_t part = 0; part < byteMaskWidth; part += 16) {
+    const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + part));
+    const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(sixteen, wanted)));
+    mask |= std::uint64_t{bits} << part;
+  }
+  return mask;
+#else
+  std::uint64_t mask = 0;
+  const std::size_t count = std::min(byteMaskWidth, text.size() - at);
+  for (std::size_t offset = 0; offset < count; ++offset) {
+    mask |= std::uint64_t{text[at + offset] == byte} << offset;
+  }
+  return mask;
+#endif
+}
 
 class ByteCursor {
  public:
@@ -49,24 +84,11 @@ class ByteCursor {
 
  private:
 #ifdef ZEF_SSE2_CURSOR
-  static constexpr std::size_t chunk = 64;
+  static constexpr std::size_t chunk = byteMaskWidth;
 
   void loadChunk(std::size_t at) {
-    const char* bytes = text_.data() + at;
-    char padded[chunk];
-    if (text_.size() - at < chunk) {
-      std::memset(padded, 0, chunk);
-      std::memcpy(padded, bytes, text_.size() - at);
-      bytes = padded;
-    }
-    const __m128i wanted = _mm_set1_epi8(byte_);
     chunkAt_ = at;
-    matches_ = 0;
-    for (std::size_t part = 0; part < chunk; part += 16) {
-      const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + part));
-      const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(sixteen, wanted)));
-      matches_ |= std::uint64_t{bits} << part;
-    }
+    matches_ = byteMask(text_, at, byte_);
   }
 
   // The chunk last compared: its start and a bit per matching byte.

@@ -7,12 +7,13 @@
 // rewriting: it has to be fast per byte.
 //
 // Where the processor has 16-byte vectors (SSE2: every x86-64), 16 positions
-// are tested at once: a word can only begin where its first byte stands and
-// its last byte follows at the right distance, and that test, with one for
-// line breaks, rules out almost every block of ordinary text in a few
-// instructions. The few candidates are then checked one by one. The last
-// stretch of a text, and all of it elsewhere, is searched by Horspool's
-// skipping method for a set of words within the line.
+// are tested at once: a word can only begin where two of its bytes stand at
+// their distances from its start. Each word is probed at its two bytes that
+// are least common in text, so that the test, with one for line breaks, rules
+// out almost every block of ordinary talk in a few instructions. The few
+// candidates are then checked one by one. The last stretch of a text, and all
+// of it elsewhere, is searched by Horspool's skipping method for a set of
+// words within the line.
 #pragma once
 
 #include <algorithm>
@@ -31,6 +32,35 @@
 
 namespace zef {
 
+// How common a byte is in talk: the rank of a lower-case letter in English
+// text, 0 the most common; every other byte counts as rarer than any letter.
+constexpr int commonness(char byte) {
+  constexpr std::string_view lettersByFrequency = "zqxjkvbpygfwmucldrhsnioate";
+  const std::size_t rank = lettersByFrequency.find(byte);
+  return rank == std::string_view::npos ? -1 : static_cast<int>(rank);
+}
+
+// The byte a word is probed for, at its distance from the word's start.
+struct Probe {
+  std::size_t offset = 0;
+  char byte = 0;
+};
+
+// A word's two least common bytes, in the order they stand.
+constexpr std::array<Probe, 2> rarestPair(std::string_view word) {
+  std::size_t rarest = 0;
+  for (std::size_t at = 1; at < word.size(); ++at) {
+    if (commonness(word[at]) < commonness(word[rarest])) rarest = at;
+  }
+  std::size_t second = rarest == 0 ? 1 : 0;
+  for (std::size_t at = 0; at < word.size(); ++at) {
+    if (at != rarest && commonness(word[at]) < commonness(word[second])) second = at;
+  }
+  const Probe first{std::min(rarest, second), word[std::min(rarest, second)]};
+  const Probe last{std::max(rarest, second), word[std::max(rarest, second)]};
+  return {first, last};
+}
+
 template <std::size_t Count>
 class NeedleSearch {
   static_assert(Count >= 1 && Count <= 8, "a bit per word in one byte");
@@ -47,6 +77,7 @@ class NeedleSearch {
     skip_.fill(static_cast<std::uint8_t>(window_));
     for (std::size_t index = 0; index < Count; ++index) {
       const std::string_view needle = needles_[index];
+      probes_[index] = rarestPair(needle);
       const auto bit = static_cast<std::uint8_t>(1u << index);
       auto& ends = endsWindow_[static_cast<unsigned char>(needle[window_ - 1])];
       ends = static_cast<std::uint8_t>(ends | bit);
@@ -111,24 +142,26 @@ class NeedleSearch {
   // the first position whose block would reach past the text.
   std::size_t skipBlocks(std::string_view text, std::size_t from) const {
     constexpr std::size_t block = 16;
-    const __m128i lineFeed = _mm_set1_epi8('\n');
+    // CR and LF are the only bytes up to CR that talk holds; any other one
+    // (a tab, say) is only a candidate that the check below rules out.
     const __m128i carriageReturn = _mm_set1_epi8('\r');
     // Plain arrays: std::array would drop the vector type's alignment.
     __m128i firstBytes[Count];
-    __m128i lastBytes[Count];
+    __m128i secondBytes[Count];
     for (std::size_t index = 0; index < Count; ++index) {
-      firstBytes[index] = _mm_set1_epi8(needles_[index].front());
-      lastBytes[index] = _mm_set1_epi8(needles_[index].back());
+      firstBytes[index] = _mm_set1_epi8(probes_[index][0].byte);
+      secondBytes[index] = _mm_set1_epi8(probes_[index][1].byte);
     }
     std::size_t at = from;
     for (; at + block + longest_ - 1 <= text.size(); at += block) {
       const char* const bytes = text.data() + at;
-      const __m128i firsts = load(bytes);
-      __m128i hits = _mm_or_si128(_mm_cmpeq_epi8(firsts, lineFeed), _mm_cmpeq_epi8(firsts, carriageReturn));
+      const __m128i starts = load(bytes);
+      __m128i hits = _mm_cmpeq_epi8(_mm_min_epu8(starts, carriageReturn), starts);
       for (std::size_t index = 0; index < Count; ++index) {
-        const __m128i lasts = load(bytes + needles_[index].size() - 1);
+        const __m128i firsts = load(bytes + probes_[index][0].offset);
+        const __m128i seconds = load(bytes + probes_[index][1].offset);
         hits = _mm_or_si128(hits, _mm_and_si128(_mm_cmpeq_epi8(firsts, firstBytes[index]),
-                                                _mm_cmpeq_epi8(lasts, lastBytes[index])));
+                                                _mm_cmpeq_epi8(seconds, secondBytes[index])));
       }
       for (auto bits = static_cast<unsigned>(_mm_movemask_epi8(hits)); bits != 0; bits &= bits - 1) {
         const std::size_t candidate = at + static_cast<std::size_t>(std::countr_zero(bits));
@@ -142,6 +175,7 @@ class NeedleSearch {
 #endif
 
   std::array<std::string_view, Count> needles_;
+  std::array<std::array<Probe, 2>, Count> probes_{};
   std::size_t window_ = 0;
   std::size_t longest_ = 0;
   std::array<std::uint8_t, 256> skip_{};

@@ -20,6 +20,7 @@
 #include "convert/utterance.h"
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -82,28 +83,29 @@ class HeadRewriter {
   // Appends the rewritten head and returns where the head ends: at the first
   // scope tag, or at the end of the text.
   std::size_t appendHead(OutputBuffer& out) {
-    std::size_t at = backslashes_.next(0);
-    while (at < text_.size()) {
-      // Where the tag rewritten at `at` ends, or 0 when there is none.
-      std::size_t rewrittenEnd = 0;
-      switch (tagStarts[static_cast<unsigned char>(byteAt(text_, at + 1))]) {
-        case TagStart::none:
-          break;
-        case TagStart::scope:
-          if (scopeTags_.startsAt(at)) return finishHead(out, at);
-          break;
-        case TagStart::balloon:
-          if (shiftsBalloons_) rewrittenEnd = appendNumberTag(out, at, balloons_);
-          break;
-        case TagStart::surface:
-          rewrittenEnd = appendSurfaceTag(out, at);
-          if (rewrittenEnd != 0) break;
-          [[fallthrough]];
-        case TagStart::character:
-          rewrittenEnd = appendCharacterTag(out, at);
-          break;
+    for (std::size_t blockAt = 0; blockAt < text_.size(); blockAt += byteMaskWidth) {
+      for (std::uint64_t backslashes = byteMask(text_, blockAt, '\\'); backslashes != 0;
+           backslashes &= backslashes - 1) {
+        const std::size_t at = blockAt + static_cast<std::size_t>(std::countr_zero(backslashes));
+        // A backslash inside a tag already rewritten begins none.
+        if (at < copied_) continue;
+        switch (tagStarts[static_cast<unsigned char>(byteAt(text_, at + 1))]) {
+          case TagStart::none:
+            break;
+          case TagStart::scope:
+            if (scopeTags_.startsAt(at)) return finishHead(out, at);
+            break;
+          case TagStart::balloon:
+            if (shiftsBalloons_) appendNumberTag(out, at, balloons_);
+            break;
+          case TagStart::surface:
+            if (appendSurfaceTag(out, at)) break;
+            [[fallthrough]];
+          case TagStart::character:
+            appendCharacterTag(out, at);
+            break;
+        }
       }
-      at = backslashes_.next(rewrittenEnd != 0 ? rewrittenEnd : at + 1);
     }
     return finishHead(out, text_.size());
   }
@@ -124,29 +126,29 @@ class HeadRewriter {
     out.written(static_cast<std::size_t>(writeShiftedTag(to, text_, tag, shift) - to));
   }
 
-  // Appends the text up to the number tag at `at` and the tag shifted, and
-  // returns its end; or 0 when there is no such tag.
-  std::size_t appendNumberTag(OutputBuffer& out, std::size_t at, const NumberShift& shift) {
+  // Appends the text up to the number tag at `at` and the tag shifted, if
+  // there is such a tag.
+  bool appendNumberTag(OutputBuffer& out, std::size_t at, const NumberShift& shift) {
     const auto tag = numberTagAt(text_, shift.letter, at);
-    if (!tag) return 0;
+    if (!tag) return false;
     copyText(out, copied_, at);
     appendShiftedTag(out, *tag, shift);
     copied_ = tag->tag.end;
-    return copied_;
+    return true;
   }
 
   // A surface tag `\s[N]` is also the character tag `\s[...]`: the first
   // `]` after its `[` is its own, and it holds no `\p[`. The most frequent
   // character tag of talk is so wrapped without a search of its span.
-  std::size_t appendSurfaceTag(OutputBuffer& out, std::size_t at) {
+  bool appendSurfaceTag(OutputBuffer& out, std::size_t at) {
     const auto tag = numberTagAt(text_, 's', at);
-    if (!tag) return 0;
+    if (!tag) return false;
     copyText(out, copied_, at);
     out.append(characterSwitch_);
     appendShiftedTag(out, *tag, surfaces_);
     out.append(textSwitch_);
     copied_ = tag->tag.end;
-    return copied_;
+    return true;
   }
 
   // The surface tag, or while conversion is on the balloon tag, at `at` of
@@ -164,13 +166,12 @@ class HeadRewriter {
   }
 
   // Appends the text up to the character tag at `at` and the tag wrapped in
-  // scope switches, with its numbers shifted, and returns its end; or 0 when
-  // there is none. When the tag reaches into a scope tag it is none; the
-  // scope tag found is remembered, so that no later span is searched up to
-  // it again.
-  std::size_t appendCharacterTag(OutputBuffer& out, std::size_t at) {
+  // scope switches, with its numbers shifted, if there is such a tag. When
+  // the tag reaches into a scope tag it is none; the scope tag found is
+  // remembered, so that no later span is searched up to it again.
+  bool appendCharacterTag(OutputBuffer& out, std::size_t at) {
     const auto tagEnd = characterTags_.tagEndAt(at);
-    if (!tagEnd || *tagEnd > scopeTagInSpan_) return 0;
+    if (!tagEnd || *tagEnd > scopeTagInSpan_) return false;
     const std::size_t end = *tagEnd;
     const std::size_t mark = out.size();
     copyText(out, copied_, at);
@@ -182,7 +183,7 @@ class HeadRewriter {
       if (hasAt(tag, inner + 1, "p[")) {
         scopeTagInSpan_ = inner;
         out.truncate(mark);
-        return 0;
+        return false;
       }
       const auto numbered = numberTagIn(tag, inner);
       if (!numbered) continue;
@@ -194,10 +195,11 @@ class HeadRewriter {
     copyText(out, tagCopied, end);
     out.append(textSwitch_);
     copied_ = end;
-    return end;
+    return true;
   }
 
   std::string_view text_;
+  // The backslashes inside character tags, which may begin numbered tags.
   ByteCursor backslashes_;
   CharacterTagScanner characterTags_;
   ScopeTagScanner scopeTags_;
