@@ -7,32 +7,42 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "convert/script_bytes.h"
 #include "convert/text_span.h"
+#include "module/decimal.h"
 
 namespace zef {
 
 struct NumberTag {
-  TextSpan tag;     // the whole tag
-  TextSpan digits;  // its number
+  TextSpan tag;  // the whole tag
+  // Its number; one too large for 32 bits counts as 2147483647.
+  std::int32_t number = 0;
 };
+
+// The number written with `digits`. Up to nine digits cannot leave the 32-bit
+// range; only longer runs need the saturating reading of argument values.
+inline std::int32_t tagNumber(std::string_view digits) {
+  if (digits.size() > 9) return readDecimal(digits);
+  std::int32_t number = 0;
+  for (const char digit : digits) number = number * 10 + (digit - '0');
+  return number;
+}
 
 // The tag `\<letter>[ N ]` that begins at `at`, if one does.
 inline std::optional<NumberTag> numberTagAt(std::string_view text, char letter, std::size_t at) {
   if (byteAt(text, at) != '\\' || byteAt(text, at + 1) != letter || byteAt(text, at + 2) != '[') return std::nullopt;
-  NumberTag found;
-  found.tag.begin = at;
-  found.digits.begin = skipBlanks(text, at + 3);
-  found.digits.end = found.digits.begin;
-  while (found.digits.end < text.size() && isAsciiDigit(text[found.digits.end])) ++found.digits.end;
-  if (found.digits.end == found.digits.begin) return std::nullopt;
-  const std::size_t close = skipBlanks(text, found.digits.end);
+  const std::size_t open = at + 3;
+  const std::size_t digitsBegin = skipBlanks(text, open);
+  std::size_t digitsEnd = digitsBegin;
+  while (digitsEnd < text.size() && isAsciiDigit(text[digitsEnd])) ++digitsEnd;
+  if (digitsEnd == digitsBegin) return std::nullopt;
+  const std::size_t close = skipBlanks(text, digitsEnd);
   if (byteAt(text, close) != ']') return std::nullopt;
-  found.tag.end = close + 1;
-  return found;
+  return NumberTag{{at, close + 1}, tagNumber(text.substr(digitsBegin, digitsEnd - digitsBegin))};
 }
 
 // The leftmost tag `\<letter>[ N ]` that begins at or after `from`. Each

@@ -11,7 +11,7 @@ std::string remapNumbers(std::string_view text, const NumberShift& shift) {
   std::size_t copied = 0;
   while (const auto found = findNumberTag(text, shift.letter, copied)) {
     out.append(text, copied, found->tag.begin - copied);
-    appendShiftedTag(out, text, *found, shift);
+    appendShiftedTag(out, *found, shift);
     copied = found->tag.end;
   }
   out.append(text, copied);
@@ -20,11 +20,11 @@ std::string remapNumbers(std::string_view text, const NumberShift& shift) {
 
 }  // namespace
 
-void appendShiftedTag(std::string& out, std::string_view text, const NumberTag& tag, const NumberShift& shift) {
+void appendShiftedTag(std::string& out, const NumberTag& tag, const NumberShift& shift) {
   // Built whole and appended once: each append to the result costs a check
   // of its room.
   char rewritten[longestShiftedTag];
-  out.append(rewritten, writeShiftedTag(rewritten, text, tag, shift));
+  out.append(rewritten, writeShiftedTag(rewritten, tag, shift));
 }
 
 std::string remapSurfaces(std::int32_t surfaceOffset, std::string_view text) {

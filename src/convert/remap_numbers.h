@@ -14,7 +14,6 @@
 #include <string_view>
 
 #include "convert/number_tag_scanner.h"
-#include "module/decimal.h"
 #include "module/int32_math.h"
 
 namespace zef {
@@ -43,22 +42,11 @@ constexpr NumberShift balloonShift(std::int32_t offset) { return {'b', offset, f
 // The longest tag that writeShiftedTag writes: `\b[-2147483648]`.
 inline constexpr std::size_t longestShiftedTag = 3 + 11 + 1;
 
-// The number of a tag. Tag numbers are short; up to nine digits cannot leave
-// the 32-bit range, and only longer runs need the saturating reading of
-// argument values.
-inline std::int32_t tagNumber(std::string_view digits) {
-  if (digits.size() > 9) return readDecimal(digits);
-  std::int32_t number = 0;
-  for (const char digit : digits) number = number * 10 + (digit - '0');
-  return number;
-}
-
-// Writes `tag` (found in `text` with shift.letter) with its number shifted
-// at `to`, which has room for longestShiftedTag bytes; returns its end. Inline:
-// talk has one of these every few dozen bytes.
-inline char* writeShiftedTag(char* to, std::string_view text, const NumberTag& tag, const NumberShift& shift) {
-  const std::int32_t number = tagNumber(text.substr(tag.digits.begin, tag.digits.end - tag.digits.begin));
-  const std::int32_t sum = wrapAdd(number, shift.offset);
+// Writes `tag` with its number shifted at `to`, which has room for
+// longestShiftedTag bytes; returns its end. Inline: talk has one of these
+// every few dozen bytes.
+inline char* writeShiftedTag(char* to, const NumberTag& tag, const NumberShift& shift) {
+  const std::int32_t sum = wrapAdd(tag.number, shift.offset);
   to[0] = '\\';
   to[1] = shift.letter;
   to[2] = '[';
@@ -69,7 +57,7 @@ inline char* writeShiftedTag(char* to, std::string_view text, const NumberTag& t
   return digitsEnd + 1;
 }
 
-// Appends `tag` (found in `text` with shift.letter) with its number shifted.
-void appendShiftedTag(std::string& out, std::string_view text, const NumberTag& tag, const NumberShift& shift);
+// Appends `tag` with its number shifted.
+void appendShiftedTag(std::string& out, const NumberTag& tag, const NumberShift& shift);
 
 }  // namespace zef

@@ -123,7 +123,7 @@ class HeadRewriter {
 
   void appendShiftedTag(OutputBuffer& out, const NumberTag& tag, const NumberShift& shift) const {
     char* const to = out.room(longestShiftedTag);
-    out.written(static_cast<std::size_t>(writeShiftedTag(to, text_, tag, shift) - to));
+    out.written(static_cast<std::size_t>(writeShiftedTag(to, tag, shift) - to));
   }
 
   // Appends the text up to the number tag at `at` and the tag shifted, if
