@@ -23,19 +23,20 @@ constexpr NeedleSearch<6> settingNameSearch({
 }  // namespace
 
 std::size_t FindRepaint::operator()(std::string_view text, std::size_t from) const {
-  return repaintSearch.find(text, from);
+  return repaintSearch.find(text.substr(0, lineBreaks->next(from)), from);
 }
 
 std::size_t FindSettingName::operator()(std::string_view text, std::size_t from) const {
-  return settingNameSearch.find(text, from);
+  return settingNameSearch.find(text.substr(0, lineBreaks->next(from)), from);
 }
 
 CharacterTagScanner::CharacterTagScanner(std::string_view text)
     : text_(text),
+      lineBreaks_(text, FindLineBreak{}),
       closeAfterWord_(text, FindCloseOrBreak{}),
-      repaint_(text, FindRepaint{}),
+      repaint_(text, FindRepaint{&lineBreaks_}),
       closeAfterRepaint_(text, FindCloseOrBreak{}),
-      settingName_(text, FindSettingName{}),
+      settingName_(text, FindSettingName{&lineBreaks_}),
       closeAfterSettingName_(text, FindCloseOrBreak{}) {}
 
 std::optional<std::size_t> CharacterTagScanner::tagEndAt(std::size_t at) {

@@ -1,19 +1,20 @@
-// Finding the first of a few fixed words, or the line break that comes first.
+// Finding the first of a few fixed words in a text.
 //
 // The lazy spans `lock`...`repaint` and `set`...setting name end at the
 // nearest of their word or a line break. Talk breaks its lines with the tag
 // `\n`, not with a line feed, so such a search often has to look through the
 // whole rest of an utterance, and it is then the costliest part of the
-// rewriting: it has to be fast per byte.
+// rewriting: it has to be fast per byte. The caller cuts the text at the line
+// break; a search never reads much beyond the word it finds, so that searches
+// from one position after another stay linear in all.
 //
 // Where the processor has 16-byte vectors (SSE2: every x86-64), 16 positions
 // are tested at once: a word can only begin where two of its bytes stand at
 // their distances from its start. Each word is probed at its two bytes that
-// are least common in text, so that the test, with one for line breaks, rules
-// out almost every block of ordinary talk in a few instructions. The few
-// candidates are then checked one by one. The last stretch of a text, and all
-// of it elsewhere, is searched by Horspool's skipping method for a set of
-// words within the line.
+// are least common in text, so that the test rules out almost every block of
+// ordinary talk in a few instructions. The few candidates are then checked
+// one by one. The last stretch of a text, and all of it elsewhere, is searched
+// by Horspool's skipping method for a set of words.
 #pragma once
 
 #include <algorithm>
@@ -22,8 +23,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-
-#include "convert/script_bytes.h"
 
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #include <emmintrin.h>
@@ -56,16 +55,16 @@ constexpr std::array<Probe, 2> rarestPair(std::string_view word) {
   for (std::size_t at = 0; at < word.size(); ++at) {
     if (at != rarest && commonness(word[at]) < commonness(word[second])) second = at;
   }
-  const Probe first{std::min(rarest, second), word[std::min(rarest, second)]};
-  const Probe last{std::max(rarest, second), word[std::max(rarest, second)]};
-  return {first, last};
+  const std::size_t first = std::min(rarest, second);
+  const std::size_t last = std::max(rarest, second);
+  return {Probe{first, word[first]}, Probe{last, word[last]}};
 }
 
 template <std::size_t Count>
 class NeedleSearch {
   static_assert(Count >= 1 && Count <= 8, "a bit per word in one byte");
-  // Words of at least two bytes, without line breaks: the skipping windows
-  // are told apart by their last two bytes.
+  // Words of at least two bytes: the skipping windows are told apart by
+  // their last two bytes.
 
  public:
   constexpr explicit NeedleSearch(std::array<std::string_view, Count> needles) : needles_(needles) {
@@ -90,11 +89,12 @@ class NeedleSearch {
     }
   }
 
-  // The first position at or after `from` where one of the words begins or a
-  // line break (CR or LF) stands, or text.size().
+  // The first position at or after `from` where one of the words begins, or
+  // text.size().
   std::size_t find(std::string_view text, std::size_t from) const {
 #ifdef ZEF_SSE2_BLOCKS
     from = skipBlocks(text, from);
+    if (from < text.size() && lengthAt(text, from) != 0) return from;
 #endif
     return findBySkipping(text, from);
   }
@@ -102,8 +102,7 @@ class NeedleSearch {
   // The same, without vectors: what the last stretch of a text gets, kept
   // callable so that it can be checked against the vector search.
   std::size_t findBySkipping(std::string_view text, std::size_t from) const {
-    const std::size_t lineEnd = FindLineBreak{}(text, from);
-    for (std::size_t at = from; at + window_ <= lineEnd;) {
+    for (std::size_t at = from; at + window_ <= text.size();) {
       // Two table lookups rule out almost every window without a branch
       // that the processor would mispredict.
       const auto last = static_cast<unsigned char>(text[at + window_ - 1]);
@@ -112,7 +111,7 @@ class NeedleSearch {
       if (candidates != 0 && startsHere(text, at, candidates)) return at;
       at += skip_[last];
     }
-    return lineEnd;
+    return text.size();
   }
 
   // The length of the word that begins at `at`, or 0.
@@ -137,14 +136,11 @@ class NeedleSearch {
   }
 
 #ifdef ZEF_SSE2_BLOCKS
-  // Passes over whole blocks of 16 positions in which no word begins and no
-  // line break stands. Returns the position found, or where the blocks end:
-  // the first position whose block would reach past the text.
+  // Passes over whole blocks of 16 positions in which no word begins.
+  // Returns the position of the word found, or where the blocks end: the
+  // first position whose block would reach past the text.
   std::size_t skipBlocks(std::string_view text, std::size_t from) const {
     constexpr std::size_t block = 16;
-    // CR and LF are the only bytes up to CR that talk holds; any other one
-    // (a tab, say) is only a candidate that the check below rules out.
-    const __m128i carriageReturn = _mm_set1_epi8('\r');
     // Plain arrays: std::array would drop the vector type's alignment.
     __m128i firstBytes[Count];
     __m128i secondBytes[Count];
@@ -155,8 +151,7 @@ class NeedleSearch {
     std::size_t at = from;
     for (; at + block + longest_ - 1 <= text.size(); at += block) {
       const char* const bytes = text.data() + at;
-      const __m128i starts = load(bytes);
-      __m128i hits = _mm_cmpeq_epi8(_mm_min_epu8(starts, carriageReturn), starts);
+      __m128i hits = _mm_setzero_si128();
       for (std::size_t index = 0; index < Count; ++index) {
         const __m128i firsts = load(bytes + probes_[index][0].offset);
         const __m128i seconds = load(bytes + probes_[index][1].offset);
@@ -165,7 +160,7 @@ class NeedleSearch {
       }
       for (auto bits = static_cast<unsigned>(_mm_movemask_epi8(hits)); bits != 0; bits &= bits - 1) {
         const std::size_t candidate = at + static_cast<std::size_t>(std::countr_zero(bits));
-        if (isLineBreak(text[candidate]) || lengthAt(text, candidate) != 0) return candidate;
+        if (lengthAt(text, candidate) != 0) return candidate;
       }
     }
     return at;

@@ -78,6 +78,19 @@ TEST(Adversarial, ManySettingSpansReachIntoTheScopeTag) {
   EXPECT_EQ(convertOnSmallStack(text), text);
 }
 
+// Each tag finds its word a few bytes on, or its line ends a few bytes on,
+// in a line of a megabyte: no search may read on to the end of the line.
+TEST(Adversarial, ManySpansEndingNearby) {
+  for (const std::string_view piece : {"\\![set,alpha,50]ab", "\\![unlock,repaint]ab"}) {
+    const std::string wrapped = "\\p[1]" + std::string(piece.substr(0, piece.size() - 2)) + "\\p[13]ab";
+    EXPECT_EQ(convertOnSmallStack(repeated(piece)), times(wrapped, countInMegabyte(piece))) << piece;
+  }
+  for (const std::string_view piece : {"\\![set,x\r", "\\![lock,x\n", "\\![set,alpha\r", "\\s[\r"}) {
+    const std::string text = repeated(piece);
+    EXPECT_EQ(convertOnSmallStack(text), text) << piece;
+  }
+}
+
 TEST(Adversarial, ManyTagsOfEveryKind) {
   const std::string_view piece = "\\s[1]\\4\\![move]\\b[0]\\![set,alpha]";
   const std::string_view convertedPiece =
