@@ -8,9 +8,9 @@
 // break; a search never reads much beyond the word it finds, so that searches
 // from one position after another stay linear in all.
 //
-// Where the processor has 16-byte vectors (SSE2: every x86-64), 16 positions
-// are tested at once: a word can only begin where two of its bytes stand at
-// their distances from its start. Each word is probed at its two bytes that
+// Where the processor has vectors, 16 positions (SSE2: every x86-64) or 32
+// (AVX2, where the processor has it) are tested at once: a word can only
+// begin where two of its bytes stand at their distances from its start. Each word is probed at its two bytes that
 // are least common in text, so that the test rules out almost every block of
 // ordinary talk in a few instructions. The few candidates are then checked
 // one by one. The last stretch of a text, and all of it elsewhere, is searched
@@ -23,6 +23,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+#include "platform/cpu_features.h"
 
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #include <emmintrin.h>
@@ -92,15 +94,30 @@ class NeedleSearch {
   // The first position at or after `from` where one of the words begins, or
   // text.size().
   std::size_t find(std::string_view text, std::size_t from) const {
-#ifdef ZEF_SSE2_BLOCKS
-    from = skipBlocks(text, from);
-    if (from < text.size() && lengthAt(text, from) != 0) return from;
+#if defined(ZEF_AVX2_AVAILABLE)
+    if (platform::hasAvx2()) return findByWideBlocks(text, from);
 #endif
+#if defined(ZEF_SSE2_BLOCKS)
+    return findByBlocks(text, from);
+#else
     return findBySkipping(text, from);
+#endif
   }
 
-  // The same, without vectors: what the last stretch of a text gets, kept
-  // callable so that it can be checked against the vector search.
+  // The ways of finding the same, kept callable so that each can be checked
+  // against the others.
+#if defined(ZEF_AVX2_AVAILABLE)
+  // Only where platform::hasAvx2().
+  std::size_t findByWideBlocks(std::string_view text, std::size_t from) const {
+    return finishSearch(text, skipWideBlocks(text, from));
+  }
+#endif
+#if defined(ZEF_SSE2_BLOCKS)
+  std::size_t findByBlocks(std::string_view text, std::size_t from) const {
+    return finishSearch(text, skipBlocks(text, from));
+  }
+#endif
+  // Without vectors: what the last stretch of a text gets.
   std::size_t findBySkipping(std::string_view text, std::size_t from) const {
     for (std::size_t at = from; at + window_ <= text.size();) {
       // Two table lookups rule out almost every window without a branch
@@ -126,6 +143,12 @@ class NeedleSearch {
   }
 
  private:
+  // `at`: where a block search stopped, on a word or where its blocks end.
+  std::size_t finishSearch(std::string_view text, std::size_t at) const {
+    if (at < text.size() && lengthAt(text, at) != 0) return at;
+    return findBySkipping(text, at);
+  }
+
   // Whether one of the words in `candidates` (a bit per word) begins at `at`.
   constexpr bool startsHere(std::string_view text, std::size_t at, std::uint8_t candidates) const {
     for (std::size_t index = 0; index < Count; ++index) {
@@ -167,6 +190,36 @@ class NeedleSearch {
   }
 
   static __m128i load(const char* bytes) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes)); }
+#endif
+
+#if defined(ZEF_AVX2_AVAILABLE)
+  // skipBlocks with blocks of 32 positions, for processors with AVX2. Its
+  // own function: only it may be compiled for those instructions.
+  ZEF_AVX2_FUNCTION std::size_t skipWideBlocks(std::string_view text, std::size_t from) const {
+    constexpr std::size_t block = 32;
+    __m256i firstBytes[Count];
+    __m256i secondBytes[Count];
+    for (std::size_t index = 0; index < Count; ++index) {
+      firstBytes[index] = _mm256_set1_epi8(probes_[index][0].byte);
+      secondBytes[index] = _mm256_set1_epi8(probes_[index][1].byte);
+    }
+    std::size_t at = from;
+    for (; at + block + longest_ - 1 <= text.size(); at += block) {
+      const char* const bytes = text.data() + at;
+      __m256i hits = _mm256_setzero_si256();
+      for (std::size_t index = 0; index < Count; ++index) {
+        const __m256i firsts = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + probes_[index][0].offset));
+        const __m256i seconds = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + probes_[index][1].offset));
+        hits = _mm256_or_si256(hits, _mm256_and_si256(_mm256_cmpeq_epi8(firsts, firstBytes[index]),
+                                                      _mm256_cmpeq_epi8(seconds, secondBytes[index])));
+      }
+      for (auto bits = static_cast<unsigned>(_mm256_movemask_epi8(hits)); bits != 0; bits &= bits - 1) {
+        const std::size_t candidate = at + static_cast<std::size_t>(std::countr_zero(bits));
+        if (lengthAt(text, candidate) != 0) return candidate;
+      }
+    }
+    return at;
+  }
 #endif
 
   std::array<std::string_view, Count> needles_;

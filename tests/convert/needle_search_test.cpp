@@ -40,6 +40,12 @@ TEST(NeedleSearch, FindsWhatAPlainSearchFinds) {
       const std::size_t expected = plainFind(text, from);
       ASSERT_EQ(search.find(text, from), expected) << text << " from " << from;
       ASSERT_EQ(search.findBySkipping(text, from), expected) << text << " from " << from;
+#if defined(ZEF_SSE2_BLOCKS)
+      ASSERT_EQ(search.findByBlocks(text, from), expected) << text << " from " << from;
+#endif
+#if defined(ZEF_AVX2_AVAILABLE)
+      if (platform::hasAvx2()) ASSERT_EQ(search.findByWideBlocks(text, from), expected) << text << " from " << from;
+#endif
     }
   }
 }
