@@ -23,26 +23,22 @@ struct NumberTag {
   std::int32_t number = 0;
 };
 
-// The number written with `digits`. Up to nine digits cannot leave the 32-bit
-// range; only longer runs need the saturating reading of argument values.
-inline std::int32_t tagNumber(std::string_view digits) {
-  if (digits.size() > 9) return readDecimal(digits);
-  std::int32_t number = 0;
-  for (const char digit : digits) number = number * 10 + (digit - '0');
-  return number;
-}
-
 // The tag `\<letter>[ N ]` that begins at `at`, if one does.
 inline std::optional<NumberTag> numberTagAt(std::string_view text, char letter, std::size_t at) {
   if (byteAt(text, at) != '\\' || byteAt(text, at + 1) != letter || byteAt(text, at + 2) != '[') return std::nullopt;
-  const std::size_t open = at + 3;
-  const std::size_t digitsBegin = skipBlanks(text, open);
+  const std::size_t digitsBegin = skipBlanks(text, at + 3);
   std::size_t digitsEnd = digitsBegin;
-  while (digitsEnd < text.size() && isAsciiDigit(text[digitsEnd])) ++digitsEnd;
+  // Up to nine digits, which always fit in 32 bits, are read on the way;
+  // a longer run is read again, saturating.
+  std::int32_t number = 0;
+  for (; digitsEnd < text.size() && isAsciiDigit(text[digitsEnd]); ++digitsEnd) {
+    if (digitsEnd - digitsBegin < 9) number = number * 10 + (text[digitsEnd] - '0');
+  }
   if (digitsEnd == digitsBegin) return std::nullopt;
   const std::size_t close = skipBlanks(text, digitsEnd);
   if (byteAt(text, close) != ']') return std::nullopt;
-  return NumberTag{{at, close + 1}, tagNumber(text.substr(digitsBegin, digitsEnd - digitsBegin))};
+  if (digitsEnd - digitsBegin > 9) number = readDecimal(text.substr(digitsBegin, digitsEnd - digitsBegin));
+  return NumberTag{{at, close + 1}, number};
 }
 
 // The leftmost tag `\<letter>[ N ]` that begins at or after `from`. Each

@@ -42,6 +42,23 @@ constexpr NumberShift balloonShift(std::int32_t offset) { return {'b', offset, f
 // The longest tag that writeShiftedTag writes: `\b[-2147483648]`.
 inline constexpr std::size_t longestShiftedTag = 3 + 11 + 1;
 
+// Writes `value` in decimal at `to`, where 11 bytes may be written, and
+// returns the end. Most tag numbers have one or two digits; those are written
+// without the general conversion.
+inline char* writeTagDecimal(char* to, std::int64_t value) {
+  const auto digit = [](std::int64_t number) { return static_cast<char>('0' + number); };
+  if (value >= 0 && value < 10) {
+    to[0] = digit(value);
+    return to + 1;
+  }
+  if (value >= 10 && value < 100) {
+    to[0] = digit(value / 10);
+    to[1] = digit(value % 10);
+    return to + 2;
+  }
+  return std::to_chars(to, to + 11, value).ptr;
+}
+
 // Writes `tag` with its number shifted at `to`, which has room for
 // longestShiftedTag bytes; returns its end. Inline: talk has one of these
 // every few dozen bytes.
@@ -50,9 +67,9 @@ inline char* writeShiftedTag(char* to, const NumberTag& tag, const NumberShift& 
   to[0] = '\\';
   to[1] = shift.letter;
   to[2] = '[';
-  char* const digitsEnd = shift.writtenUnsigned
-                              ? std::to_chars(to + 3, to + longestShiftedTag - 1, static_cast<std::uint32_t>(sum)).ptr
-                              : std::to_chars(to + 3, to + longestShiftedTag - 1, sum).ptr;
+  // Surface numbers are written unsigned: 2^32 plus a negative sum.
+  const std::int64_t written = shift.writtenUnsigned ? std::int64_t{static_cast<std::uint32_t>(sum)} : sum;
+  char* const digitsEnd = writeTagDecimal(to + 3, written);
   *digitsEnd = ']';
   return digitsEnd + 1;
 }
