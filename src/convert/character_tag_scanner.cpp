@@ -7,36 +7,35 @@
 // before the line break that made the nearest one fail.
 #include "convert/character_tag_scanner.h"
 
-#include "convert/needle_search.h"
+#include "convert/word_search.h"
 
 namespace zef {
 
 namespace {
 
 constexpr std::string_view repaintWord = "repaint";
-constexpr NeedleSearch<1> repaintSearch({repaintWord});
+constexpr WordSet<1> repaintWords({repaintWord});
 
-constexpr NeedleSearch<6> settingNameSearch({
+constexpr WordSet<6> settingNames({
     "alignmenttodesktop", "scaling", "alpha", "position", "zorder", "sticky-window",
 });
 
 }  // namespace
 
 std::size_t FindRepaint::operator()(std::string_view text, std::size_t from) const {
-  return repaintSearch.find(text.substr(0, lineBreaks->next(from)), from);
+  return findWordOrLineBreak<repaintWords>(text, from);
 }
 
 std::size_t FindSettingName::operator()(std::string_view text, std::size_t from) const {
-  return settingNameSearch.find(text.substr(0, lineBreaks->next(from)), from);
+  return findWordOrLineBreak<settingNames>(text, from);
 }
 
 CharacterTagScanner::CharacterTagScanner(std::string_view text)
     : text_(text),
-      lineBreaks_(text, FindLineBreak{}),
       closeAfterWord_(text, FindCloseOrBreak{}),
-      repaint_(text, FindRepaint{&lineBreaks_}),
+      repaint_(text, FindRepaint{}),
       closeAfterRepaint_(text, FindCloseOrBreak{}),
-      settingName_(text, FindSettingName{&lineBreaks_}),
+      settingName_(text, FindSettingName{}),
       closeAfterSettingName_(text, FindCloseOrBreak{}) {}
 
 std::optional<std::size_t> CharacterTagScanner::tagEndAt(std::size_t at) {
@@ -130,7 +129,7 @@ std::optional<std::size_t> CharacterTagScanner::lockEnd(std::size_t lockWordEnd)
 std::optional<std::size_t> CharacterTagScanner::settingEnd(std::size_t setWordEnd) {
   const std::size_t found = settingName_.next(setWordEnd);
   if (!foundWordAt(found)) return std::nullopt;
-  const std::size_t stop = closeAfterSettingName_.next(found + settingNameSearch.lengthAt(text_, found));
+  const std::size_t stop = closeAfterSettingName_.next(found + settingNames.lengthAt(text_, found));
   if (stop < text_.size() && text_[stop] == ']') return stop + 1;
   return std::nullopt;
 }

@@ -14,8 +14,7 @@
 //
 // Each lazy span is found through a forward search that remembers its last
 // answer, so one scan over a text is linear in its length however the tags
-// are arranged, and uses no recursion. The word searches look no further
-// than the line break, which a search of its own finds once per line.
+// are arranged, and uses no recursion.
 #pragma once
 
 #include <cstddef>
@@ -29,23 +28,18 @@ namespace zef {
 
 // The next `repaint`, or the line break that comes first.
 struct FindRepaint {
-  ForwardSearch<FindLineBreak>* lineBreaks;
   std::size_t operator()(std::string_view text, std::size_t from) const;
 };
 
 // The next setting name that `set` and `reset` move to the character, or the
 // line break that comes first.
 struct FindSettingName {
-  ForwardSearch<FindLineBreak>* lineBreaks;
   std::size_t operator()(std::string_view text, std::size_t from) const;
 };
 
 class CharacterTagScanner {
  public:
   explicit CharacterTagScanner(std::string_view text);
-  // The word searches keep the address of the line break search.
-  CharacterTagScanner(const CharacterTagScanner&) = delete;
-  CharacterTagScanner& operator=(const CharacterTagScanner&) = delete;
 
   // The end of the character tag that begins at `at`, if one does. Asked
   // for positions that never go backwards, a whole scan takes linear time;
@@ -62,7 +56,6 @@ class CharacterTagScanner {
   std::string_view text_;
   // One search per kind of lazy span: the positions each one is asked for
   // only move forward.
-  ForwardSearch<FindLineBreak> lineBreaks_;
   ForwardSearch<FindCloseOrBreak> closeAfterWord_;
   ForwardSearch<FindRepaint> repaint_;
   ForwardSearch<FindCloseOrBreak> closeAfterRepaint_;

@@ -5,7 +5,6 @@
 // only an ASCII one.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
@@ -34,21 +33,6 @@ struct FindCloseOrBreak {
   std::size_t operator()(std::string_view text, std::size_t from) const {
     while (from < text.size() && text[from] != ']' && !isLineBreak(text[from])) ++from;
     return from;
-  }
-};
-
-// The first line break at or after `from`. CR and LF are each looked for
-// with memchr, in stretches that double in length, so that a search reads
-// little beyond the break it finds: searches from one line to the next then
-// stay linear in all, however the two bytes are spread.
-struct FindLineBreak {
-  std::size_t operator()(std::string_view text, std::size_t from) const {
-    for (std::size_t stretch = 256; from < text.size(); from += stretch, stretch *= 2) {
-      const std::string_view part = text.substr(from, stretch);
-      const std::size_t found = std::min(part.find('\n'), part.find('\r'));
-      if (found != std::string_view::npos) return from + found;
-    }
-    return text.size();
   }
 };
 

@@ -1,6 +1,6 @@
-// The searches that the scanners repeat from one position after another must
-// read little beyond what they find. One that read on to the end of the line
-// each time would read a long line once per tag: a megabyte of
+// The word searches that the scanners repeat from one position after another
+// must read little beyond what they find. One that read on to the end of the
+// line each time would read a long line once per tag: a megabyte of
 // `\![set,alpha,50]` took a second instead of milliseconds.
 //
 // The text is followed by a page that may not be read, and the searched view
@@ -17,8 +17,7 @@
 #define ZEF_TEST_GUARD_PAGES 1
 #endif
 
-#include "convert/needle_search.h"
-#include "convert/script_bytes.h"
+#include "convert/word_search.h"
 
 namespace zef {
 namespace {
@@ -58,31 +57,40 @@ class GuardedText {
   std::string_view text_;
 };
 
-constexpr NeedleSearch<6> settingNames({
+constexpr WordSet<6> settingNames({
     "alignmenttodesktop", "scaling", "alpha", "position", "zorder", "sticky-window",
 });
 
+// Each way of searching, on a text long enough for its blocks.
+void expectFoundBeforeGuard(std::string_view content, std::size_t expected, std::string_view what) {
+  const GuardedText guarded(content);
+  ASSERT_TRUE(guarded.ready());
+  const std::string_view text = guarded.withGuard();
+  EXPECT_EQ(findWordOrLineBreak<settingNames>(text, 0), expected) << what;
+  EXPECT_EQ(settingNames.findByBytes(text, 0), expected) << what;
+#if defined(ZEF_SSE2_BLOCKS)
+  EXPECT_EQ(findByBlocks<settingNames>(text, 0), expected) << what;
+#endif
+#if defined(ZEF_AVX2_AVAILABLE)
+  if (platform::hasAvx2()) EXPECT_EQ(findByWideBlocks<settingNames>(text, 0), expected) << what;
+#endif
+}
+
+// Room behind what is found for the widest block test and the check of a word.
+const std::string filler(64, 'x');
+
 TEST(LocalSearch, AWordSearchStopsAtTheWordItFinds) {
-  // Room behind the word for the widest block test and the check of the word.
-  const std::string filler(64, 'x');
   for (const std::string_view name : {"alpha", "alignmenttodesktop", "sticky-window", "zorder"}) {
     for (std::size_t before = 0; before < 40; ++before) {
-      const GuardedText text(std::string(before, 'y') + std::string(name) + filler);
-      ASSERT_TRUE(text.ready());
-      EXPECT_EQ(settingNames.find(text.withGuard(), 0), before) << name;
+      expectFoundBeforeGuard(std::string(before, 'y') + std::string(name) + filler, before, name);
     }
   }
 }
 
-TEST(LocalSearch, ALineBreakSearchStopsSoonAfterTheBreak) {
-  for (const char lineBreak : {'\n', '\r'}) {
-    for (const std::size_t at : {0, 1, 100, 1000, 10000}) {
-      // The search reads stretches of growing length: twice the distance to
-      // the break is enough room.
-      const std::string before(at, 'y');
-      const GuardedText text(before + lineBreak + std::string(at + 256, 'x'));
-      ASSERT_TRUE(text.ready());
-      EXPECT_EQ(FindLineBreak{}(text.withGuard(), 0), at);
+TEST(LocalSearch, AWordSearchStopsAtTheLineBreakItFinds) {
+  for (const char* const lineBreak : {"\n", "\r"}) {
+    for (std::size_t before = 0; before < 40; ++before) {
+      expectFoundBeforeGuard(std::string(before, 'y') + lineBreak + "alpha" + filler, before, "line break");
     }
   }
 }
