@@ -26,6 +26,7 @@
 #include <optional>
 
 #include "convert/byte_cursor.h"
+#include "convert/byte_masks.h"
 #include "convert/character_tag_scanner.h"
 #include "convert/marker_scanner.h"
 #include "convert/output_buffer.h"
@@ -83,10 +84,10 @@ class HeadRewriter {
   // Appends the rewritten head and returns where the head ends: at the first
   // scope tag, or at the end of the text.
   std::size_t appendHead(OutputBuffer& out) {
-    for (std::size_t blockAt = 0; blockAt < text_.size(); blockAt += byteMaskWidth) {
-      for (std::uint64_t backslashes = byteMask(text_, blockAt, '\\'); backslashes != 0;
-           backslashes &= backslashes - 1) {
-        const std::size_t at = blockAt + static_cast<std::size_t>(std::countr_zero(backslashes));
+    ByteMasks masks(text_, '\\');
+    for (std::size_t block = 0; block < masks.blockCount(); ++block) {
+      for (std::uint64_t backslashes = masks.of(block); backslashes != 0; backslashes &= backslashes - 1) {
+        const std::size_t at = block * byteMaskWidth + static_cast<std::size_t>(std::countr_zero(backslashes));
         // A backslash inside a tag already rewritten begins none.
         if (at < copied_) continue;
         switch (tagStarts[static_cast<unsigned char>(byteAt(text_, at + 1))]) {

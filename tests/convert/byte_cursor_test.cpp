@@ -1,8 +1,11 @@
-// The backslash cursor against a plain search, for queries in order (as the
-// rewriting asks them) and out of order, on texts around the chunk size.
+// The backslash cursor and masks against a plain search, for queries in order
+// (as the rewriting asks them) and out of order, on texts around the chunk
+// and batch sizes.
 #include "convert/byte_cursor.h"
 
 #include <gtest/gtest.h>
+
+#include "convert/byte_masks.h"
 
 #include <random>
 #include <string>
@@ -10,8 +13,8 @@
 namespace zef {
 namespace {
 
-std::string randomText(std::mt19937& random) {
-  std::string text(random() % 200, 'x');
+std::string randomText(std::mt19937& random, std::size_t longest = 200) {
+  std::string text(random() % longest, 'x');
   for (char& byte : text) {
     if (random() % 8 == 0) byte = '\\';
   }
@@ -31,6 +34,37 @@ TEST(ByteCursor, FindsWhatAPlainSearchFinds) {
     for (int query = 0; query < 20; ++query) {
       const std::size_t from = random() % (text.size() + 1);
       ASSERT_EQ(anyOrder.next(from), expected(from)) << text << " from " << from;
+    }
+  }
+}
+
+// The mask of the 64 bytes from `at`, bit by bit.
+std::uint64_t plainMask(std::string_view text, std::size_t at) {
+  std::uint64_t mask = 0;
+  for (std::size_t offset = 0; offset < byteMaskWidth && at + offset < text.size(); ++offset) {
+    if (text[at + offset] == '\\') mask |= std::uint64_t{1} << offset;
+  }
+  return mask;
+}
+
+TEST(ByteMasks, MatchThePlainMasks) {
+  std::mt19937 random(13);
+  for (int round = 0; round < 300; ++round) {
+    // Up to a few batches of blocks.
+    const std::string text = randomText(random, 3000);
+    ByteMasks masks(text, '\\');
+    ASSERT_EQ(masks.blockCount() * byteMaskWidth >= text.size(), true);
+    for (std::size_t block = 0; block < masks.blockCount(); ++block) {
+      const std::size_t at = block * byteMaskWidth;
+      ASSERT_EQ(masks.of(block), plainMask(text, at)) << "block " << block << " of " << text.size() << " bytes";
+      ASSERT_EQ(byteMask(text, at, '\\'), plainMask(text, at));
+#if defined(ZEF_AVX2_AVAILABLE)
+      if (platform::hasAvx2() && at + byteMaskWidth <= text.size()) {
+        std::uint64_t wide = 0;
+        wideByteMasks(text.data() + at, '\\', &wide, 1);
+        ASSERT_EQ(wide, plainMask(text, at));
+      }
+#endif
     }
   }
 }
