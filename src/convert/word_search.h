@@ -125,20 +125,32 @@ class WordSet {
 // the probes' distances and bytes are compiled in.
 
 #if defined(ZEF_SSE2_BLOCKS)
+// Blocks of 64 positions, tested 16 at a time.
 template <const auto& words>
 std::size_t skipBlocks(std::string_view text, std::size_t from) {
-  constexpr std::size_t block = 16;
+  constexpr std::size_t block = 64;
   const auto load = [](const char* bytes) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes)); };
   std::size_t at = from;
   for (; at + block + words.longest() - 1 <= text.size(); at += block) {
-    const char* const bytes = text.data() + at;
-    const __m128i starts = load(bytes);
-    __m128i hits = _mm_cmpeq_epi8(_mm_min_epu8(starts, _mm_set1_epi8('\r')), starts);
-    for (const auto& [first, second] : words.probes()) {
-      hits = _mm_or_si128(hits, _mm_and_si128(_mm_cmpeq_epi8(load(bytes + first.offset), _mm_set1_epi8(first.byte)),
-                                              _mm_cmpeq_epi8(load(bytes + second.offset), _mm_set1_epi8(second.byte))));
+    __m128i quarters[4];
+    for (std::size_t quarter = 0; quarter < 4; ++quarter) {
+      const char* const bytes = text.data() + at + 16 * quarter;
+      const __m128i starts = load(bytes);
+      __m128i hits = _mm_cmpeq_epi8(_mm_min_epu8(starts, _mm_set1_epi8('\r')), starts);
+      for (const auto& [first, second] : words.probes()) {
+        hits = _mm_or_si128(hits, _mm_and_si128(_mm_cmpeq_epi8(load(bytes + first.offset), _mm_set1_epi8(first.byte)),
+                                                _mm_cmpeq_epi8(load(bytes + second.offset), _mm_set1_epi8(second.byte))));
+      }
+      quarters[quarter] = hits;
     }
-    for (auto bits = static_cast<unsigned>(_mm_movemask_epi8(hits)); bits != 0; bits &= bits - 1) {
+    // Most blocks of talk hold no candidate: one test for all 64 positions.
+    const __m128i any = _mm_or_si128(_mm_or_si128(quarters[0], quarters[1]), _mm_or_si128(quarters[2], quarters[3]));
+    if (_mm_movemask_epi8(any) == 0) continue;
+    std::uint64_t bits = 0;
+    for (std::size_t quarter = 0; quarter < 4; ++quarter) {
+      bits |= std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(quarters[quarter]))} << (16 * quarter);
+    }
+    for (; bits != 0; bits &= bits - 1) {
       const std::size_t candidate = at + static_cast<std::size_t>(std::countr_zero(bits));
       if (words.foundAt(text, candidate)) return candidate;
     }
@@ -148,23 +160,33 @@ std::size_t skipBlocks(std::string_view text, std::size_t from) {
 #endif
 
 #if defined(ZEF_AVX2_AVAILABLE)
-// skipBlocks with blocks of 32 positions, for processors with AVX2. Its own
-// function: only it may be compiled for those instructions.
+// skipBlocks with blocks of 64 positions, tested 32 at a time, for
+// processors with AVX2. Its own function: only it may be compiled for those
+// instructions.
 template <const auto& words>
 ZEF_AVX2_FUNCTION std::size_t skipWideBlocks(std::string_view text, std::size_t from) {
-  constexpr std::size_t block = 32;
+  constexpr std::size_t block = 64;
   std::size_t at = from;
   for (; at + block + words.longest() - 1 <= text.size(); at += block) {
-    const char* const bytes = text.data() + at;
-    const __m256i starts = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes));
-    __m256i hits = _mm256_cmpeq_epi8(_mm256_min_epu8(starts, _mm256_set1_epi8('\r')), starts);
-    for (const auto& [first, second] : words.probes()) {
-      const __m256i firsts = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + first.offset));
-      const __m256i seconds = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + second.offset));
-      hits = _mm256_or_si256(hits, _mm256_and_si256(_mm256_cmpeq_epi8(firsts, _mm256_set1_epi8(first.byte)),
-                                                    _mm256_cmpeq_epi8(seconds, _mm256_set1_epi8(second.byte))));
+    __m256i halves[2];
+    for (std::size_t half = 0; half < 2; ++half) {
+      const char* const bytes = text.data() + at + 32 * half;
+      const __m256i starts = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes));
+      __m256i hits = _mm256_cmpeq_epi8(_mm256_min_epu8(starts, _mm256_set1_epi8('\r')), starts);
+      for (const auto& [first, second] : words.probes()) {
+        const __m256i firsts = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + first.offset));
+        const __m256i seconds = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + second.offset));
+        hits = _mm256_or_si256(hits, _mm256_and_si256(_mm256_cmpeq_epi8(firsts, _mm256_set1_epi8(first.byte)),
+                                                      _mm256_cmpeq_epi8(seconds, _mm256_set1_epi8(second.byte))));
+      }
+      halves[half] = hits;
     }
-    for (auto bits = static_cast<unsigned>(_mm256_movemask_epi8(hits)); bits != 0; bits &= bits - 1) {
+    // Most blocks of talk hold no candidate: one test for all 64 positions.
+    const __m256i either = _mm256_or_si256(halves[0], halves[1]);
+    if (_mm256_testz_si256(either, either)) continue;
+    const auto lowBits = static_cast<std::uint32_t>(_mm256_movemask_epi8(halves[0]));
+    const auto highBits = static_cast<std::uint32_t>(_mm256_movemask_epi8(halves[1]));
+    for (std::uint64_t bits = std::uint64_t{highBits} << 32 | lowBits; bits != 0; bits &= bits - 1) {
       const std::size_t candidate = at + static_cast<std::size_t>(std::countr_zero(bits));
       if (words.foundAt(text, candidate)) return candidate;
     }

@@ -76,8 +76,9 @@ void expectFoundBeforeGuard(std::string_view content, std::size_t expected, std:
 #endif
 }
 
-// Room behind what is found for the widest block test and the check of a word.
-const std::string filler(64, 'x');
+// Room behind what is found for the block tests (64 positions and the
+// longest word) and the check of a word.
+const std::string filler(128, 'x');
 
 TEST(LocalSearch, AWordSearchStopsAtTheWordItFinds) {
   for (const std::string_view name : {"alpha", "alignmenttodesktop", "sticky-window", "zorder"}) {
