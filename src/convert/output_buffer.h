@@ -30,6 +30,13 @@ struct FixedPiece {
     std::memcpy(bytes, piece.data(), size);
   }
   std::string_view view() const { return {bytes, size}; }
+
+  // Writes the piece at `to`, where `Bound` bytes may be written, and returns
+  // its end.
+  char* copyTo(char* to) const {
+    std::memcpy(to, bytes, Bound);
+    return to + size;
+  }
 };
 
 class OutputBuffer {

@@ -145,9 +145,10 @@ class HeadRewriter {
     const auto tag = numberTagAt(text_, 's', at);
     if (!tag) return false;
     copyText(out, copied_, at);
-    out.append(characterSwitch_);
-    appendShiftedTag(out, *tag, surfaces_);
-    out.append(textSwitch_);
+    // The three pieces are written into room made once.
+    char* const start = out.room(sizeof characterSwitch_.bytes + longestShiftedTag + sizeof textSwitch_.bytes);
+    char* const end = textSwitch_.copyTo(writeShiftedTag(characterSwitch_.copyTo(start), *tag, surfaces_));
+    out.written(static_cast<std::size_t>(end - start));
     copied_ = tag->tag.end;
     return true;
   }
