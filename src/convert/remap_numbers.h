@@ -43,20 +43,14 @@ constexpr NumberShift balloonShift(std::int32_t offset) { return {'b', offset, f
 inline constexpr std::size_t longestShiftedTag = 3 + 11 + 1;
 
 // Writes `value` in decimal at `to`, where 11 bytes may be written, and
-// returns the end. Most tag numbers have one or two digits; those are written
-// without the general conversion.
+// returns the end. Most tag numbers have up to three digits; those are
+// written without the general conversion.
 inline char* writeTagDecimal(char* to, std::int64_t value) {
+  if (value < 0 || value >= 1000) return std::to_chars(to, to + 11, value).ptr;
   const auto digit = [](std::int64_t number) { return static_cast<char>('0' + number); };
-  if (value >= 0 && value < 10) {
-    to[0] = digit(value);
-    return to + 1;
-  }
-  if (value >= 10 && value < 100) {
-    to[0] = digit(value / 10);
-    to[1] = digit(value % 10);
-    return to + 2;
-  }
-  return std::to_chars(to, to + 11, value).ptr;
+  const std::size_t length = value < 10 ? 1 : value < 100 ? 2 : 3;
+  for (std::size_t place = length; place-- > 0; value /= 10) to[place] = digit(value % 10);
+  return to + length;
 }
 
 // Writes `tag` with its number shifted at `to`, which has room for

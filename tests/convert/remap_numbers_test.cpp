@@ -49,6 +49,18 @@ TEST(RemapNumbers, ShortAndLongDigitRunsReadAlike) {
   EXPECT_EQ(remapBalloons(0, R"(\b[2147483647])"), R"(\b[2147483647])");
 }
 
+// Numbers up to three digits are written by hand, longer ones by the general
+// conversion: every length, and each side of where one takes over.
+TEST(RemapNumbers, EveryLengthOfSumIsWritten) {
+  for (std::int32_t sum = -1100; sum <= 1100; ++sum) {
+    const std::string expected = "\\b[" + std::to_string(sum) + "]";
+    ASSERT_EQ(remapBalloons(sum, R"(\b[0])"), expected);
+  }
+  for (const std::int32_t sum : {9999, 10000, 99999999, 2147483647}) {
+    EXPECT_EQ(remapSurfaces(sum, R"(\s[0])"), "\\s[" + std::to_string(sum) + "]");
+  }
+}
+
 TEST(RemapNumbers, WrittenNumbersAreNotShiftedAgain) {
   EXPECT_EQ(remapSurfaces(1, R"(\s[1]\s[2]\\s[3])"), R"(\s[2]\s[3]\\s[4])");
   // A trail byte 0x5C of a double-byte character starts a tag too.
