@@ -8,12 +8,12 @@
 // what it finds, so that searches from one position after another, one per
 // tag, stay linear in all.
 //
-// Where the processor has vectors, 16 positions (SSE2: every x86-64) or 32
-// (AVX2, where the processor has it) are tested at once: a word can only
-// begin where two of its bytes stand at their distances from its start. Each
-// word is probed at its two bytes that are least common in text, so that the
-// test, with one for line breaks, rules out almost every block of ordinary
-// talk in a few instructions. The few candidates are then checked one by one.
+// Where the processor has vectors, blocks of 64 positions are tested 16
+// (SSE2: every x86-64) or 32 (AVX2, where the processor has it) at a time: a
+// word can only begin where two of its bytes stand at their distances from
+// its start. Each word is probed at its two bytes that are least common in
+// text, so that the test, with one for line breaks, rules out almost every
+// block of ordinary talk in a few instructions. The few candidates are then checked one by one.
 // The last stretch of a text, and all of it elsewhere, is searched byte by
 // byte.
 #pragma once
