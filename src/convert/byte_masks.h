@@ -55,16 +55,14 @@ class ByteMasks {
     // The last block, if the text ends inside it, is padded by byteMask.
     const std::size_t whole = std::min(count, text_.size() / byteMaskWidth - first);
     const std::size_t firstAt = first * byteMaskWidth;
+    std::size_t done = 0;
 #if defined(ZEF_AVX2_AVAILABLE)
     if (platform::hasAvx2()) {
       wideByteMasks(text_.data() + firstAt, byte_, masks_, whole);
-    } else {
-      fillBlockByBlock(firstAt, 0, whole);
+      done = whole;
     }
-#else
-    fillBlockByBlock(firstAt, 0, whole);
 #endif
-    fillBlockByBlock(firstAt, whole, count);
+    fillBlockByBlock(firstAt, done, count);
   }
 
   void fillBlockByBlock(std::size_t firstAt, std::size_t from, std::size_t to) {

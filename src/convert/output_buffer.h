@@ -65,9 +65,8 @@ class OutputBuffer {
 
   template <std::size_t Bound>
   void append(const FixedPiece<Bound>& piece) {
-    makeRoom(Bound);
-    std::memcpy(text_.data() + used_, piece.bytes, Bound);
-    used_ += piece.size;
+    char* const to = room(Bound);
+    written(static_cast<std::size_t>(piece.copyTo(to) - to));
   }
 
   // Room for `size` bytes to be written at the returned place; `written(n)`

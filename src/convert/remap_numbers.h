@@ -39,14 +39,18 @@ struct NumberShift {
 constexpr NumberShift surfaceShift(std::int32_t offset) { return {'s', offset, true}; }
 constexpr NumberShift balloonShift(std::int32_t offset) { return {'b', offset, false}; }
 
-// The longest tag that writeShiftedTag writes: `\b[-2147483648]`.
-inline constexpr std::size_t longestShiftedTag = 3 + 11 + 1;
+// The longest number that a shifted tag holds: "-2147483648", or 4294967295
+// written unsigned.
+inline constexpr std::size_t longestTagNumber = 11;
 
-// Writes `value` in decimal at `to`, where 11 bytes may be written, and
-// returns the end. Most tag numbers have up to three digits; those are
-// written without the general conversion.
+// The longest tag that writeShiftedTag writes: `\b[-2147483648]`.
+inline constexpr std::size_t longestShiftedTag = 3 + longestTagNumber + 1;
+
+// Writes `value` in decimal at `to`, where longestTagNumber bytes may be
+// written, and returns the end. Most tag numbers have up to three digits;
+// those are written without the general conversion.
 inline char* writeTagDecimal(char* to, std::int64_t value) {
-  if (value < 0 || value >= 1000) return std::to_chars(to, to + 11, value).ptr;
+  if (value < 0 || value >= 1000) return std::to_chars(to, to + longestTagNumber, value).ptr;
   const auto digit = [](std::int64_t number) { return static_cast<char>('0' + number); };
   const std::size_t length = value < 10 ? 1 : value < 100 ? 2 : 3;
   for (std::size_t place = length; place-- > 0; value /= 10) to[place] = digit(value % 10);

@@ -153,17 +153,16 @@ class HeadRewriter {
     return true;
   }
 
-  // The surface tag, or while conversion is on the balloon tag, at `at` of
-  // `text`.
-  std::optional<NumberTag> numberTagIn(std::string_view text, std::size_t at) const {
+  // The shift of the numbered tag that the backslash at `at` of `text` may
+  // begin: surface tags always, balloon tags while conversion is on.
+  const NumberShift* shiftAfter(std::string_view text, std::size_t at) const {
     switch (byteAt(text, at + 1)) {
       case 's':
-        return numberTagAt(text, 's', at);
+        return &surfaces_;
       case 'b':
-        if (shiftsBalloons_) return numberTagAt(text, 'b', at);
-        return std::nullopt;
+        return shiftsBalloons_ ? &balloons_ : nullptr;
       default:
-        return std::nullopt;
+        return nullptr;
     }
   }
 
@@ -187,10 +186,11 @@ class HeadRewriter {
         out.truncate(mark);
         return false;
       }
-      const auto numbered = numberTagIn(tag, inner);
+      const NumberShift* const shift = shiftAfter(tag, inner);
+      const auto numbered = shift != nullptr ? numberTagAt(tag, shift->letter, inner) : std::nullopt;
       if (!numbered) continue;
       copyText(out, tagCopied, inner);
-      appendShiftedTag(out, *numbered, text_[inner + 1] == 's' ? surfaces_ : balloons_);
+      appendShiftedTag(out, *numbered, *shift);
       tagCopied = numbered->tag.end;
       inner = tagCopied - 1;
     }

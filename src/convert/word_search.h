@@ -13,9 +13,9 @@
 // word can only begin where two of its bytes stand at their distances from
 // its start. Each word is probed at its two bytes that are least common in
 // text, so that the test, with one for line breaks, rules out almost every
-// block of ordinary talk in a few instructions. The few candidates are then checked one by one.
-// The last stretch of a text, and all of it elsewhere, is searched byte by
-// byte.
+// block of ordinary talk in a few instructions. The few candidates are then
+// checked one by one. The last stretch of a text, and all of it elsewhere, is
+// searched byte by byte.
 #pragma once
 
 #include <algorithm>
@@ -77,7 +77,6 @@ class WordSet {
     }
   }
 
-  static constexpr std::size_t count() { return Count; }
   constexpr std::size_t longest() const { return longest_; }
   // The two probes of each word.
   constexpr const std::array<std::array<Probe, 2>, Count>& probes() const { return probes_; }
