@@ -35,15 +35,22 @@ TEST(HostModel, ExtraScopesStartAsHiddenPointsAndDummiesArePoints) {
 
 TEST(HostModel, TextGoesToTheCurrentScopesBalloonAndShowsIt) {
   HostModel model;
-  model.runScript("zero\\p[12]twelve\\n more\\n[200]last\\1one");
+  model.runScript("zero\\p[12]twelve\\n more\\1one");
   const auto& balloons = model.state().balloons;
   EXPECT_EQ(firstLineText(balloons.at(0)), "zero");
   EXPECT_EQ(firstLineText(balloons.at(1)), "one");
   const Balloon& twelve = balloons.at(12);
   EXPECT_TRUE(twelve.shown);
-  ASSERT_EQ(twelve.lineCount(), 3);
+  ASSERT_EQ(twelve.lineCount(), 2);
   EXPECT_EQ(twelve.lines[1].front().text, " more");
-  EXPECT_EQ(model.state().balloonArea(12), (Rect{-260, 0, 260, 72}));
+}
+
+TEST(HostModel, ALineBreakWithAHeightIsThatPercentOfALine) {
+  HostModel model;
+  model.runScript("\\p[12]a\\n[200]b\\n[50]c\\n[half]d\\n[-5]e\\nf");
+  const Balloon& balloon = model.state().balloons.at(12);
+  EXPECT_EQ(balloon.lineTops, (std::vector<int>{0, 200, 250, 300, 300, 400}));
+  EXPECT_EQ(model.state().balloonArea(12), (Rect{-260, 0, 260, 24 * 5}));
 }
 
 TEST(HostModel, BalloonsStandLeftOfEvenScopesAndRightOfOddOnes) {
@@ -65,13 +72,14 @@ TEST(HostModel, ClearEmptiesAndMinusOneHides) {
   EXPECT_FALSE(thirteen.hasText());
 }
 
-TEST(HostModel, EachScriptIsANewTalkButWindowsAndNumbersStay) {
+TEST(HostModel, EachScriptIsANewTalkWithTheBalloonsOwnNumbersButWindowsStay) {
   HostModel model;
   model.runScript("\\p[12]\\s[__system_dummy__]\\b[2]\\![move,--X=5,--Y=6]text\\![raise,A]\\e");
+  EXPECT_EQ(model.state().balloons.at(12).number, 2);
   model.runScript("\\p[13]other");
   const HostState& state = model.state();
   EXPECT_FALSE(state.balloons.at(12).shown);
-  EXPECT_EQ(state.balloons.at(12).number, 2);
+  EXPECT_EQ(state.balloons.at(12).number, 0);
   EXPECT_EQ(state.windows.at(12).rect, (Rect{5, 6, 0, 0}));
   EXPECT_TRUE(state.events.empty());
   EXPECT_TRUE(state.moves.empty());

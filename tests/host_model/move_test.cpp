@@ -1,5 +1,6 @@
-// Move arithmetic of the model host: every offset pair, "fix", --base=me,
-// the defaults, and sticky groups with and without ignore-sticky-window.
+// Move arithmetic of the model host: every offset pair, "fix" and omitted
+// coordinates, --base=me, the defaults, and sticky groups with and without
+// ignore-sticky-window.
 #include <gtest/gtest.h>
 
 #include "host_model.h"
@@ -59,14 +60,14 @@ TEST(Move, TheModulesCornerPairsPlaceWindowsBesideTheirBase) {
   EXPECT_EQ(rectOf(model, 30), (Rect{1620, 480, 200, 300}));
 }
 
-TEST(Move, FixKeepsThatCoordinate) {
+TEST(Move, FixOrAnOmittedCoordinateKeepsItAndOptionNamesTakeAnyCase) {
   HostModel model = modelWithWindows();
   model.runScript("\\p[31]\\![move,--X=5,--Y=6,--base=me]");
   model.runScript("\\p[31]\\![moveasync,--X=fix,--Y=-100,--time=100,--base=0]");
   EXPECT_EQ(rectOf(model, 31), (Rect{5, 680, 0, 0}));
-  model.runScript("\\p[31]\\![move,--X=0,--Y=fix,--base=1,--base-offset=right.top]");
+  model.runScript("\\p[31]\\![move,--x=0,--BASE=1,--Base-Offset=right.top]");
   EXPECT_EQ(rectOf(model, 31), (Rect{1620, 680, 0, 0}));
-  model.runScript("\\p[31]\\![move,--X=fix,--Y=fix,--base=0]");
+  model.runScript("\\p[31]\\![move,--X=fix,--Y=fix,--base=0]\\![move,--base=0]");
   EXPECT_EQ(rectOf(model, 31), (Rect{1620, 680, 0, 0}));
 }
 
@@ -115,15 +116,20 @@ TEST(StickyGroup, IgnoreStickyWindowMovesOnlyTheScope) {
   EXPECT_EQ(rectOf(model, 0), (Rect{1670, 780, 200, 300}));
 }
 
-TEST(StickyGroup, GroupsThatShareAScopeMergeAndLastAcrossScripts) {
+TEST(StickyGroup, AGroupNamingAGroupedScopeIsRefusedUntilTheGroupsAreReset) {
   HostModel model = modelWithWindows();
   model.runScript("\\![set,sticky-window,0,10,12]\\![set,sticky-window,1,11]");
-  model.runScript("\\![set,sticky-window,0,24]");
-  const auto& groups = model.state().groups;
-  ASSERT_EQ(groups.size(), 2u);
-  EXPECT_EQ(*model.state().groupOf(24), (std::set<int>{0, 10, 12, 24}));
-  EXPECT_EQ(*model.state().groupOf(1), (std::set<int>{1, 11}));
-  EXPECT_EQ(model.state().groupOf(30), nullptr);
+  model.runScript("\\![set,sticky-window,24,12]\\![set,sticky-window,30,31]");
+  const HostState& state = model.state();
+  EXPECT_EQ(state.groups, (std::vector<std::set<int>>{{0, 10, 12}, {1, 11}, {30, 31}}));
+  ASSERT_EQ(state.notes.size(), 1u);
+  EXPECT_EQ(state.notes[0].kind, HostNote::Kind::RefusedGroup);
+  EXPECT_EQ(state.notes[0].command, "\\![set,sticky-window,24,12]");
+  EXPECT_EQ(state.notes[0].detail, 12);
+
+  model.runScript("\\![reset,sticky-window]\\![set,sticky-window,0,24,12]");
+  EXPECT_EQ(model.state().groups, (std::vector<std::set<int>>{{0, 12, 24}}));
+  EXPECT_TRUE(model.state().notes.empty());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "html_report.h"
 #include "sjis_text.h"
 #include "state_dump.h"
+#include "support/saori_client.h"
 
 namespace zef::host_model {
 namespace {
@@ -13,17 +14,22 @@ namespace {
 TEST(StateDump, ListsWindowsBalloonsGroupsMovesEventsAndLog) {
   HostModel model(1);
   model.runScript("\\p[10]\\s[__system_dummy__]\\![move,--X=0,--Y=0,--time=0,--base=0,--move-offset=right.bottom]"
-                  "\\p[11]\\p[10]\\b[2]Hi\\n\\![*]\\q[Go,x]\\![set,sticky-window,0,10]\\![raise,Done]\\_q");
+                  "\\p[11]\\p[10]\\b[3]Hi\\n\\![*]\\q[Go,x]\\![set,sticky-window,0,10]\\![raise,Done]\\_q");
   EXPECT_EQ(dumpState(model.state()),
             "window 0 character at 1670,780 size 200x300\n"
             "window 10 point at 1670,780 surface __system_dummy__\n"
             "window 11 hidden at 0,0\n"
-            "balloon 10 number 2 at 1410,780 size 260x60\n"
+            "balloon 10 number 3 at 1410,780 size 260x60\n"
             "  | Hi\n"
             "  | \xE2\x97\x87[Go]\n"
             "group 0 10\n"
             "move 10 by 1670,780 time 0\n"
             "event Done\n"
+            "note \\s[__system_dummy__] in scope 10: the host shows this surface only when the ghost's shell "
+            "defines it (otherwise the scope's default surface): give a transparent surface in the shell's "
+            "surfaces.txt the line name,__system_dummy__. The picture draws these scopes as points\n"
+            "note \\b[3] in scope 10: odd balloon numbers are the right-facing variants, so the host shows "
+            "balloon 3 facing right; the picture draws every balloon on its scope's side\n"
             "log 10 \\_q\n");
 }
 
@@ -38,7 +44,7 @@ TEST(HtmlReport, OneFigurePerRequestWithTextScopesAndCaption) {
   HostModel model;
   model.runScript("\\p[12]\\s[__system_dummy__]\\![move,--X=0,--Y=0,--base=0]<b>&\\n\\q[H&V,x]\\![raise,E]");
   std::string figure = renderFigure(3, {"ZEF", "<b>&"}, "\\p[12]", model.state());
-  std::string page = renderPage("zef preview", {figure, figure});
+  std::string page = renderPage("zef preview", {"A <page> note."}, {figure, figure});
 
   EXPECT_NE(figure.find("<figure id=\"request-3\">"), std::string::npos);
   EXPECT_NE(figure.find("&lt;b&gt;&amp;"), std::string::npos);
@@ -49,6 +55,8 @@ TEST(HtmlReport, OneFigurePerRequestWithTextScopesAndCaption) {
   EXPECT_NE(figure.find("Events raised: E"), std::string::npos);
   EXPECT_NE(figure.find("<code>ZEF</code>, <code>&lt;b&gt;&amp;</code>"), std::string::npos);
 
+  EXPECT_NE(page.find("<p class=\"page-note\">A &lt;page&gt; note.</p>"), std::string::npos);
+
   std::size_t figures = 0;
   for (std::size_t at = page.find("<figure"); at != std::string::npos; at = page.find("<figure", at + 1)) ++figures;
   EXPECT_EQ(figures, 2u);
@@ -56,6 +64,34 @@ TEST(HtmlReport, OneFigurePerRequestWithTextScopesAndCaption) {
   for (const char* outside : {"<script", "<link", "src=", "href=", "url("}) {
     EXPECT_EQ(page.find(outside), std::string::npos) << outside;
   }
+}
+
+// A second layout start in one run of the ghost regroups scopes that are
+// grouped already: its figure says the host refuses that, and that its hold
+// moves name no moved point. The dummy surface is noted once, on the first.
+TEST(HtmlReport, AFiguresNotesSayWhatTheHostRefusesOrLeavesOpen) {
+  test::FreshModule module;
+  HostModel model;
+  model.runScript(test::resultOf(test::defaultLayoutStart("firstZEF")));
+  const std::string first = renderFigure(1, {"firstZEF"}, "", model.state());
+  model.runScript(test::resultOf(test::defaultLayoutStart("startZEF")));
+  const std::string second = renderFigure(2, {"startZEF"}, "", model.state());
+
+  EXPECT_NE(first.find("<p>Host notes on request 1:</p><ul class=\"notes\"><li><code>\\s[__system_dummy__]</code>"
+                       " in scope 10 (and 13 more like it): the host shows this surface only when"),
+            std::string::npos)
+      << first;
+  const std::size_t notes = second.find("<p>Host notes on request 2:</p>");
+  ASSERT_NE(notes, std::string::npos) << second;
+  EXPECT_EQ(second.substr(notes, second.find("</ul>", notes) + 5 - notes),
+            "<p>Host notes on request 2:</p><ul class=\"notes\">"
+            "<li><code>\\![moveasync,--X=0,--Y=0,--time=0,--base=me,--option=ignore-sticky-window]</code> in scope 10 "
+            "(and 1 more like it): it has no --move-offset, and the host documents no default for one; the picture "
+            "puts the window's left.top point there</li>"
+            "<li><code>\\![set,sticky-window,0,10,12,14,16,18,20,22]</code> (and 1 more like it): scope 0 is already "
+            "in a sticky group, and the host refuses such a setting until \\![reset,sticky-window]; the picture keeps "
+            "the groups as they were</li></ul>");
+  EXPECT_EQ(model.state().groups.size(), 2u);
 }
 
 }  // namespace

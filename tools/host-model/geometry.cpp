@@ -24,8 +24,8 @@ Rect characterRect(int character, Size size) {
           size.height};
 }
 
-Rect balloonRect(int scope, const Rect& window, int lineCount) {
-  int height = std::max(kBalloonMinHeight, kBalloonLineHeight * lineCount);
+Rect balloonRect(int scope, const Rect& window, int textHeight) {
+  int height = std::max(kBalloonMinHeight, textHeight);
   int x = scope % 2 == 0 ? window.x - kBalloonWidth : window.x + window.width;
   return {x, window.y, kBalloonWidth, height};
 }

@@ -3,9 +3,9 @@
 // The desktop is 1920 x 1080 with Y growing downwards. Real character c is a
 // window standing on the bottom edge, character 0 at the right and each next
 // one 250 px further left. A scope that shows `__system_dummy__` is a 0 x 0
-// window, a point. Each scope's balloon is 260 px wide and 24 px per line (at
-// least 60 px); it stands left of its window for even scopes and right of it
-// for odd ones, top edges aligned.
+// window, a point. Each scope's balloon is 260 px wide and as high as its
+// text, at 24 px a line (at least 60 px); it stands left of its window for
+// even scopes and right of it for odd ones, top edges aligned.
 #pragma once
 
 #include <string_view>
@@ -54,7 +54,8 @@ Point anchorPoint(const Rect& rect, Anchor anchor);
 // Where character c's window stands on the model desktop.
 Rect characterRect(int character, Size size);
 
-// The balloon rectangle of a scope whose window is `window`.
-Rect balloonRect(int scope, const Rect& window, int lineCount);
+// The balloon rectangle of a scope whose window is `window`, for text
+// `textHeight` pixels high.
+Rect balloonRect(int scope, const Rect& window, int textHeight);
 
 }  // namespace zef::host_model

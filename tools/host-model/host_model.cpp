@@ -27,7 +27,7 @@ class ScriptRun {
     if (name == "s") return showSurface(token);
     if (name == "b") return setBalloon(token);
     if (name == "c") return clearBalloon();
-    if (name == "n") return breakLine();
+    if (name == "n") return breakLine(token);
     if (name == "q" && token.hasBracket) return addChoice(token.bracket);
     if (name == "!" && token.hasBracket) return runCommand(token);
     return record(token);
@@ -56,6 +56,9 @@ class ScriptRun {
     Window& window = state_.window(scope_);
     window.surface = surface;
     window.visible = surface != "-1";
+    if (window.isDummy() && !state_.dummySurfaceNoted) {
+      state_.addNote({HostNote::Kind::DummySurface, token.text, scope_, 0, 0});
+    }
     if (window.isCharacter) return true;
     Size size = window.isDummy() ? Size{0, 0} : state_.characterSize;
     window.rect.width = size.width;
@@ -69,20 +72,24 @@ class ScriptRun {
     if (!parseInteger(text, number) || number < -1) return record(token);
     if (number == -1) {
       state_.balloon(scope_).shown = false;
-    } else {
-      state_.balloon(scope_).number = number;
+      return true;
     }
+    state_.balloon(scope_).number = number;
+    if (number % 2 == 1) state_.addNote({HostNote::Kind::OddBalloon, token.text, scope_, number, 0});
     return true;
   }
 
   bool clearBalloon() {
-    state_.balloon(scope_).lines = {BalloonLine{}};
+    state_.balloon(scope_).clear();
     return true;
   }
 
-  bool breakLine() {
+  // \n is a break of one line, \n[N] of N percent of a line, \n[half] of half.
+  bool breakLine(const Token& token) {
+    int percent = 100;
+    if (token.hasBracket && !parseInteger(token.bracket, percent) && token.bracket == "half") percent = 50;
     Balloon& balloon = state_.balloon(scope_);
-    balloon.lines.emplace_back();
+    balloon.startLine(percent);
     balloon.shown = true;
     return true;
   }
@@ -112,22 +119,34 @@ class ScriptRun {
       return true;
     }
     if (command == "move" || command == "moveasync") {
-      runMove(state_, scope_, arguments);
+      runMove(state_, scope_, token.text, arguments);
       return true;
     }
-    if (command == "set" && arguments.size() >= 2 && arguments[1] == "sticky-window") return joinGroup(token, arguments);
+    const bool namesGroups = arguments.size() >= 2 && arguments[1] == "sticky-window";
+    if (command == "set" && namesGroups) return joinGroup(token, arguments);
+    if (command == "reset" && namesGroups) {
+      state_.groups.clear();
+      return true;
+    }
     return record(token);
   }
 
+  // The host refuses a group that names a scope already in one, until the
+  // groups are reset; the groups then stay as they were.
   bool joinGroup(const Token& token, const std::vector<std::string>& arguments) {
     std::set<int> members;
     for (std::size_t i = 2; i < arguments.size(); ++i) {
       int scope = 0;
       if (!parseInteger(arguments[i], scope) || scope < 0) return record(token);
       members.insert(scope);
-      state_.window(scope);
     }
-    joinStickyGroup(state_, members);
+    for (int scope : members) {
+      if (state_.groupOf(scope) == nullptr) continue;
+      state_.addNote({HostNote::Kind::RefusedGroup, token.text, scope_, scope, 0});
+      return true;
+    }
+    for (int scope : members) state_.window(scope);
+    state_.groups.push_back(std::move(members));
     return true;
   }
 
@@ -163,14 +182,19 @@ HostModel::HostModel(int characterCount, Size characterSize) {
 void HostModel::runScript(std::string_view script) {
   for (auto& [scope, balloon] : state_.balloons) {
     balloon.shown = false;
-    balloon.lines = {BalloonLine{}};
+    balloon.number = 0;
+    balloon.clear();
   }
   state_.events.clear();
   state_.moves.clear();
   state_.logs.clear();
+  state_.notes.clear();
   ScriptRun run(state_);
   for (const Token& token : tokenize(script)) {
     if (!run.run(token)) break;
+  }
+  for (const HostNote& note : state_.notes) {
+    if (note.kind == HostNote::Kind::DummySurface) state_.dummySurfaceNoted = true;
   }
 }
 

@@ -4,9 +4,13 @@
 // switches, surfaces, balloons and their text, line breaks, choices, moves,
 // sticky groups, raised events) and records every other tag in the log of
 // the scope it runs in. Each script is a new talk, as in a host: balloons
-// start empty and hidden, the events, moves and logs start empty, and the
-// text goes to scope 0 until a scope tag says otherwise. Windows, surfaces,
-// balloon numbers and sticky groups stay from script to script.
+// start empty and hidden with their own numbers, the events, moves, logs and
+// notes start empty, and the text goes to scope 0 until a scope tag says
+// otherwise. Windows, surfaces and sticky groups stay from script to script.
+//
+// Where the host is documented to act otherwise than the picture (a refused
+// sticky group, a surface the shell must define, a move without a moved
+// point, a right-facing balloon) the script's notes say so.
 #pragma once
 
 #include <string_view>

@@ -1,7 +1,26 @@
-// Looking up balloons and sticky groups, and joining groups.
+// Looking up balloons and sticky groups, breaking balloon lines, keeping notes.
 #include "host_state.h"
 
+#include <algorithm>
+
 namespace zef::host_model {
+
+namespace {
+
+// Far below any balloon that fits a desktop, and far from overflowing.
+constexpr int kLowestLineTop = 10'000'000;
+
+}  // namespace
+
+void Balloon::startLine(int percent) {
+  lines.emplace_back();
+  lineTops.push_back(std::min(lineTops.back() + std::clamp(percent, 0, kLowestLineTop), kLowestLineTop));
+}
+
+void Balloon::clear() {
+  lines = {BalloonLine{}};
+  lineTops = {0};
+}
 
 const std::set<int>* HostState::groupOf(int scope) const {
   for (const auto& group : groups) {
@@ -13,24 +32,17 @@ const std::set<int>* HostState::groupOf(int scope) const {
 Rect HostState::balloonArea(int scope) const {
   auto window = windows.find(scope);
   auto balloon = balloons.find(scope);
-  int lineCount = balloon == balloons.end() ? 1 : balloon->second.lineCount();
-  return balloonRect(scope, window == windows.end() ? Rect{} : window->second.rect, lineCount);
+  int textHeight = balloon == balloons.end() ? kBalloonLineHeight : balloon->second.textHeight();
+  return balloonRect(scope, window == windows.end() ? Rect{} : window->second.rect, textHeight);
 }
 
-void joinStickyGroup(HostState& state, const std::set<int>& members) {
-  std::set<int> joined = members;
-  std::vector<std::set<int>> kept;
-  for (auto& group : state.groups) {
-    bool overlaps = false;
-    for (int scope : group) overlaps = overlaps || members.count(scope) != 0;
-    if (overlaps) {
-      joined.insert(group.begin(), group.end());
-    } else {
-      kept.push_back(std::move(group));
-    }
+void HostState::addNote(HostNote note) {
+  for (HostNote& kept : notes) {
+    if (kept.kind != note.kind) continue;
+    ++kept.more;
+    return;
   }
-  kept.push_back(std::move(joined));
-  state.groups = std::move(kept);
+  notes.push_back(std::move(note));
 }
 
 }  // namespace zef::host_model

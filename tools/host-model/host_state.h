@@ -1,5 +1,6 @@
 // What the model host holds: windows, balloons, sticky groups, and what the
-// last script raised, moved and left unexplained.
+// last script raised, moved, left unexplained and did that a host does
+// otherwise.
 #pragma once
 
 #include <map>
@@ -35,11 +36,20 @@ using BalloonLine = std::vector<Segment>;
 
 struct Balloon {
   bool shown = false;
-  int number = 0;
+  int number = 0;  // as \b[N] sets it for the rest of its script; 0 is the balloon's own
   std::vector<BalloonLine> lines{BalloonLine{}};  // never empty
+  // How far below the first line each line starts, in percent of a line
+  // height: \n starts the next line 100 further down, \n[N] N further.
+  std::vector<int> lineTops{0};
 
   int lineCount() const { return static_cast<int>(lines.size()); }
   bool hasText() const { return lines.size() > 1 || !lines.front().empty(); }
+  // The text's height in pixels: the last line's top and one line.
+  int textHeight() const { return lineTopPixels(lines.size() - 1) + kBalloonLineHeight; }
+  int lineTopPixels(std::size_t line) const { return kBalloonLineHeight * lineTops[line] / 100; }
+
+  void startLine(int percent);
+  void clear();
 };
 
 struct MoveRecord {
@@ -48,6 +58,18 @@ struct MoveRecord {
   std::string time;  // recorded, not animated
   Point by;          // how far the scope went
   bool alone = false;  // --option=ignore-sticky-window
+};
+
+// A point where the real host is documented to act otherwise than the
+// picture shows, or to refuse a command. A script's notes of one kind are
+// kept as one: the first command and how many more there were.
+struct HostNote {
+  enum class Kind { RefusedGroup, DummySurface, MoveWithoutMoveOffset, OddBalloon };
+  Kind kind = Kind::RefusedGroup;
+  std::string command;  // the first such command, as written
+  int scope = 0;        // the scope it ran in
+  int detail = 0;       // RefusedGroup: a scope already grouped; OddBalloon: the number
+  int more = 0;         // further commands of this kind in the script
 };
 
 struct HostState {
@@ -60,6 +82,9 @@ struct HostState {
   std::vector<std::string> events;
   std::vector<MoveRecord> moves;
   std::map<int, std::vector<std::string>> logs;  // tags the model only records
+  std::vector<HostNote> notes;
+  // Whether a script has shown the dummy surface: that note is made once.
+  bool dummySurfaceNoted = false;
 
   // The window of `scope`, created as a hidden point at (0, 0) when new.
   Window& window(int scope) { return windows[scope]; }
@@ -68,10 +93,8 @@ struct HostState {
   Rect balloonArea(int scope) const;
   // The group holding `scope`, or null.
   const std::set<int>* groupOf(int scope) const;
+  // Adds `note`, or counts it as one more of a note of its kind.
+  void addNote(HostNote note);
 };
-
-// Makes `members` one sticky group. A scope is in at most one group, so the
-// groups that already hold one of them are merged into it.
-void joinStickyGroup(HostState& state, const std::set<int>& members);
 
 }  // namespace zef::host_model

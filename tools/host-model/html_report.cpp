@@ -1,6 +1,7 @@
 // The preview page: one self-contained HTML file with one figure per request.
 #include "html_report.h"
 
+#include "host_notes.h"
 #include "sjis_text.h"
 #include "state_dump.h"
 #include "svg_desktop.h"
@@ -21,6 +22,7 @@ constexpr std::string_view kStyle =
     ".balloon-label{fill:#345;font-size:13px;font-weight:bold}"
     ".choice{fill:#1a55c4;text-decoration:underline}.marker{fill:#888}"
     "figcaption code{background:#f3f3f3;padding:0 .3em}"
+    ".notes li{margin:.3em 0}"
     // A link to one figure (page.html#request-3) shows that figure alone.
     "body:has(figure:target)>:not(:target){display:none}figure:target{border:0;margin:0}"
     "pre{background:#f8f8f8;padding:.5em;white-space:pre-wrap;word-break:break-all;font-size:12px}";
@@ -31,6 +33,15 @@ std::string argumentList(const std::vector<std::string>& arguments) {
     out += (i == 0 ? "" : ", ") + std::string("<code>") + escapeHtml(shiftJisToUtf8(arguments[i])) + "</code>";
   }
   return out;
+}
+
+std::string noteList(int number, const std::vector<HostNote>& notes) {
+  if (notes.empty()) return {};
+  std::string out = "<p>Host notes on request " + std::to_string(number) + ":</p><ul class=\"notes\">";
+  for (const HostNote& note : notes) {
+    out += "<li><code>" + escapeHtml(shiftJisToUtf8(note.command)) + "</code>" + escapeHtml(noteRemark(note)) + "</li>";
+  }
+  return out + "</ul>";
 }
 
 std::string eventList(const std::vector<std::string>& events) {
@@ -62,18 +73,22 @@ std::string renderFigure(int number, const std::vector<std::string>& arguments, 
   out += renderDesktopSvg(state);
   out += "<figcaption><p><b>Request " + std::to_string(number) + ":</b> " + argumentList(arguments) + "</p>";
   out += "<p>Events raised: " + eventList(state.events) + "</p>";
+  out += noteList(number, state.notes);
   out += "<details><summary>Result script (" + std::to_string(script.size()) + " bytes)</summary><pre>" +
          escapeHtml(shiftJisToUtf8(script)) + "</pre></details>";
   out += "<details><summary>Model state</summary><pre>" + escapeHtml(dumpState(state)) + "</pre></details>";
   return out + "</figcaption></figure>\n";
 }
 
-std::string renderPage(std::string_view title, const std::vector<std::string>& figures) {
+std::string renderPage(std::string_view title, const std::vector<std::string>& pageNotes,
+                       const std::vector<std::string>& figures) {
   std::string out = "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"><title>" +
                     escapeHtml(title) + "</title><style>" + std::string(kStyle) + "</style></head><body>\n";
   out += "<h1>" + escapeHtml(title) + "</h1>\n";
   out += "<p>Each figure shows a model desktop after the request's result script ran: a preview of where the "
-         "balloons stand, not an emulation of any real host.</p>\n";
+         "balloons stand, not an emulation of any real host. Where the host is documented to act otherwise, a "
+         "figure's host notes say so.</p>\n";
+  for (const std::string& note : pageNotes) out += "<p class=\"page-note\">" + escapeHtml(note) + "</p>\n";
   for (const std::string& figure : figures) out += figure;
   return out + "</body></html>\n";
 }

@@ -10,25 +10,39 @@
 namespace zef::host_model {
 namespace {
 
+constexpr std::string_view kKeep = "fix";
+
 struct MoveOptions {
-  std::string x, y, time, base;
+  std::string x{kKeep}, y{kKeep}, time, base;
   Anchor baseOffset, moveOffset;
+  bool hasMoveOffset = false;
   bool alone = false;
 };
+
+std::string lowerCase(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
 
 MoveOptions readOptions(const std::vector<std::string>& arguments) {
   MoveOptions options;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     std::string_view option = arguments[i];
     std::size_t equals = option.find('=');
-    std::string_view key = option.substr(0, equals);
+    std::string key = lowerCase(option.substr(0, equals));
     std::string value(equals == std::string_view::npos ? "" : option.substr(equals + 1));
-    if (key == "--X") options.x = value;
-    if (key == "--Y") options.y = value;
+    if (key == "--x") options.x = value;
+    if (key == "--y") options.y = value;
     if (key == "--time") options.time = value;
     if (key == "--base") options.base = value;
     if (key == "--base-offset") options.baseOffset = parseAnchor(value);
-    if (key == "--move-offset") options.moveOffset = parseAnchor(value);
+    if (key == "--move-offset") {
+      options.moveOffset = parseAnchor(value);
+      options.hasMoveOffset = true;
+    }
     if (key == "--option" && value == "ignore-sticky-window") options.alone = true;
   }
   return options;
@@ -42,7 +56,7 @@ int clampPosition(std::int64_t value) {
 
 // How far one axis moves: to `target` + shift, or nowhere when "fix".
 int axisShift(const std::string& shift, int target, int current) {
-  if (shift == "fix") return 0;
+  if (shift == kKeep) return 0;
   int amount = 0;
   parseInteger(shift, amount);
   return clampPosition(std::int64_t{target} + amount - current);
@@ -62,8 +76,11 @@ void shiftWindow(Window& window, Point by) {
 
 }  // namespace
 
-void runMove(HostState& state, int scope, const std::vector<std::string>& arguments) {
+void runMove(HostState& state, int scope, std::string_view command, const std::vector<std::string>& arguments) {
   MoveOptions options = readOptions(arguments);
+  if (!options.hasMoveOffset) {
+    state.addNote({HostNote::Kind::MoveWithoutMoveOffset, std::string(command), scope, 0, 0});
+  }
   Point target = anchorPoint(baseRect(state, scope, options.base), options.baseOffset);
   Point moving = anchorPoint(state.window(scope).rect, options.moveOffset);
   Point by{axisShift(options.x, target.x, moving.x), axisShift(options.y, target.y, moving.y)};

@@ -1,6 +1,7 @@
 // The model's state as plain text.
 #include "state_dump.h"
 
+#include "host_notes.h"
 #include "sjis_text.h"
 
 namespace zef::host_model {
@@ -74,6 +75,7 @@ std::string dumpState(const HostState& state) {
   }
   for (const MoveRecord& move : state.moves) dumpMove(out, move);
   for (const std::string& event : state.events) add(out, "event ", shiftJisToUtf8(event), "\n");
+  for (const HostNote& note : state.notes) add(out, "note ", shiftJisToUtf8(noteText(note)), "\n");
   for (const auto& [scope, tags] : state.logs) {
     for (const std::string& tag : tags) add(out, "log ", number(scope), " ", shiftJisToUtf8(tag), "\n");
   }

@@ -7,6 +7,7 @@
 //   group 0 10 12 14
 //   move 12 by 0,-100 time 100 async alone
 //   event settingZEF
+//   note \![set,sticky-window,0,24] (and 1 more): scope 0 is already in ...
 //   log 12 \f[height,12]
 //
 // Windows and balloons are listed by scope; only shown balloons appear, with

@@ -94,8 +94,8 @@ std::string balloons(const HostState& state) {
     out += "<rect class=\"balloon\" rx=\"8\" " + rectAttributes(area) + "/>";
     // A nested svg clips text that runs past the balloon's edge.
     out += "<svg class=\"balloon-text\" " + rectAttributes(area) + ">";
-    for (int i = 0; i < balloon.lineCount(); ++i) {
-      out += lineSvg(balloon.lines[static_cast<std::size_t>(i)], kBalloonLineHeight * (i + 1) - 6);
+    for (std::size_t i = 0; i < balloon.lines.size(); ++i) {
+      out += lineSvg(balloon.lines[i], balloon.lineTopPixels(i) + kBalloonLineHeight - 6);
     }
     out += "</svg>";
     std::string name = "scope " + n(scope);

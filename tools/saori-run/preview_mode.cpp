@@ -80,7 +80,7 @@ int runPreview(ModuleHost& module, const Session& session, const PreviewOptions&
     }
   }
   if (options.reportFile.empty()) return 0;
-  if (!writeFile(options.reportFile, zef::host_model::renderPage("zef preview", figures))) {
+  if (!writeFile(options.reportFile, zef::host_model::renderPage("zef preview", {}, figures))) {
     errors << "saori-run: cannot write " << options.reportFile << "\n";
     return 1;
   }
