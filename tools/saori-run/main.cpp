@@ -3,11 +3,10 @@
 // It loads a module the way a desktop-mascot host does, sends it a session of
 // requests and prints what the module answers, so that an author can see the
 // script their ghost would run.
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "demo_session.h"
+#include "file_io.h"
 #include "module_host.h"
 #include "options.h"
 #include "preview_mode.h"
@@ -39,18 +38,13 @@ bool readSession(const Options& options, Session& session, std::string& error) {
     session = demoSession();
     return true;
   }
-  std::ifstream file(options.sessionFile, std::ios::binary);
-  if (!file) {
-    error = "cannot read session file " + options.sessionFile;
+  std::string text;
+  std::string reason;
+  if (!readWholeFile(options.sessionFile, text, reason)) {
+    error = "cannot read session file " + options.sessionFile + ": " + reason;
     return false;
   }
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (!parseSession(text.str(), session, error)) {
-    error = options.sessionFile + ": " + error;
-    return false;
-  }
-  return true;
+  return parseSession(text, options.sessionFile, session, error);
 }
 
 // A session file that never loads the module gets load first and unload last.
@@ -66,11 +60,11 @@ int run(int argc, char** argv) {
   Options options;
   std::string error;
   if (!parseOptions(argc, argv, options, error)) {
-    std::cerr << "saori-run: " << error << "\n\n" << usageText;
+    std::cerr << "saori-run: " << error << "\n" << usageSynopsis << "Run saori-run --help for every option.\n";
     return usageFailure;
   }
   if (options.help) {
-    std::cout << usageText;
+    std::cout << usageSynopsis << usageDetails;
     return 0;
   }
 

@@ -5,10 +5,12 @@
 
 namespace saori_run {
 
-const char* const usageText =
+const char* const usageSynopsis =
     "usage: saori-run [--module PATH] [--raw | --explain] [SESSION_FILE]\n"
     "       saori-run [--module PATH] [--raw | --explain] -- ARG0 ARG1 ...\n"
-    "       saori-run [--module PATH] [--preview FILE] [--state] [--char-size WxH] [SESSION_FILE]\n"
+    "       saori-run [--module PATH] [--preview FILE] [--state] [--char-size WxH] [SESSION_FILE]\n";
+
+const char* const usageDetails =
     "\n"
     "Loads a SAORI module the way a host does, sends it requests and prints\n"
     "each request's arguments and the Result of its response.\n"
@@ -26,7 +28,37 @@ const char* const usageText =
     "                 page with one picture per request (a preview, not any host)\n"
     "  --state        print the model desktop's state after each request\n"
     "  --char-size WxH  a character's window on the model desktop (default 200x300)\n"
-    "  --help         show this text\n";
+    "  --help         show this text\n"
+    "\n"
+    "Warnings (a request that cannot do what it seems to mean) go to standard\n"
+    "error. Exit status: 0 when the session ran, warnings or not; 1 when an\n"
+    "input cannot be used (the session file, the module) or the page cannot be\n"
+    "written; 2 for a mistake on the command line.\n";
+
+namespace {
+
+// Refuses options that would be silently ignored together.
+bool checkCombination(const Options& options, std::string& error) {
+  const PreviewOptions& preview = options.preview;
+  if (options.raw && options.explain) {
+    error = "--raw and --explain do not go together";
+    return false;
+  }
+  if ((options.raw || options.explain) && preview.wanted()) {
+    const std::string printed = options.raw ? "--raw" : "--explain";
+    const std::string drawn = preview.reportFile.empty() ? "--state" : "--preview";
+    error = printed + " does not go with " + drawn + ": " + drawn +
+            " shows each result on the model desktop instead of printing it";
+    return false;
+  }
+  if (preview.sizeGiven && !preview.wanted()) {
+    error = "--char-size only changes the model desktop of --preview and --state";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
   for (int i = 1; i < argc; ++i) {
@@ -57,7 +89,7 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
       options.modulePath = argv[i];
     } else if (takePreviewOption(argc, argv, i, options.preview, error)) {
       if (!error.empty()) return false;
-    } else if (word.starts_with("--")) {
+    } else if (word.size() > 1 && word.front() == '-') {
       error = "unknown option " + std::string(word);
       return false;
     } else if (options.sessionFile.empty()) {
@@ -67,11 +99,7 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
       return false;
     }
   }
-  if (options.raw && options.explain) {
-    error = "--raw and --explain do not go together";
-    return false;
-  }
-  return true;
+  return checkCombination(options, error);
 }
 
 }  // namespace saori_run

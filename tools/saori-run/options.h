@@ -18,9 +18,12 @@ struct Options {
   PreviewOptions preview;                // --preview FILE, --state, --char-size WxH
 };
 
-// Parses argv; on a usage error returns false and sets `error`.
+// Parses argv; on a usage error (an unknown option, a missing value, options
+// that mean nothing together) returns false and sets `error`.
 bool parseOptions(int argc, char** argv, Options& options, std::string& error);
 
-extern const char* const usageText;
+// The usage lines, shown with every usage error, and the rest of --help.
+extern const char* const usageSynopsis;
+extern const char* const usageDetails;
 
 }  // namespace saori_run

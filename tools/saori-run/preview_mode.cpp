@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 
+#include "file_io.h"
 #include "host_model.h"
 #include "html_report.h"
 #include "sjis_text.h"
@@ -48,12 +48,6 @@ std::string heading(int number, const Step& step) {
   return text + "\n";
 }
 
-bool writeFile(const std::string& path, const std::string& text) {
-  std::ofstream file(path, std::ios::binary);
-  file << text;
-  return static_cast<bool>(file.flush());
-}
-
 }  // namespace
 
 int runPreview(ModuleHost& module, const Session& session, const PreviewOptions& options, std::ostream& out,
@@ -80,8 +74,9 @@ int runPreview(ModuleHost& module, const Session& session, const PreviewOptions&
     }
   }
   if (options.reportFile.empty()) return 0;
-  if (!writeFile(options.reportFile, zef::host_model::renderPage("zef preview", {}, figures))) {
-    errors << "saori-run: cannot write " << options.reportFile << "\n";
+  std::string reason;
+  if (!writeWholeFile(options.reportFile, zef::host_model::renderPage("zef preview", {}, figures), reason)) {
+    errors << "saori-run: cannot write " << options.reportFile << ": " << reason << "\n";
     return 1;
   }
   errors << "saori-run: wrote " << options.reportFile << " (" << figures.size()

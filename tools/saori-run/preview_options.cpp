@@ -34,8 +34,11 @@ bool takePreviewOption(int argc, char** argv, int& i, PreviewOptions& options, s
   const std::string_view value = argv[++i];
   if (word == "--preview") {
     options.reportFile = value;
-  } else if (!readSize(value, options.characterSize)) {
-    error = "--char-size needs WIDTHxHEIGHT, each 1 to 2000";
+    return true;
+  }
+  options.sizeGiven = true;
+  if (!readSize(value, options.characterSize)) {
+    error = "--char-size needs WIDTHxHEIGHT, each 1 to 2000, not " + std::string(value);
   }
   return true;
 }

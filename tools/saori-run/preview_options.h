@@ -12,6 +12,7 @@ struct PreviewOptions {
   std::string reportFile;                 // --preview FILE: the HTML page to write
   bool state = false;                     // --state: print the model's state after each request
   zef::host_model::Size characterSize;    // --char-size WxH
+  bool sizeGiven = false;
 
   bool wanted() const { return !reportFile.empty() || state; }
 };

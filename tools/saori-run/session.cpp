@@ -51,7 +51,29 @@ bool unescape(std::string_view text, std::string& out) {
   return true;
 }
 
+std::string quoted(std::string_view line) { return "\"" + std::string(line) + "\""; }
+
+std::string hexByte(unsigned char byte) {
+  constexpr char digits[] = "0123456789ABCDEF";
+  return std::string("0x") + digits[byte / 16] + digits[byte % 16];
+}
+
+// Text holds no control bytes but TAB; binary files (a module given by
+// mistake) hold NUL and others at once.
+bool isText(std::string_view line, std::string& problem) {
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(line[i]);
+    if ((byte >= 0x20 && byte != 0x7F) || byte == '\t') continue;
+    problem = "byte " + hexByte(byte) + " at column " + std::to_string(i + 1) +
+              ": this is not a text file; a session file holds one request per line "
+              "(@raw TEXT can send other bytes as \\xHH)";
+    return false;
+  }
+  return true;
+}
+
 bool parseLine(std::string_view line, Session& session, std::string& problem) {
+  if (!isText(line, problem)) return false;
   if (line.empty() || line.front() == '#') return true;
   if (line.front() != '@') {
     session.push_back({Step::Kind::request, splitAtTabs(line), {}});
@@ -67,12 +89,12 @@ bool parseLine(std::string_view line, Session& session, std::string& problem) {
   }
   constexpr std::string_view rawHead = "@raw ";
   if (line.substr(0, rawHead.size()) != rawHead) {
-    problem = "unknown directive (expected @load, @unload or @raw TEXT)";
+    problem = "unknown directive " + quoted(line) + " (expected @load, @unload or @raw TEXT)";
     return false;
   }
   Step step{Step::Kind::rawRequest, {}, {}};
   if (!unescape(line.substr(rawHead.size()), step.text)) {
-    problem = "malformed escape in @raw (use \\r \\n \\t \\0 \\\\ \\xHH)";
+    problem = "malformed escape in " + quoted(line) + " (@raw knows \\r \\n \\t \\0 \\\\ \\xHH)";
     return false;
   }
   session.push_back(std::move(step));
@@ -81,7 +103,7 @@ bool parseLine(std::string_view line, Session& session, std::string& problem) {
 
 }  // namespace
 
-bool parseSession(std::string_view fileText, Session& session, std::string& error) {
+bool parseSession(std::string_view fileText, std::string_view fileName, Session& session, std::string& error) {
   std::size_t lineNumber = 0;
   std::size_t start = 0;
   while (start < fileText.size()) {
@@ -91,10 +113,12 @@ bool parseSession(std::string_view fileText, Session& session, std::string& erro
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     ++lineNumber;
     std::string problem;
+    const std::size_t stepsBefore = session.size();
     if (!parseLine(line, session, problem)) {
-      error = "line " + std::to_string(lineNumber) + ": " + problem;
+      error = std::string(fileName) + ":" + std::to_string(lineNumber) + ": " + problem;
       return false;
     }
+    if (session.size() > stepsBefore) session.back().line = lineNumber;
     start = end + 1;
   }
   return true;

@@ -4,7 +4,8 @@
 //   ARG0<TAB>ARG1<TAB>...   a request with these arguments, bytes as given
 //   @load / @unload         call the module's load or unload entry
 //   @raw TEXT               a request sent as TEXT, with \r \n \t \\ \xHH escapes
-// Blank lines and lines starting with '#' are skipped.
+// Blank lines and lines starting with '#' are skipped. A session file is
+// text: control bytes other than TAB (and CR before LF) are refused.
 #pragma once
 
 #include <string>
@@ -18,13 +19,15 @@ struct Step {
   Kind kind = Kind::request;
   std::vector<std::string> arguments;  // for request
   std::string text;                    // for rawRequest
+  std::size_t line = 0;                // its line in the session file; 0 when it comes from elsewhere
 };
 
 using Session = std::vector<Step>;
 
 // Parses a session file's text. On a malformed line returns false and sets
-// `error` to a message naming the line.
-bool parseSession(std::string_view fileText, Session& session, std::string& error);
+// `error` to a message that names the file, the line number and the line,
+// as "FILE:LINE: what is wrong".
+bool parseSession(std::string_view fileText, std::string_view fileName, Session& session, std::string& error);
 
 // The SAORI/1.0 request text carrying `arguments` as Argument0, Argument1, ...
 std::string buildRequest(const std::vector<std::string>& arguments);

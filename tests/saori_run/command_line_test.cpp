@@ -1,0 +1,118 @@
+// saori-run as an author meets it: every mistake gets its message on
+// standard error and its exit status (2 for the command line, 1 for an input
+// that cannot be used).
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "options.h"
+
+namespace saori_run {
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Each test runs in a process of its own, side by side with the others.
+std::string temporaryPath(const std::string& name) {
+  return testing::TempDir() + "saori_run_" + std::to_string(getpid()) + "_" + name;
+}
+
+std::string contentsOf(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+std::string sessionFile(const std::string& name, const std::string& text) {
+  const std::string path = temporaryPath(name);
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+// Runs the built saori-run with `arguments`, its output caught in files.
+Outcome run(const std::vector<std::string>& arguments) {
+  const std::string outPath = temporaryPath("stdout");
+  const std::string errPath = temporaryPath("stderr");
+  std::vector<char*> argv{const_cast<char*>(SAORI_RUN_PATH)};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+    dup2(open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+    execv(SAORI_RUN_PATH, argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contentsOf(outPath), contentsOf(errPath)};
+}
+
+const std::string usageLines = std::string(usageSynopsis) + "Run saori-run --help for every option.\n";
+
+TEST(CommandLine, UsageMistakesExitTwoWithTheUsageLines) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"-x"}, "unknown option -x"},
+      {{"--frobnicate", "s.txt"}, "unknown option --frobnicate"},
+      {{"--raw", "--state"}, "--raw does not go with --state: --state shows each result on the model desktop "
+                             "instead of printing it"},
+      {{"--preview", "p.html", "--explain"}, "--explain does not go with --preview: --preview shows each result on "
+                                             "the model desktop instead of printing it"},
+      {{"--raw", "--explain"}, "--raw and --explain do not go together"},
+      {{"--char-size", "100x200"}, "--char-size only changes the model desktop of --preview and --state"},
+      {{"--state", "--char-size", "0x5"}, "--char-size needs WIDTHxHEIGHT, each 1 to 2000, not 0x5"},
+      {{"--module"}, "--module needs a path"},
+      {{"a.txt", "b.txt"}, "only one session file can be given"},
+      {{"--"}, "-- needs at least one argument (the command word)"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    const Outcome outcome = run(arguments);
+    EXPECT_EQ(outcome.status, 2) << message;
+    EXPECT_EQ(outcome.err, "saori-run: " + message + "\n" + usageLines);
+    EXPECT_EQ(outcome.out, "");
+  }
+}
+
+TEST(CommandLine, UnusableInputsExitOneNamingTheFileAndTheReason) {
+  const std::string directory = testing::TempDir();
+  const std::string missing = temporaryPath("none.txt");
+  const std::string malformed = sessionFile("malformed.txt", "# one fine line, then a bad one\n@frobnicate\n");
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{directory}, "cannot read session file " + directory + ": Is a directory"},
+      {{missing}, "cannot read session file " + missing + ": No such file or directory"},
+      {{ZEF_MODULE_PATH}, std::string(ZEF_MODULE_PATH) +
+                              ":1: byte 0x7F at column 1: this is not a text file; a session file holds one "
+                              "request per line (@raw TEXT can send other bytes as \\xHH)"},
+      {{malformed}, malformed + ":2: unknown directive \"@frobnicate\" (expected @load, @unload or @raw TEXT)"},
+      {{"--preview", directory + "no/such/page.html", "--", "changeZEF", "Bl_Move", "5"},
+       "cannot write " + directory + "no/such/page.html: No such file or directory"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    const Outcome outcome = run(arguments);
+    EXPECT_EQ(outcome.status, 1) << message;
+    EXPECT_EQ(outcome.err, "saori-run: " + message + "\n");
+  }
+
+  const std::string noModule = temporaryPath("none.so");
+  const Outcome unloadable = run({"--module", noModule, "--", "ZEF", "x"});
+  EXPECT_EQ(unloadable.status, 1);
+  EXPECT_EQ(unloadable.err.rfind("saori-run: cannot load module " + noModule + ": ", 0), 0u) << unloadable.err;
+  EXPECT_TRUE(unloadable.err.ends_with("No such file or directory\n")) << unloadable.err;
+
+  const Outcome noEntries = run({"--module", SAORI_RUN_CORE_PATH, "--", "x"});
+  EXPECT_EQ(noEntries.status, 1);
+  EXPECT_EQ(noEntries.err.rfind("saori-run: cannot load module " SAORI_RUN_CORE_PATH ": ", 0), 0u) << noEntries.err;
+}
+
+}  // namespace
+}  // namespace saori_run
