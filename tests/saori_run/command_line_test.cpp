@@ -1,6 +1,6 @@
 // saori-run as an author meets it: every mistake gets its message on
 // standard error and its exit status (2 for the command line, 1 for an input
-// that cannot be used).
+// that cannot be used); warnings leave the status at 0.
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -59,6 +59,7 @@ Outcome run(const std::vector<std::string>& arguments) {
 }
 
 const std::string usageLines = std::string(usageSynopsis) + "Run saori-run --help for every option.\n";
+const std::string typicalStart = "firstZEF\tOn\t2\t6\t100\t100\t10\t0\tdefault\t12\t0\t0";
 
 TEST(CommandLine, UsageMistakesExitTwoWithTheUsageLines) {
   const std::pair<std::vector<std::string>, std::string> cases[] = {
@@ -112,6 +113,53 @@ TEST(CommandLine, UnusableInputsExitOneNamingTheFileAndTheReason) {
   const Outcome noEntries = run({"--module", SAORI_RUN_CORE_PATH, "--", "x"});
   EXPECT_EQ(noEntries.status, 1);
   EXPECT_EQ(noEntries.err.rfind("saori-run: cannot load module " SAORI_RUN_CORE_PATH ": ", 0), 0u) << noEntries.err;
+}
+
+TEST(CommandLine, WarningsExplainWhatRanAndLeaveTheStatusAtZero) {
+  const std::string blanks = sessionFile("blanks.txt", typicalStart + "\nZEF Hello. Hi.\n");
+  const Outcome glued = run({blanks});
+  EXPECT_EQ(glued.status, 0);
+  EXPECT_EQ(glued.err, "saori-run: warning: " + blanks +
+                           ":2: the command word \"ZEF Hello. Hi.\" is not one the module knows, but its first word "
+                           "\"ZEF\" is: separate the arguments with TAB, not blanks\n");
+  EXPECT_NE(glued.out.find("== request 2: ZEF Hello. Hi.\n(empty result)\n"), std::string::npos) << glued.out;
+
+  const std::string waitsFor = "was answered empty: the module answers ZEF and settingZEF only after it has "
+                               "accepted a layout start (firstZEF or startZEF). ";
+  const std::string early = sessionFile("early.txt", "# a refused start counts for nothing\nfirstZEF\tOn\t3\n"
+                                                     "changeZEF\tBl_Move\t5\nsettingZEF\nZEF\tHi.\n");
+  const Outcome beforeStart = run({early});
+  EXPECT_EQ(beforeStart.status, 0);
+  EXPECT_EQ(beforeStart.err, "saori-run: warning: " + early + ":4: settingZEF " + waitsFor +
+                                 "Add a line like this before it (arguments separated by TAB):\n" + typicalStart +
+                                 "\n");
+
+  const Outcome oneRequest = run({"--", "ZEF", "Hello.", "Hi."});
+  EXPECT_EQ(oneRequest.status, 0);
+  EXPECT_EQ(oneRequest.err, "saori-run: warning: ZEF " + waitsFor +
+                                "-- sends one request alone: put both in a session file, one request a line with "
+                                "TAB between the arguments, and run saori-run FILE:\n" +
+                                typicalStart + "\nZEF\tHello.\tHi.\n");
+  const Outcome spaced = run({"--", "ZEF Hello."});
+  EXPECT_EQ(spaced.err, "saori-run: warning: the command word \"ZEF Hello.\" is not one the module knows, but its "
+                        "first word \"ZEF\" is: give each argument as a word of its own after --\n");
+}
+
+TEST(CommandLine, AShiftJisSessionRunsWithoutAWordOnStandardError) {
+  // "こんにちは" in Shift-JIS, with a second byte 0x5C ("表") that is no backslash.
+  const std::string session =
+      sessionFile("sjis.txt", typicalStart + "\r\nZEF\t\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd\t\x95\x5C\r\n");
+  const Outcome outcome = run({session});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_NE(outcome.out.find("== request 2: ZEF | \xE3\x81\x93\xE3\x82\x93\xE3\x81\xAB\xE3\x81\xA1\xE3\x81\xAF | "
+                             "\xE8\xA1\xA8\n"),
+            std::string::npos)
+      << outcome.out;
+  EXPECT_NE(outcome.out.find("\\f[height,12]\xE3\x81\x93\xE3\x82\x93\xE3\x81\xAB\xE3\x81\xA1\xE3\x81\xAF\\p[13]"),
+            std::string::npos)
+      << outcome.out;
+  EXPECT_NE(outcome.out.find("\\f[height,12]\xE8\xA1\xA8\n== unload"), std::string::npos) << outcome.out;
 }
 
 }  // namespace

@@ -9,18 +9,24 @@ Step request(std::vector<std::string> arguments) { return {Step::Kind::request, 
 
 }  // namespace
 
+std::vector<std::string> typicalLayoutStart(std::string_view word) {
+  return {std::string(word), "On", "2", "6", "100", "100", "10", "0", "default", "12", "0", "0"};
+}
+
 Session demoSession() {
+  std::vector<std::string> tooShort = typicalLayoutStart();
+  tooShort.pop_back();
   return {
       {Step::Kind::load, {}, {}},
       // Two characters named but only one surface offset given: refused.
-      request({"firstZEF", "On", "2", "6", "100", "100", "10", "0", "default", "12", "0"}),
-      request({"firstZEF", "On", "2", "6", "100", "100", "10", "0", "default", "12", "0", "0"}),
+      request(tooShort),
+      request(typicalLayoutStart()),
       // Shift-JIS "\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd" is "konnichiwa" in hiragana.
       request({"ZEF", "\\s[5]Hello.", "\\s[10]Hi. \x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd", "Bye."}),
       request({"settingZEF"}),
       request({"changeZEF", "Bl_Num", "8"}),
       // What a ghost sends on later boots: the same settings, scopes left in place.
-      request({"startZEF", "On", "2", "6", "100", "100", "10", "0", "default", "12", "0", "0"}),
+      request(typicalLayoutStart("startZEF")),
       {Step::Kind::unload, {}, {}},
   };
 }

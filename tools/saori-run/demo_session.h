@@ -1,6 +1,10 @@
 // The session that saori-run sends when it is given none.
 #pragma once
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "session.h"
 
 namespace saori_run {
@@ -9,5 +13,9 @@ namespace saori_run {
 // settings, a three-utterance talk, the settings menu, a setting change and
 // the layout start that keeps the scopes where they stand.
 Session demoSession();
+
+// The arguments of a layout start with the module's default settings (two
+// characters, six balloons each, scopes from 10), by default a firstZEF.
+std::vector<std::string> typicalLayoutStart(std::string_view word = "firstZEF");
 
 }  // namespace saori_run

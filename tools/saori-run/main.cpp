@@ -11,6 +11,7 @@
 #include "options.h"
 #include "preview_mode.h"
 #include "session.h"
+#include "session_checks.h"
 #include "session_runner.h"
 #include "standard_output.h"
 
@@ -73,6 +74,7 @@ int run(int argc, char** argv) {
     std::cerr << "saori-run: " << error << "\n";
     return runFailure;
   }
+  for (const std::string& warning : lineWarnings(session, options.sessionFile)) std::cerr << warning;
   addLoadAndUnload(session);
   // The demo's scripts are long single lines: show them readably.
   if (options.sessionFile.empty() && options.oneRequest.empty() && !options.raw) options.explain = true;
@@ -85,8 +87,9 @@ int run(int argc, char** argv) {
   }
 
   useBinaryStandardOutput();
-  if (options.preview.wanted()) return runPreview(*module, session, options.preview, std::cout, std::cerr);
-  runSession(*module, session, options, std::cout);
+  AnswerWatch watch(options.sessionFile, std::cerr);
+  if (options.preview.wanted()) return runPreview(*module, session, options.preview, watch, std::cout, std::cerr);
+  runSession(*module, session, options, watch, std::cout);
   std::cout.flush();
   return std::cout ? 0 : runFailure;
 }

@@ -50,14 +50,15 @@ std::string heading(int number, const Step& step) {
 
 }  // namespace
 
-int runPreview(ModuleHost& module, const Session& session, const PreviewOptions& options, std::ostream& out,
-               std::ostream& errors) {
+int runPreview(ModuleHost& module, const Session& session, const PreviewOptions& options, AnswerWatch& watch,
+               std::ostream& out, std::ostream& errors) {
   HostModel model(characterCountOf(session), options.characterSize);
   std::vector<std::string> figures;
   int number = 0;
   for (const Step& step : session) {
     if (step.kind == Step::Kind::load) {
       module.load(".");
+      watch.loaded();
       continue;
     }
     if (step.kind == Step::Kind::unload) {
@@ -66,6 +67,7 @@ int runPreview(ModuleHost& module, const Session& session, const PreviewOptions&
     }
     bool gotBlock = false;
     const std::string script(resultValue(module.request(requestTextOf(step), gotBlock)));
+    watch.answered(step, script);
     model.runScript(script);
     ++number;
     if (options.state) out << heading(number, step) << zef::host_model::dumpState(model.state());

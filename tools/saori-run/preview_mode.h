@@ -7,11 +7,13 @@
 #include "module_host.h"
 #include "preview_options.h"
 #include "session.h"
+#include "session_checks.h"
 
 namespace saori_run {
 
-// Runs `session` against `module` and the model host; returns the exit status.
-int runPreview(ModuleHost& module, const Session& session, const PreviewOptions& options, std::ostream& out,
-               std::ostream& errors);
+// Runs `session` against `module` and then its results on the model host;
+// `watch` sees every answer. Returns the exit status.
+int runPreview(ModuleHost& module, const Session& session, const PreviewOptions& options, AnswerWatch& watch,
+               std::ostream& out, std::ostream& errors);
 
 }  // namespace saori_run

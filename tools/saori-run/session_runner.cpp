@@ -49,11 +49,13 @@ void printResponse(std::string_view response, bool gotBlock, const Options& opti
 
 }  // namespace
 
-void runSession(ModuleHost& module, const Session& session, const Options& options, std::ostream& out) {
+void runSession(ModuleHost& module, const Session& session, const Options& options, AnswerWatch& watch,
+                std::ostream& out) {
   std::size_t requestNumber = 0;
   for (const Step& step : session) {
     if (step.kind == Step::Kind::load) {
       out << "== load -> " << module.load(".") << "\n";
+      watch.loaded();
       continue;
     }
     if (step.kind == Step::Kind::unload) {
@@ -64,6 +66,9 @@ void runSession(ModuleHost& module, const Session& session, const Options& optio
     bool gotBlock = false;
     const std::string response = module.request(requestTextOf(step), gotBlock);
     printResponse(response, gotBlock, options, out);
+    // The warning follows the output that it explains.
+    out.flush();
+    watch.answered(step, resultValue(response));
   }
 }
 
