@@ -162,5 +162,31 @@ TEST(CommandLine, AShiftJisSessionRunsWithoutAWordOnStandardError) {
   EXPECT_NE(outcome.out.find("\\f[height,12]\xE8\xA1\xA8\n== unload"), std::string::npos) << outcome.out;
 }
 
+TEST(Preview, ReadsTheCharacterCountAsTheModuleDoesAndSaysWhatItCaps) {
+  const std::string start = "firstZEF\tOn\t%\t1\t100\t100\t20\t0\tdefault\t12";
+  auto startWith = [&start](const std::string& count, int offsets) {
+    std::string line = start;
+    line.replace(line.find('%'), 1, count);
+    for (int i = 0; i < offsets; ++i) line += "\t0";
+    return line + "\n";
+  };
+  // "+3" is three; a refused start (five named, one offset) tells nothing.
+  const Outcome three = run({"--state", sessionFile("three.txt", startWith("5", 1) + startWith(" +3", 3))});
+  EXPECT_EQ(three.status, 0);
+  EXPECT_NE(three.out.find("window 2 character"), std::string::npos) << three.out;
+  EXPECT_EQ(three.out.find("window 3 character"), std::string::npos) << three.out;
+
+  const Outcome nine = run({"--state", sessionFile("nine.txt", startWith("9", 9))});
+  EXPECT_EQ(nine.status, 0);
+  EXPECT_EQ(nine.out.rfind("note The session's layout start names 9 characters, but the model desktop has room for 7 "
+                           "side by side: the picture draws characters 0 to 6 and takes scopes 7 to 8 for extra "
+                           "scopes.\n== request 1: firstZEF",
+                           0),
+            0u)
+      << nine.out;
+  EXPECT_NE(nine.out.find("window 6 character"), std::string::npos);
+  EXPECT_EQ(nine.out.find("window 7 character"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace saori_run

@@ -2,11 +2,12 @@
 #include "preview_mode.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "file_io.h"
 #include "host_model.h"
 #include "html_report.h"
+#include "module/decimal.h"
+#include "module/module_state.h"
 #include "sjis_text.h"
 #include "state_dump.h"
 
@@ -16,21 +17,53 @@ namespace {
 
 using zef::host_model::HostModel;
 
-constexpr int defaultCharacters = 2;
 constexpr int mostCharacters = 7;  // as many as stand side by side on the model desktop
 
-// The ghost's character count, as its first layout start tells the module.
-int characterCountOf(const Session& session) {
+struct Answer {
+  const Step* step;
+  std::string script;
+};
+
+// Sends the session to the module; the result script of every request.
+std::vector<Answer> answersOf(ModuleHost& module, const Session& session, AnswerWatch& watch) {
+  std::vector<Answer> answers;
   for (const Step& step : session) {
-    const auto& arguments = step.arguments;
-    if (arguments.size() < 3 || (arguments[0] != "firstZEF" && arguments[0] != "startZEF")) continue;
-    std::string_view text = arguments[2];
-    text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
-    int count = 1;
-    std::from_chars(text.data(), text.data() + text.size(), count);
-    return std::clamp(count, 1, mostCharacters);
+    if (step.kind == Step::Kind::load) {
+      module.load(".");
+      watch.loaded();
+      continue;
+    }
+    if (step.kind == Step::Kind::unload) {
+      module.unload();
+      continue;
+    }
+    bool gotBlock = false;
+    answers.push_back({&step, std::string(resultValue(module.request(requestTextOf(step), gotBlock)))});
+    watch.answered(step, answers.back().script);
   }
-  return defaultCharacters;
+  return answers;
+}
+
+// The ghost's character count, read and bounded as the module stores it from
+// the first layout start that it accepts (its default without one).
+int namedCharacterCount(const std::vector<Answer>& answers) {
+  zef::ModuleState state;
+  for (const Answer& answer : answers) {
+    if (!acceptsLayoutStart(*answer.step, answer.script) || answer.step->arguments.size() < 3) continue;
+    state.setCharacterCount(zef::readDecimal(answer.step->arguments[2]));
+    break;
+  }
+  return state.characterCount;
+}
+
+// What the picture leaves out of the whole session, in words.
+std::vector<std::string> pageNotes(int namedCharacters) {
+  if (namedCharacters <= mostCharacters) return {};
+  return {"The session's layout start names " + std::to_string(namedCharacters) +
+          " characters, but the model desktop has room for " + std::to_string(mostCharacters) +
+          " side by side: the picture draws characters 0 to " + std::to_string(mostCharacters - 1) +
+          " and takes scopes " + std::to_string(mostCharacters) + " to " + std::to_string(namedCharacters - 1) +
+          " for extra scopes."};
 }
 
 std::vector<std::string> captionArguments(const Step& step) {
@@ -52,32 +85,27 @@ std::string heading(int number, const Step& step) {
 
 int runPreview(ModuleHost& module, const Session& session, const PreviewOptions& options, AnswerWatch& watch,
                std::ostream& out, std::ostream& errors) {
-  HostModel model(characterCountOf(session), options.characterSize);
+  const std::vector<Answer> answers = answersOf(module, session, watch);
+  const int namedCharacters = namedCharacterCount(answers);
+  const std::vector<std::string> notes = pageNotes(namedCharacters);
+  HostModel model(std::min(namedCharacters, mostCharacters), options.characterSize);
+  if (options.state) {
+    for (const std::string& note : notes) out << "note " << note << "\n";
+  }
   std::vector<std::string> figures;
   int number = 0;
-  for (const Step& step : session) {
-    if (step.kind == Step::Kind::load) {
-      module.load(".");
-      watch.loaded();
-      continue;
-    }
-    if (step.kind == Step::Kind::unload) {
-      module.unload();
-      continue;
-    }
-    bool gotBlock = false;
-    const std::string script(resultValue(module.request(requestTextOf(step), gotBlock)));
-    watch.answered(step, script);
-    model.runScript(script);
+  for (const Answer& answer : answers) {
+    model.runScript(answer.script);
     ++number;
-    if (options.state) out << heading(number, step) << zef::host_model::dumpState(model.state());
+    if (options.state) out << heading(number, *answer.step) << zef::host_model::dumpState(model.state());
     if (!options.reportFile.empty()) {
-      figures.push_back(zef::host_model::renderFigure(number, captionArguments(step), script, model.state()));
+      figures.push_back(
+          zef::host_model::renderFigure(number, captionArguments(*answer.step), answer.script, model.state()));
     }
   }
   if (options.reportFile.empty()) return 0;
   std::string reason;
-  if (!writeWholeFile(options.reportFile, zef::host_model::renderPage("zef preview", {}, figures), reason)) {
+  if (!writeWholeFile(options.reportFile, zef::host_model::renderPage("zef preview", notes, figures), reason)) {
     errors << "saori-run: cannot write " << options.reportFile << ": " << reason << "\n";
     return 1;
   }
