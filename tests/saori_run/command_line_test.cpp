@@ -162,6 +162,18 @@ TEST(CommandLine, AShiftJisSessionRunsWithoutAWordOnStandardError) {
   EXPECT_NE(outcome.out.find("\\f[height,12]\xE8\xA1\xA8\n== unload"), std::string::npos) << outcome.out;
 }
 
+// Its bytes reach the module as they stand; the byte order mark that an
+// editor may put first is not glued to the first command word.
+TEST(CommandLine, AUtf8SessionFileGoesOutByteForByte) {
+  // "こん" and an emoji in UTF-8.
+  const std::string talk = "\xE3\x81\x93\xE3\x82\x93 \xF0\x9F\x98\x80";
+  const std::string session = sessionFile("utf8.txt", "\xEF\xBB\xBF" + typicalStart + "\nZEF\t" + talk + "\n");
+  const Outcome outcome = run({"--raw", session});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_NE(outcome.out.find("\\f[height,12]" + talk + "\r\n"), std::string::npos) << outcome.out;
+}
+
 TEST(Preview, ReadsTheCharacterCountAsTheModuleDoesAndSaysWhatItCaps) {
   const std::string start = "firstZEF\tOn\t%\t1\t100\t100\t20\t0\tdefault\t12";
   auto startWith = [&start](const std::string& count, int offsets) {

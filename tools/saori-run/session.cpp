@@ -104,6 +104,10 @@ bool parseLine(std::string_view line, Session& session, std::string& problem) {
 }  // namespace
 
 bool parseSession(std::string_view fileText, std::string_view fileName, Session& session, std::string& error) {
+  // Editors that save UTF-8 may open the file with a byte order mark; it
+  // marks the encoding and is no part of the first command word.
+  constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+  if (fileText.starts_with(byteOrderMark)) fileText.remove_prefix(byteOrderMark.size());
   std::size_t lineNumber = 0;
   std::size_t start = 0;
   while (start < fileText.size()) {

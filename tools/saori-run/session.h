@@ -5,7 +5,8 @@
 //   @load / @unload         call the module's load or unload entry
 //   @raw TEXT               a request sent as TEXT, with \r \n \t \\ \xHH escapes
 // Blank lines and lines starting with '#' are skipped. A session file is
-// text: control bytes other than TAB (and CR before LF) are refused.
+// text: control bytes other than TAB (and CR before LF) are refused. A UTF-8
+// byte order mark at its start is skipped; all other bytes go out as they are.
 #pragma once
 
 #include <string>
