@@ -68,6 +68,10 @@ int run(int argc, char** argv) {
     std::cout << usageSynopsis << usageDetails;
     return 0;
   }
+  if (options.version) {
+    std::cout << "saori-run (zef) " << ZEF_VERSION << "\n";
+    return 0;
+  }
 
   Session session;
   if (!readSession(options, session, error)) {

@@ -29,6 +29,7 @@ const char* const usageDetails =
     "  --state        print the model desktop's state after each request\n"
     "  --char-size WxH  a character's window on the model desktop (default 200x300)\n"
     "  --help         show this text\n"
+    "  --version      show saori-run's version (that of the zef it comes with)\n"
     "\n"
     "Warnings (a request that cannot do what it seems to mean) go to standard\n"
     "error. Exit status: 0 when the session ran, warnings or not; 1 when an\n"
@@ -77,6 +78,8 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
     }
     if (word == "--help" || word == "-h") {
       options.help = true;
+    } else if (word == "--version") {
+      options.version = true;
     } else if (word == "--raw") {
       options.raw = true;
     } else if (word == "--explain") {

@@ -15,6 +15,7 @@ struct Options {
   bool raw = false;                      // --raw: exact bytes
   bool explain = false;                  // --explain: one tag per line
   bool help = false;                     // --help
+  bool version = false;                  // --version
   PreviewOptions preview;                // --preview FILE, --state, --char-size WxH
 };
 
