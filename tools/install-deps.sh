@@ -9,6 +9,16 @@ set -euo pipefail
 
 # "command-or-absolute-path package" pairs.
 NEEDED=(
+  "cmake                        cmake"
+  "make                         make"
+  "g++                          g++"
+  "/usr/include/gtest/gtest.h   libgtest-dev"
+  "/usr/include/gmock/gmock.h   libgmock-dev"
+  "/usr/include/benchmark/benchmark.h libbenchmark-dev"
+  "python3                      python3"
+  "git                          git"
+  "zip                          zip"
+  "unzip                        unzip"
   "i686-w64-mingw32-g++-win32   g++-mingw-w64-i686"
   "x86_64-w64-mingw32-g++-win32 g++-mingw-w64-x86-64"
   "x86_64-w64-mingw32-objdump   binutils-mingw-w64-x86-64"
