@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the system packages that the build and the tests need.
+# Installs the system packages that the build and the tests need; with the
+# argument "demo", only what building the module and saori-run needs.
 #
 # Each entry below pairs a command (or file) that proves a package is present
 # with the Debian package that provides it. Only what is missing is installed,
@@ -7,11 +8,15 @@
 # second run on a prepared machine returns at once.
 set -euo pipefail
 
-# "command-or-absolute-path package" pairs.
-NEEDED=(
+# "command-or-absolute-path package" pairs: first what the build needs...
+BUILD_NEEDS=(
   "cmake                        cmake"
   "make                         make"
   "g++                          g++"
+)
+
+# ... then what the tests, benchmarks and release archives need besides.
+TEST_NEEDS=(
   "/usr/include/gtest/gtest.h   libgtest-dev"
   "/usr/include/gmock/gmock.h   libgmock-dev"
   "/usr/include/benchmark/benchmark.h libbenchmark-dev"
@@ -35,6 +40,13 @@ is_present() {
     *) command -v "$1" >/dev/null 2>&1 ;;
   esac
 }
+
+NEEDED=("${BUILD_NEEDS[@]}")
+case "${1:-}" in
+  "") NEEDED+=("${TEST_NEEDS[@]}") ;;
+  demo) ;;
+  *) echo "install-deps: unknown argument '$1' (expected nothing or 'demo')" >&2; exit 2 ;;
+esac
 
 missing=()
 for entry in "${NEEDED[@]}"; do

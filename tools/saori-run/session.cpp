@@ -51,7 +51,15 @@ bool unescape(std::string_view text, std::string& out) {
   return true;
 }
 
-std::string quoted(std::string_view line) { return "\"" + std::string(line) + "\""; }
+// Built by appending: GCC 12 warns falsely (-Wrestrict) on "\"" + std::string.
+std::string quoted(std::string_view line) {
+  std::string out;
+  out.reserve(line.size() + 2);
+  out += '"';
+  out += line;
+  out += '"';
+  return out;
+}
 
 std::string hexByte(unsigned char byte) {
   constexpr char digits[] = "0123456789ABCDEF";
