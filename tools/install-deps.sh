@@ -5,7 +5,8 @@
 # Each entry below pairs a command (or file) that proves a package is present
 # with the Debian package that provides it. Only what is missing is installed,
 # and the package lists are refreshed only when something is missing, so a
-# second run on a prepared machine returns at once.
+# second run on a prepared machine returns at once. A package named with an
+# architecture (wine32:i386) first needs that architecture added to dpkg.
 set -euo pipefail
 
 # "command-or-absolute-path package" pairs: first what the build needs...
@@ -29,6 +30,7 @@ TEST_NEEDS=(
   "x86_64-w64-mingw32-objdump   binutils-mingw-w64-x86-64"
   "i686-w64-mingw32-objdump     binutils-mingw-w64-i686"
   "/usr/lib/wine/wine64         wine64"
+  "/usr/lib/wine/wine           wine32:i386"
   "clang++-14                   clang-14"
   "/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a libclang-rt-14-dev"
   "chromium                     chromium"
@@ -63,6 +65,17 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 
 echo "install-deps: installing ${missing[*]}"
+for package in "${missing[@]}"; do
+  case "$package" in
+    *:*)
+      arch="${package##*:}"
+      if [ "$arch" != "$(dpkg --print-architecture)" ] &&
+        ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+        $SUDO dpkg --add-architecture "$arch"
+      fi
+      ;;
+  esac
+done
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
