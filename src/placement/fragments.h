@@ -1,10 +1,9 @@
 // The script fragments that turn scopes into dummy scopes, place them and
 // group them with their character.
 //
-// Each fragment exists in two forms: appendX adds it to a script being built
-// (the layout start writes hundreds of them into one buffer), X returns it on
-// its own. All numbers follow the numbering of dummy_scope.h for the state
-// passed in.
+// Each builder appends its fragment to a script being built (the layout start
+// writes hundreds of them into one buffer). All numbers follow the numbering
+// of dummy_scope.h for the state passed in.
 #pragma once
 
 #include <cstdint>
@@ -44,35 +43,5 @@ std::uint64_t stickyGroupBytes(const ModuleState& state);
 // beyond what a string can hold is left to the appends themselves, which then
 // fail on their own.
 void reserveMore(std::string& out, std::uint64_t extraBytes);
-
-inline std::string placementFragment(const ModuleState& state, std::int32_t level, std::int32_t character) {
-  std::string out;
-  appendPlacementFragment(out, state, level, character);
-  return out;
-}
-
-inline std::string buildPlacementScript(const ModuleState& state) {
-  std::string out;
-  appendPlacementScript(out, state);
-  return out;
-}
-
-inline std::string dummyFragment(std::int32_t scope) {
-  std::string out;
-  appendDummyFragment(out, scope);
-  return out;
-}
-
-inline std::string holdFragment(std::int32_t scope) {
-  std::string out;
-  appendHoldFragment(out, scope);
-  return out;
-}
-
-inline std::string stickyGroup(const ModuleState& state, std::int32_t character) {
-  std::string out;
-  appendStickyGroup(out, state, character);
-  return out;
-}
 
 }  // namespace zef

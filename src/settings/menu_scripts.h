@@ -5,9 +5,6 @@
 // before the "]" that closes the tag, so every "]" of the script itself is
 // written "\]". These builders write that escaped form directly. Every script
 // ends by raising settingZEF, so that the ghost can ask for the menu again.
-//
-// Each script exists in two forms, as the placement fragments do: appendX adds
-// it to a script being built, X returns it on its own.
 #pragma once
 
 #include <cstdint>
@@ -33,30 +30,5 @@ void appendResetVScript(std::string& out, const ModuleState& state);
 
 // Puts the anchor scopes of every character back against them in both directions.
 void appendResetHVScript(std::string& out, const ModuleState& state);
-
-inline std::string buildShiftScript(const ModuleState& state, std::int32_t character, std::string_view mode,
-                                    std::string_view amount) {
-  std::string out;
-  appendShiftScript(out, state, character, mode, amount);
-  return out;
-}
-
-inline std::string buildResetHScript(const ModuleState& state, std::int32_t character) {
-  std::string out;
-  appendResetHScript(out, state, character);
-  return out;
-}
-
-inline std::string buildResetVScript(const ModuleState& state) {
-  std::string out;
-  appendResetVScript(out, state);
-  return out;
-}
-
-inline std::string buildResetHVScript(const ModuleState& state) {
-  std::string out;
-  appendResetHVScript(out, state);
-  return out;
-}
 
 }  // namespace zef

@@ -95,6 +95,13 @@ struct SharedResets {
   std::string both;
 };
 
+SharedResets sharedResets(const ModuleState& state) {
+  SharedResets resets;
+  appendResetVScript(resets.vertical, state);
+  appendResetHVScript(resets.both, state);
+  return resets;
+}
+
 void appendResetLine(std::string& out, const ModuleState& state, std::int32_t character, const SharedResets& resets) {
   out += resetHead;
   openChoice(out, "H");
@@ -134,7 +141,7 @@ std::uint64_t menuBytes(const ModuleState& state, const SharedResets& resets) {
 }  // namespace
 
 void runSettingsMenu(const ModuleState& state, std::string& script) {
-  const SharedResets resets{buildResetVScript(state), buildResetHVScript(state)};
+  const SharedResets resets = sharedResets(state);
   reserveMore(script, menuBytes(state, resets));
 
   script += menuOpen;

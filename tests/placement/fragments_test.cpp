@@ -9,9 +9,12 @@
 #include "module/module_state.h"
 #include "placement/dummy_scope.h"
 #include "placement/fragments.h"
+#include "support/script_of.h"
 
 namespace zef {
 namespace {
+
+using test::scriptOf;
 
 ModuleState stateWith(std::int32_t characters, std::int32_t balloons, std::int32_t base) {
   ModuleState state;
@@ -38,40 +41,40 @@ std::string placed(std::int32_t scope, std::int32_t base, const std::string& sid
 
 TEST(Fragments, DefaultExamples) {
   const ModuleState state;  // two characters, six levels, base 10
-  EXPECT_EQ(placementFragment(state, 0, 0),
+  EXPECT_EQ(scriptOf(appendPlacementFragment, state, 0, 0),
             "\\p[10]\\s[__system_dummy__]\\![set,alignmenttodesktop,free]\\![move,--X=0,--Y=0,--time=0,--base=0,"
             "--base-offset=left.top,--move-offset=right.bottom]");
-  EXPECT_EQ(placementFragment(state, 0, 1),
+  EXPECT_EQ(scriptOf(appendPlacementFragment, state, 0, 1),
             "\\p[11]\\s[__system_dummy__]\\![set,alignmenttodesktop,free]\\![move,--X=0,--Y=0,--time=0,--base=1,"
             "--base-offset=right.top,--move-offset=left.bottom]");
-  EXPECT_EQ(placementFragment(state, 3, 1),
+  EXPECT_EQ(scriptOf(appendPlacementFragment, state, 3, 1),
             "\\p[17]\\s[__system_dummy__]\\![set,alignmenttodesktop,free]\\![move,--X=0,--Y=0,--time=0,--base=11,"
             "--base-offset=right.top,--move-offset=left.bottom]");
-  EXPECT_EQ(dummyFragment(12), "\\p[12]\\s[__system_dummy__]\\![set,alignmenttodesktop,free]");
-  EXPECT_EQ(holdFragment(10),
+  EXPECT_EQ(scriptOf(appendDummyFragment, 12), "\\p[12]\\s[__system_dummy__]\\![set,alignmenttodesktop,free]");
+  EXPECT_EQ(scriptOf(appendHoldFragment, 10),
             "\\p[10]\\s[__system_dummy__]\\![moveasync,--X=0,--Y=0,--time=0,--base=me,--option=ignore-sticky-window]");
-  EXPECT_EQ(stickyGroup(state, 0), "\\![set,sticky-window,0,10,12,14,16,18,20,22]");
-  EXPECT_EQ(stickyGroup(state, 1), "\\![set,sticky-window,1,11,13,15,17,19,21,23]");
+  EXPECT_EQ(scriptOf(appendStickyGroup, state, 0), "\\![set,sticky-window,0,10,12,14,16,18,20,22]");
+  EXPECT_EQ(scriptOf(appendStickyGroup, state, 1), "\\![set,sticky-window,1,11,13,15,17,19,21,23]");
 }
 
 TEST(Fragments, OneCharacterOneLevel) {
   const ModuleState state = stateWith(1, 1, 10);
-  EXPECT_EQ(buildPlacementScript(state), placed(10, 0, evenPlacement) + placed(11, 10, evenPlacement));
-  EXPECT_EQ(stickyGroup(state, 0), "\\![set,sticky-window,0,10,11]");
+  EXPECT_EQ(scriptOf(appendPlacementScript, state), placed(10, 0, evenPlacement) + placed(11, 10, evenPlacement));
+  EXPECT_EQ(scriptOf(appendStickyGroup, state, 0), "\\![set,sticky-window,0,10,11]");
 }
 
 TEST(Fragments, SideFollowsCharacterParityWithThreeCharacters) {
   const ModuleState state = stateWith(3, 2, 10);
-  const std::string script = buildPlacementScript(state);
+  const std::string script = scriptOf(appendPlacementScript, state);
   EXPECT_EQ(script, placed(10, 0, evenPlacement) + placed(11, 1, oddPlacement) + placed(12, 2, evenPlacement) +
                         placed(13, 10, evenPlacement) + placed(14, 11, oddPlacement) + placed(15, 12, evenPlacement) +
                         placed(16, 10, evenPlacement) + placed(17, 11, oddPlacement) + placed(18, 12, evenPlacement));
-  EXPECT_EQ(stickyGroup(state, 2), "\\![set,sticky-window,2,12,15,18]");
+  EXPECT_EQ(scriptOf(appendStickyGroup, state, 2), "\\![set,sticky-window,2,12,15,18]");
 }
 
 TEST(Fragments, LargestBalloonCount) {
   const ModuleState state = stateWith(2, 99, 10);
-  const std::string script = buildPlacementScript(state);
+  const std::string script = scriptOf(appendPlacementScript, state);
   EXPECT_EQ(countOf(script, "\\p["), 200u);
   EXPECT_TRUE(script.ends_with(placed(209, 11, oddPlacement)));
   EXPECT_EQ(dummyScope(state, 99, 1), 209);
@@ -79,16 +82,16 @@ TEST(Fragments, LargestBalloonCount) {
 
 TEST(Fragments, BaseZeroPlacesAnchorsOnThemselves) {
   const ModuleState state = stateWith(2, 1, 0);
-  EXPECT_EQ(placementFragment(state, 0, 1), placed(1, 1, oddPlacement));
-  EXPECT_EQ(placementFragment(state, 1, 1), placed(3, 1, oddPlacement));
+  EXPECT_EQ(scriptOf(appendPlacementFragment, state, 0, 1), placed(1, 1, oddPlacement));
+  EXPECT_EQ(scriptOf(appendPlacementFragment, state, 1, 1), placed(3, 1, oddPlacement));
 }
 
 TEST(Fragments, NumbersWrapAtTheLimits) {
   constexpr std::int32_t max = std::numeric_limits<std::int32_t>::max();
   const ModuleState state = stateWith(2, 1, max);
-  EXPECT_EQ(placementFragment(state, 0, 0), placed(max, 0, evenPlacement));
-  EXPECT_EQ(placementFragment(state, 1, 1), placed(-2147483646, -2147483647 - 1, oddPlacement));
-  EXPECT_EQ(stickyGroup(state, 1), "\\![set,sticky-window,1,-2147483648,-2147483646]");
+  EXPECT_EQ(scriptOf(appendPlacementFragment, state, 0, 0), placed(max, 0, evenPlacement));
+  EXPECT_EQ(scriptOf(appendPlacementFragment, state, 1, 1), placed(-2147483646, -2147483647 - 1, oddPlacement));
+  EXPECT_EQ(scriptOf(appendStickyGroup, state, 1), "\\![set,sticky-window,1,-2147483648,-2147483646]");
 }
 
 // The size bounds must hold for the widest numbers, or a layout start would
@@ -97,11 +100,11 @@ TEST(Fragments, SizeBoundsHoldForTheWidestNumbers) {
   constexpr std::int32_t min = std::numeric_limits<std::int32_t>::min();
   ModuleState state = stateWith(2, 99, 0);
   state.dummyScopeBase = min;  // only reachable by wrapping, but the widest text
-  EXPECT_LE(placementFragment(state, 0, 1).size(), placementFragmentBytes());
-  EXPECT_LE(placementFragment(state, 1, 1).size(), placementFragmentBytes());
-  EXPECT_LE(dummyFragment(min).size(), dummyFragmentBytes());
-  EXPECT_LE(holdFragment(min).size(), holdFragmentBytes());
-  EXPECT_LE(stickyGroup(state, std::numeric_limits<std::int32_t>::max()).size(), stickyGroupBytes(state));
+  EXPECT_LE(scriptOf(appendPlacementFragment, state, 0, 1).size(), placementFragmentBytes());
+  EXPECT_LE(scriptOf(appendPlacementFragment, state, 1, 1).size(), placementFragmentBytes());
+  EXPECT_LE(scriptOf(appendDummyFragment, min).size(), dummyFragmentBytes());
+  EXPECT_LE(scriptOf(appendHoldFragment, min).size(), holdFragmentBytes());
+  EXPECT_LE(scriptOf(appendStickyGroup, state, std::numeric_limits<std::int32_t>::max()).size(), stickyGroupBytes(state));
 }
 
 }  // namespace
