@@ -11,14 +11,6 @@ namespace {
 bool isWhiteSpace(char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
 bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
 
-template <typename Integer>
-void appendInteger(std::string& out, Integer value) {
-  char digits[16];
-  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
-  static_cast<void>(error);  // 16 bytes hold every 32-bit value
-  out.append(digits, end);
-}
-
 }  // namespace
 
 std::int32_t readDecimal(std::string_view text) {
@@ -44,14 +36,11 @@ std::int32_t readDecimal(std::string_view text) {
   return static_cast<std::int32_t>(value);
 }
 
-void appendDecimal(std::string& out, std::int32_t value) { appendInteger(out, value); }
-
-void appendUnsignedDecimal(std::string& out, std::uint32_t value) { appendInteger(out, value); }
-
-std::string decimal(std::int32_t value) {
-  std::string out;
-  appendDecimal(out, value);
-  return out;
+void appendDecimal(std::string& out, std::int32_t value) {
+  char digits[16];
+  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+  static_cast<void>(error);  // 16 bytes hold every 32-bit value
+  out.append(digits, end);
 }
 
 }  // namespace zef

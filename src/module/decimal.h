@@ -21,10 +21,4 @@ std::int32_t readDecimal(std::string_view text);
 // Appends `value` in decimal, with a '-' only when it is negative.
 void appendDecimal(std::string& out, std::int32_t value);
 
-// Appends `value` as an unsigned decimal number.
-void appendUnsignedDecimal(std::string& out, std::uint32_t value);
-
-// `value` in decimal, for building script text by concatenation.
-std::string decimal(std::int32_t value);
-
 }  // namespace zef

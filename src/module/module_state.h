@@ -39,8 +39,6 @@ struct ModuleState {
   std::int32_t getCharacterCount() const { return characterCount; }
   std::int32_t getBalloonCount() const { return balloonCount; }
   std::int32_t getMoveStep() const { return moveStep; }
-  std::int32_t getDummyScopeBase() const { return dummyScopeBase; }
-  std::string getFontName() const { return fontName; }
 };
 
 // The value rule of characterCount, which the dispatch also applies to a

@@ -47,7 +47,7 @@ std::string remapNumbers(const std::regex& pattern, char letter, std::int32_t of
     out += letter;
     out += '[';
     if (writeUnsigned) {
-      appendUnsignedDecimal(out, static_cast<std::uint32_t>(sum));
+      out += std::to_string(static_cast<std::uint32_t>(sum));
     } else {
       appendDecimal(out, sum);
     }
@@ -81,7 +81,7 @@ std::string convertUtterance(const ModuleState& state, std::int32_t characterSco
   }
 
   const std::string characterTagReplacement =
-      "\\p[" + decimal(characterScope) + "]$1\\p[" + decimal(textScope) + "]";
+      "\\p[" + std::to_string(characterScope) + "]$1\\p[" + std::to_string(textScope) + "]";
   head = std::regex_replace(head, characterTagRegex(), characterTagReplacement);
 
   std::int32_t surfaceOffset = 0;
@@ -92,7 +92,7 @@ std::string convertUtterance(const ModuleState& state, std::int32_t characterSco
   if (state.enabled) head = remapBalloons(state.balloonOffset, head);
 
   const std::string joined = head + scopeTag + tail;
-  const std::string markerReplacement = "\\p[" + decimal(textScope) + "]";
+  const std::string markerReplacement = "\\p[" + std::to_string(textScope) + "]";
   return std::regex_replace(joined, markerRegex(), markerReplacement);
 }
 

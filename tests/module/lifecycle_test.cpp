@@ -39,13 +39,13 @@ TEST(ModuleState, SettersApplyTheValueRules) {
   state.setDummyScopeBase(-1);
   state.setBalloonOffset(-1);
   state.setFontHeight(-1);
-  EXPECT_EQ(state.getDummyScopeBase(), 0);
+  EXPECT_EQ(state.dummyScopeBase, 0);
   EXPECT_EQ(state.balloonOffset, 0);
   EXPECT_EQ(state.fontHeight, 0);
   state.setFontName("");
-  EXPECT_EQ(state.getFontName(), "default");
+  EXPECT_EQ(state.fontName, "default");
   state.setFontName(" ");
-  EXPECT_EQ(state.getFontName(), " ");
+  EXPECT_EQ(state.fontName, " ");
 }
 
 platform::Bool loadWithPath() { return loadModule(platform::allocateBlock("C:\\ghost\\master\\")); }
