@@ -20,7 +20,7 @@
 #include "convert/reference_convert.h"
 #include "convert/remap_numbers.h"
 #include "convert/utterance.h"
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "convert/script_bytes.h"
 #include "convert/text_span.h"
-#include "module/decimal.h"
+#include "module/base/decimal.h"
 
 namespace zef {
 

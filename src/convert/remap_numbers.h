@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "convert/number_tag_scanner.h"
-#include "module/int32_math.h"
+#include "module/base/int32_math.h"
 
 namespace zef {
 

@@ -32,7 +32,7 @@
 #include "convert/output_buffer.h"
 #include "convert/remap_numbers.h"
 #include "convert/scope_tag_scanner.h"
-#include "module/host_script.h"
+#include "module/base/host_script.h"
 
 namespace zef {
 

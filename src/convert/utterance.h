@@ -17,7 +17,7 @@
 #include <string>
 #include <string_view>
 
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 namespace zef {
 

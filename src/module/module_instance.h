@@ -4,7 +4,7 @@
 // it works on as an argument.
 #pragma once
 
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 namespace zef {
 

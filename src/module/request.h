@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "module/argument_list.h"
+#include "module/base/argument_list.h"
 
 namespace zef {
 

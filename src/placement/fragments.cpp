@@ -1,8 +1,8 @@
 // Building the dummy scope fragments from the shared pieces.
 #include "placement/fragments.h"
 
-#include "module/decimal.h"
-#include "module/host_script.h"
+#include "module/base/decimal.h"
+#include "module/base/host_script.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 namespace zef {
 

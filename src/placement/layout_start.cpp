@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "module/decimal.h"
+#include "module/base/decimal.h"
 #include "placement/dummy_scope.h"
 #include "placement/fragments.h"
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "module/argument_list.h"
-#include "module/module_state.h"
+#include "module/base/argument_list.h"
+#include "module/base/module_state.h"
 
 namespace zef {
 

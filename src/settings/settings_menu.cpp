@@ -11,9 +11,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "module/decimal.h"
-#include "module/host_script.h"
-#include "module/int32_math.h"
+#include "module/base/decimal.h"
+#include "module/base/host_script.h"
+#include "module/base/int32_math.h"
 #include "placement/dummy_scope.h"
 #include "placement/fragments.h"
 #include "settings/menu_scripts.h"

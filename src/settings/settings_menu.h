@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 namespace zef {
 

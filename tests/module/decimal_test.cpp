@@ -4,8 +4,8 @@
 
 #include <limits>
 
-#include "module/decimal.h"
-#include "module/int32_math.h"
+#include "module/base/decimal.h"
+#include "module/base/int32_math.h"
 
 namespace zef {
 namespace {

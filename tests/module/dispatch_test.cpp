@@ -7,7 +7,7 @@
 #include <iterator>
 
 #include "module/dispatch.h"
-#include "module/host_script.h"
+#include "module/base/host_script.h"
 #include "module/module_instance.h"
 #include "support/saori_client.h"
 

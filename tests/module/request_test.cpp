@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "module/entries.h"
-#include "module/host_script.h"
+#include "module/base/host_script.h"
 #include "module/request.h"
 #include "platform/global_memory.h"
 #include "support/saori_client.h"

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "module/decimal.h"
+#include "module/base/decimal.h"
 #include "support/saori_client.h"
 
 namespace zef {

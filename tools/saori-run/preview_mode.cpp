@@ -6,8 +6,8 @@
 #include "file_io.h"
 #include "host_model.h"
 #include "html_report.h"
-#include "module/decimal.h"
-#include "module/module_state.h"
+#include "module/base/decimal.h"
+#include "module/base/module_state.h"
 #include "sjis_text.h"
 #include "state_dump.h"
 

@@ -3,7 +3,7 @@
 
 #include "command_words.h"
 #include "demo_session.h"
-#include "module/host_script.h"
+#include "module/base/host_script.h"
 
 namespace saori_run {
 

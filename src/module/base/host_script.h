@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "module/decimal.h"
+#include "module/base/decimal.h"
 
 namespace zef {
 

@@ -1,5 +1,5 @@
 // Value rules of the module state.
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 #include <algorithm>
 #include <utility>
