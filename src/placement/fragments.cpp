@@ -3,6 +3,7 @@
 
 #include "module/base/decimal.h"
 #include "module/base/host_script.h"
+#include "module/base/script_size.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {
@@ -77,12 +78,6 @@ std::uint64_t holdFragmentBytes() {
 std::uint64_t stickyGroupBytes(const ModuleState& state) {
   const std::uint64_t scopes = static_cast<std::uint64_t>(state.balloonCount) + 1;
   return stickyGroupOpen.size() + maxDecimalBytes + scopes * (1 + maxDecimalBytes) + 1;
-}
-
-void reserveMore(std::string& out, std::uint64_t extraBytes) {
-  const std::uint64_t room = out.max_size() - out.size();
-  if (extraBytes > room) return;
-  out.reserve(out.size() + static_cast<std::size_t>(extraBytes));
 }
 
 }  // namespace zef

@@ -32,16 +32,10 @@ void appendHoldFragment(std::string& out, std::int32_t scope);
 void appendStickyGroup(std::string& out, const ModuleState& state, std::int32_t character);
 
 // Upper bounds of the bytes the fragments above take, so that a script can be
-// sized once. Computed in 64 bits: a layout may hold millions of fragments.
-inline constexpr std::uint64_t maxDecimalBytes = 11;  // "-2147483648"
+// sized once (module/base/script_size.h).
 std::uint64_t placementFragmentBytes();
 std::uint64_t dummyFragmentBytes();
 std::uint64_t holdFragmentBytes();
 std::uint64_t stickyGroupBytes(const ModuleState& state);
-
-// Makes room for `extraBytes` more bytes in `out` in one allocation. A size
-// beyond what a string can hold is left to the appends themselves, which then
-// fail on their own.
-void reserveMore(std::string& out, std::uint64_t extraBytes);
 
 }  // namespace zef

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "module/base/decimal.h"
+#include "module/base/script_size.h"
 #include "placement/dummy_scope.h"
 #include "placement/fragments.h"
 

@@ -14,8 +14,8 @@
 #include "module/base/decimal.h"
 #include "module/base/host_script.h"
 #include "module/base/int32_math.h"
+#include "module/base/script_size.h"
 #include "placement/dummy_scope.h"
-#include "placement/fragments.h"
 #include "settings/menu_scripts.h"
 
 namespace zef {
