@@ -100,7 +100,7 @@ void send(const std::string& text) {
     const std::string broken = zef::hardening::brokenStateRule(*state);
     if (!broken.empty()) fail("invalid state", broken);
     const std::string_view sent(text);
-    const zef::ArgumentList arguments = zef::collectArguments(zef::splitLines(sent.substr(0, sent.find('\0')), "\r\n"));
+    const zef::ArgumentList arguments = zef::requestArguments(sent.substr(0, sent.find('\0')));
     if (!changesSettings(arguments) && !zef::hardening::sameState(*before, *state)) {
       fail("a command that only reads changed the state", arguments.empty() ? "" : arguments[0]);
     }

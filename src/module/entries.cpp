@@ -39,8 +39,7 @@ Answer respond(std::string_view text) {
   const ModuleState* state = currentModuleState();
   if (state == nullptr) return {};
 
-  const ArgumentList arguments = collectArguments(splitLines(text, "\r\n"));
-  CommandOutcome outcome = dispatchCommand(arguments, *state);
+  CommandOutcome outcome = dispatchCommand(requestArguments(text), *state);
   return {frameResponse(outcome.resultScript), std::move(outcome.newState)};
 }
 

@@ -1,13 +1,41 @@
 // Parsing a request into its argument list, and framing the response.
 #include "module/request.h"
 
+#include <optional>
+
 namespace zef {
 
 namespace {
+
+constexpr std::string_view lineEnd = "\r\n";
 constexpr std::string_view argumentKeyHead = "Argument";
 constexpr std::string_view argumentKeyTail = ": ";
 constexpr std::string_view responseHead = "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: ";
 constexpr std::string_view responseTail = "\r\n\r\n";
+
+bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
+
+// The index N of an argument line, "Argument" N ": " with N in decimal (no
+// sign, no leading zero), when N is below `indexLimit`; `value` is set to the
+// rest of the line. Any other line has no index.
+std::optional<std::size_t> argumentIndex(std::string_view line, std::size_t indexLimit, std::string_view& value) {
+  if (!line.starts_with(argumentKeyHead)) return std::nullopt;
+  line.remove_prefix(argumentKeyHead.size());
+  std::size_t digits = 0;
+  std::size_t index = 0;
+  for (; digits < line.size() && isDigit(line[digits]); ++digits) {
+    // Saturates at the limit: every index from there on is ignored alike.
+    const std::size_t digit = static_cast<std::size_t>(line[digits] - '0');
+    if (index < indexLimit) index = index > indexLimit / 10 ? indexLimit : index * 10 + digit;
+  }
+  const bool leadingZero = digits > 1 && line[0] == '0';
+  if (digits == 0 || leadingZero || index >= indexLimit) return std::nullopt;
+  line.remove_prefix(digits);
+  if (!line.starts_with(argumentKeyTail)) return std::nullopt;
+  value = line.substr(argumentKeyTail.size());
+  return index;
+}
+
 }  // namespace
 
 std::vector<std::string_view> splitLines(std::string_view text, std::string_view delimiter) {
@@ -23,17 +51,21 @@ std::vector<std::string_view> splitLines(std::string_view text, std::string_view
   return lines;
 }
 
-ArgumentList collectArguments(const std::vector<std::string_view>& lines) {
+ArgumentList collectArguments(const std::vector<std::string_view>& lines, std::size_t indexLimit) {
   ArgumentList arguments;
-  std::string key;
-  for (const std::string_view line : lines) {
-    key.assign(argumentKeyHead);
-    key += std::to_string(arguments.size());
-    key += argumentKeyTail;
-    if (line.substr(0, key.size()) != key) continue;
-    arguments.emplace_back(line.substr(key.size()));
+  // Walking backwards, the first line given for an index is the last one written.
+  for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+    std::string_view value;
+    const std::optional<std::size_t> index = argumentIndex(*line, indexLimit, value);
+    if (!index) continue;
+    if (*index >= arguments.size()) arguments.resize(*index + 1);
+    arguments[*index].assign(value);
   }
   return arguments;
+}
+
+ArgumentList requestArguments(std::string_view requestText) {
+  return collectArguments(splitLines(requestText, lineEnd), requestText.size());
 }
 
 std::string frameResponse(std::string_view resultScript) {

@@ -5,6 +5,7 @@
 // the script the command produced (possibly nothing).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,9 +17,16 @@ namespace zef {
 // Cuts `text` at every `delimiter` and drops the empty pieces.
 std::vector<std::string_view> splitLines(std::string_view text, std::string_view delimiter);
 
-// Collects the values of the lines "Argument0: ", "Argument1: ", ... in
-// ascending order without gaps; every other line is ignored.
-ArgumentList collectArguments(const std::vector<std::string_view>& lines);
+// Collects the values of the lines "Argument0: ", "Argument1: ", ... by their
+// number, in whatever order they come: the list runs from Argument0 to the
+// highest index given, an index that no line gives is an empty value, and the
+// first line for an index counts. An index not below `indexLimit` (the request
+// text's length, so that the list is never longer than the request) is
+// ignored, and so is every other line.
+ArgumentList collectArguments(const std::vector<std::string_view>& lines, std::size_t indexLimit);
+
+// The arguments of a whole request text.
+ArgumentList requestArguments(std::string_view requestText);
 
 // The whole response text around a result script.
 std::string frameResponse(std::string_view resultScript);

@@ -1,6 +1,8 @@
 // Parsing requests into argument lists, and framing responses.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "module/entries.h"
 #include "module/base/host_script.h"
 #include "module/request.h"
@@ -12,7 +14,7 @@ namespace {
 
 using Lines = std::vector<std::string_view>;
 
-ArgumentList argumentsOf(std::string_view text) { return collectArguments(splitLines(text, "\r\n")); }
+ArgumentList argumentsOf(std::string_view text) { return requestArguments(text); }
 
 TEST(SplitLines, CutsAtCrLfAndDropsEmptyPieces) {
   EXPECT_EQ(splitLines("", "\r\n"), Lines{});
@@ -23,13 +25,17 @@ TEST(SplitLines, CutsAtCrLfAndDropsEmptyPieces) {
   EXPECT_EQ(splitLines("a\rb\nc\n\r\nd\r", "\r\n"), (Lines{"a\rb\nc\n", "d\r"}));
 }
 
-TEST(CollectArguments, TakesIndicesInAscendingOrderWithoutGaps) {
-  EXPECT_EQ(argumentsOf("Argument0: a\r\nArgument2: c"), ArgumentList{"a"});
-  EXPECT_EQ(argumentsOf("Argument1: b\r\nArgument0: a\r\nArgument1: b2"), (ArgumentList{"a", "b2"}));
+TEST(CollectArguments, TakesEachArgumentByItsNumber) {
+  // A gap is an empty value; the first line given for an index counts.
+  EXPECT_EQ(argumentsOf("Argument0: a\r\nArgument2: c"), (ArgumentList{"a", "", "c"}));
+  EXPECT_EQ(argumentsOf("Argument1: b\r\nArgument0: a\r\nArgument1: b2"), (ArgumentList{"a", "b"}));
   EXPECT_EQ(argumentsOf("Argument0: a\r\nArgument0: x\r\nArgument1: b"), (ArgumentList{"a", "b"}));
-  // After a gap, a later line for the missing index lets collection go on.
-  EXPECT_EQ(argumentsOf("Argument0: a\r\nArgument2: c\r\nArgument1: b\r\nArgument2: c2"),
-            (ArgumentList{"a", "b", "c2"}));
+}
+
+TEST(CollectArguments, IndicesNotBelowTheTextLengthAreIgnored) {
+  const std::vector<std::string_view> lines = {"Argument0: a", "Argument4: e", "Argument5: f",
+                                               "Argument99999999999999999999999: x"};
+  EXPECT_EQ(collectArguments(lines, 5), (ArgumentList{"a", "", "", "", "e"}));
 }
 
 TEST(CollectArguments, KeysMatchExactly) {
@@ -37,7 +43,7 @@ TEST(CollectArguments, KeysMatchExactly) {
   EXPECT_EQ(argumentsOf(" Argument0: value"), ArgumentList{});
   EXPECT_EQ(argumentsOf("argument0: value"), ArgumentList{});
   EXPECT_EQ(argumentsOf("Argument00: value"), ArgumentList{});
-  EXPECT_EQ(argumentsOf("Argument0: a\r\nArgument10: ten\r\nArgument1: one"), (ArgumentList{"a", "one"}));
+  EXPECT_EQ(argumentsOf("Argument01: value\r\nArgument1x: value\r\nArgument: value"), ArgumentList{});
 }
 
 TEST(CollectArguments, ValuesAreTakenWhole) {
@@ -111,6 +117,31 @@ TEST(Request, LengthAndNulCutTheText) {
   EXPECT_EQ(send(withNul, static_cast<long>(withNul.size())).bytes, emptyResponse);
   // A cut inside the command word leaves an unknown word.
   EXPECT_EQ(send(tooFew, headerOnly + 15).bytes, emptyResponse);
+}
+
+// A request as a client that keeps its arguments in a sorted map sends it:
+// the indices in text order (0, 1, 10, 11, 2, ...), every empty value left
+// out, and the headers after the arguments.
+std::string sortedMapRequest(const std::vector<std::string>& arguments) {
+  std::map<std::string, std::string> sorted;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    if (!arguments[i].empty()) sorted["Argument" + std::to_string(i)] = arguments[i];
+  }
+  std::string text = "EXECUTE SAORI/1.0\r\n";
+  for (const auto& [key, value] : sorted) text += key + ": " + value + "\r\n";
+  return text + "Charset: Shift_JIS\r\nSecurityLevel: local\r\nSender: kawari\r\n\r\n";
+}
+
+TEST(Request, ArgumentsInSortedMapOrderMeanWhatTheySay) {
+  test::FreshModule module;
+  const std::vector<std::string> start = test::defaultLayoutStart();
+  const std::vector<std::string> talk = {"ZEF", "a", "b", "", "d", "e", "f", "g", "h", "i", "j", "k"};
+  const std::string startAnswer = test::rawResponse(test::requestText(start));
+  const std::string talkAnswer = test::rawResponse(test::requestText(talk));
+  ASSERT_NE(talkAnswer, emptyResponse);
+
+  EXPECT_EQ(test::rawResponse(sortedMapRequest(start)), startAnswer);
+  EXPECT_EQ(test::rawResponse(sortedMapRequest(talk)), talkAnswer);
 }
 
 TEST(Request, OddBlocksAndLengthsAreSafe) {
