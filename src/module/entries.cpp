@@ -34,13 +34,43 @@ struct Answer {
   std::optional<ModuleState> newState;
 };
 
-// May throw (out of memory).
-Answer respond(std::string_view text) {
-  const ModuleState* state = currentModuleState();
+// May throw (out of memory). Without a state the answer is left empty.
+Answer respond(std::string_view text, const ModuleState* state) {
   if (state == nullptr) return {};
-
   CommandOutcome outcome = dispatchCommand(requestArguments(text), *state);
   return {frameResponse(outcome.resultScript), std::move(outcome.newState)};
+}
+
+// Answers a request with `state` (which may be null); see answerRequest.
+platform::BlockHandle answerWith(ModuleState* state, platform::BlockHandle requestBlock, long* length) noexcept {
+  if (length == nullptr) {
+    platform::freeBlock(requestBlock);
+    return nullptr;
+  }
+
+  // The text is copied before the block goes back to the host's allocator.
+  Answer answer;
+  try {
+    const std::string text(requestText(requestBlock, *length));
+    platform::freeBlock(requestBlock);
+    requestBlock = nullptr;
+    answer = respond(text, state);
+  } catch (...) {
+    platform::freeBlock(requestBlock);
+    answer = {};
+  }
+
+  // A response whose length the host's long cannot hold (32 bits on Windows)
+  // would be cut short or misread: it is answered with an empty result instead.
+  const bool fits = !answer.response.empty() && answer.response.size() <= static_cast<std::size_t>(maxResponseLength);
+  const std::string_view response = fits ? std::string_view(answer.response) : emptyResponse;
+  platform::BlockHandle responseBlock = platform::allocateBlock(response);
+  *length = responseBlock ? static_cast<long>(response.size()) : 0;
+
+  // A command's changes stand only if its own answer reaches the host.
+  const bool answered = fits && responseBlock != nullptr;
+  if (answered && answer.newState.has_value()) *state = std::move(*answer.newState);
+  return responseBlock;
 }
 
 }  // namespace
@@ -56,34 +86,21 @@ platform::Bool unloadModule() noexcept {
 }
 
 platform::BlockHandle answerRequest(platform::BlockHandle requestBlock, long* length) noexcept {
-  if (length == nullptr) {
-    platform::freeBlock(requestBlock);
-    return nullptr;
-  }
+  return answerWith(currentModuleState(), requestBlock, length);
+}
 
-  // The text is copied before the block goes back to the host's allocator.
-  Answer answer;
-  try {
-    const std::string text(requestText(requestBlock, *length));
-    platform::freeBlock(requestBlock);
-    requestBlock = nullptr;
-    answer = respond(text);
-  } catch (...) {
-    platform::freeBlock(requestBlock);
-    answer = {};
-  }
+long loadInstance(platform::BlockHandle pathBlock) noexcept {
+  platform::freeBlock(pathBlock);
+  return createInstanceState();
+}
 
-  // A response whose length the host's long cannot hold (32 bits on Windows)
-  // would be cut short or misread: it is answered with an empty result instead.
-  const bool fits = !answer.response.empty() && answer.response.size() <= static_cast<std::size_t>(maxResponseLength);
-  const std::string_view response = fits ? std::string_view(answer.response) : emptyResponse;
-  platform::BlockHandle responseBlock = platform::allocateBlock(response);
-  *length = responseBlock ? static_cast<long>(response.size()) : 0;
+platform::Bool unloadInstance(long id) noexcept {
+  destroyInstanceState(id);
+  return 1;
+}
 
-  // A command's changes stand only if its own answer reaches the host.
-  const bool answered = fits && responseBlock != nullptr;
-  if (answered && answer.newState.has_value()) *currentModuleState() = std::move(*answer.newState);
-  return responseBlock;
+platform::BlockHandle answerInstanceRequest(long id, platform::BlockHandle requestBlock, long* length) noexcept {
+  return answerWith(instanceState(id), requestBlock, length);
 }
 
 }  // namespace zef

@@ -1,8 +1,9 @@
 // The module's exported entries, for hosts that speak SAORI/1.0.
 //
 // Windows hosts call load, request and unload (cdecl, undecorated names). POSIX
-// hosts look up <module name>_saori_load, _saori_request and _saori_unload.
-// Each entry only forwards to the module's own functions.
+// hosts look up <module name>_saori_load, _saori_request and _saori_unload,
+// which keep one state per id apart from the state of load, request and
+// unload. Each entry only forwards to the module's own functions.
 #include "module/entries.h"
 
 using zef::platform::BlockHandle;
@@ -22,21 +23,18 @@ ZEF_EXPORT BlockHandle ZEF_CDECL request(BlockHandle requestBlock, long* length)
 }
 
 #if !defined(_WIN32)
-// The module has one state, so the instance id is always 1 and never needed.
+// Every zef_saori_load makes a state of its own, so several ghosts that open
+// the module in one process keep their own settings; the id names it.
 ZEF_EXPORT long zef_saori_load(char* path, long length) {
   static_cast<void>(length);
-  return zef::loadModule(path) ? 1 : 0;
+  return zef::loadInstance(path);
 }
 
 ZEF_EXPORT char* zef_saori_request(long id, char* requestText, long* length) {
-  static_cast<void>(id);
-  return static_cast<char*>(zef::answerRequest(requestText, length));
+  return static_cast<char*>(zef::answerInstanceRequest(id, requestText, length));
 }
 
-ZEF_EXPORT int zef_saori_unload(long id) {
-  static_cast<void>(id);
-  return zef::unloadModule();
-}
+ZEF_EXPORT int zef_saori_unload(long id) { return zef::unloadInstance(id); }
 #endif
 
 }  // extern "C"

@@ -1,4 +1,5 @@
-// Ten thousand host sessions in a row: load, requests of every kind, unload.
+// Ten thousand host sessions in a row: load, requests of every kind, unload,
+// on the plain entries and on two ids.
 // Whatever the module keeps from one session to the next would pile up here;
 // the heap must be back to the same number of bytes in use afterwards.
 //
@@ -33,6 +34,27 @@ namespace {
 
 constexpr int cycles = 10000;
 
+// Sends `arguments` to the state of `id` and frees the answer, as a host does.
+void sendToId(long id, const std::vector<std::string>& arguments) {
+  const std::string text = test::requestText(arguments);
+  long length = static_cast<long>(text.size());
+  platform::freeBlock(answerInstanceRequest(id, platform::allocateBlock(text), &length));
+}
+
+// Two ghosts on the id entries, beside the plain entries' state.
+void idSessions() {
+  const long first = loadInstance(platform::allocateBlock("/ghost/a/"));
+  const long second = loadInstance(platform::allocateBlock("/ghost/b/"));
+  sendToId(first, test::defaultLayoutStart("firstZEF"));
+  sendToId(second, {"startZEF", "on", "3", "4", "-30", "50", "20", "1", "MS Gothic", "14", "100", "-5", "7"});
+  sendToId(first, {"ZEF", "\\s[5]Hello.", "Hi.", "", "a"});
+  sendToId(second, {"settingZEF"});
+  sendToId(second, {"changeZEF", "Bl_Num", "9"});
+  unloadInstance(first);
+  sendToId(first, {"settingZEF"});
+  unloadInstance(second);
+}
+
 // One whole session of a ghost, with every command and both phases.
 void session() {
   loadModule(platform::allocateBlock("/ghost/master/"));
@@ -59,6 +81,7 @@ void session() {
   test::rawResponse(test::requestText({"settingZEF"}));
   unloadModule();
   test::rawResponse(test::requestText({"ZEF", "after unload"}));
+  idSessions();
 }
 
 TEST(Leaks, TenThousandSessionsLoseNoByte) {

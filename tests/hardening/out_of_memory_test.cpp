@@ -30,6 +30,7 @@ struct Scenario {
   const char* name;
   std::vector<Arguments> setup;  // sent normally first
   std::string request;           // the request text under test
+  bool byId = false;             // sent to a state of the id entries, set up alike
 };
 
 Arguments layoutStart() { return test::defaultLayoutStart("firstZEF"); }
@@ -74,6 +75,8 @@ std::vector<Scenario> scenarios() {
       {"changeZEF Bl_Time", threeStarted, test::requestText({"changeZEF", "Bl_Time", "250"})},
       {"changeZEF ZEF_Switch", started, test::requestText({"changeZEF", "ZEF_Switch", "Off"})},
       {"changeZEF unknown key", started, test::requestText({"changeZEF", "Bl_Colour", "3"})},
+      {"ZEF by id", started, test::requestText(talk()), true},
+      {"changeZEF Bl_Num by id", started, test::requestText({"changeZEF", "Bl_Num", "8"}), true},
   };
 }
 
@@ -84,13 +87,14 @@ struct Answer {
   long allocationsKept = 0;  // by the module, beyond its response block
 };
 
-// Sends `text` with the allocation fault armed, and counts the allocations.
-Answer send(const std::string& text, std::size_t failAt, bool persistent, std::size_t& allocations) {
+// Sends `text` with the allocation fault armed, and counts the allocations:
+// to the state of `id`, or with id 0 to the process-wide state.
+Answer send(const std::string& text, long id, std::size_t failAt, bool persistent, std::size_t& allocations) {
   const long liveBefore = liveAllocations();
   platform::BlockHandle block = platform::allocateBlock(text);
   long length = static_cast<long>(text.size());
   armAllocationFault(failAt, persistent);
-  platform::BlockHandle response = answerRequest(block, &length);
+  platform::BlockHandle response = id ? answerInstanceRequest(id, block, &length) : answerRequest(block, &length);
   allocations = disarmAllocationFault();
   const long responseBlocks = response != nullptr && mallocIsReplaced() ? 1 : 0;
   Answer answer;
@@ -104,27 +108,38 @@ Answer send(const std::string& text, std::size_t failAt, bool persistent, std::s
 
 std::size_t sweptPoints = 0;
 
+// A state of the id entries for as long as the object lives (none for id 0).
+struct InstanceState {
+  long id;
+  ~InstanceState() { destroyInstanceState(id); }
+};
+
 void sweep(const Scenario& scenario) {
   SCOPED_TRACE(scenario.name);
   test::FreshModule module;
   for (const Arguments& arguments : scenario.setup) test::resultOf(arguments);
-  const ModuleState start = *currentModuleState();
+  const InstanceState instance{scenario.byId ? createInstanceState() : 0};
+  const long id = instance.id;
+  ASSERT_TRUE(id || !scenario.byId);
+  ModuleState& target = id ? *instanceState(id) : *currentModuleState();
+  target = *currentModuleState();
+  const ModuleState start = target;
 
   // The normal answer, and how many allocations it takes.
   std::size_t allocations = 0;
-  send(scenario.request, 0, false, allocations);  // first run: lazily built statics
-  *currentModuleState() = ModuleState(start);  // no buffer of the last run kept
-  const Answer normal = send(scenario.request, 0, false, allocations);
-  const ModuleState finish = *currentModuleState();
+  send(scenario.request, id, 0, false, allocations);  // first run: lazily built statics
+  target = ModuleState(start);  // no buffer of the last run kept
+  const Answer normal = send(scenario.request, id, 0, false, allocations);
+  const ModuleState finish = target;
   ASSERT_TRUE(normal.hasBlock);
   ASSERT_GT(allocations, 0u);
 
   for (const bool persistent : {false, true}) {
     for (std::size_t k = 1; k <= allocations; ++k) {
       SCOPED_TRACE(testing::Message() << "allocation " << k << (persistent ? " onward" : " alone") << " fails");
-      *currentModuleState() = ModuleState(start);  // no buffer of the last run kept
+      target = ModuleState(start);  // no buffer of the last run kept
       std::size_t seen = 0;
-      const Answer failed = send(scenario.request, k, persistent, seen);
+      const Answer failed = send(scenario.request, id, k, persistent, seen);
       ++sweptPoints;
 
       if (!failed.hasBlock) {
@@ -132,18 +147,17 @@ void sweep(const Scenario& scenario) {
       } else if (failed.text != normal.text) {
         EXPECT_EQ(failed.text, emptyResponse);
       }
-      const ModuleState* state = currentModuleState();
-      ASSERT_NE(state, nullptr);
+      const ModuleState* state = &target;
       EXPECT_EQ(brokenStateRule(*state), "");
       const bool answeredNormally = failed.hasBlock && failed.text == normal.text;
       if (!answeredNormally) EXPECT_EQ(failed.allocationsKept, 0) << "allocations lost";
       EXPECT_TRUE(sameState(*state, answeredNormally ? finish : start));
 
       // Memory is back: the module answers as if nothing had happened.
-      *currentModuleState() = ModuleState(start);  // no buffer of the last run kept
-      const Answer retry = send(scenario.request, 0, false, seen);
+      target = ModuleState(start);  // no buffer of the last run kept
+      const Answer retry = send(scenario.request, id, 0, false, seen);
       EXPECT_EQ(retry.text, normal.text);
-      EXPECT_TRUE(sameState(*currentModuleState(), finish));
+      EXPECT_TRUE(sameState(target, finish));
       if (testing::Test::HasFailure()) return;  // one report per scenario is enough
     }
   }
@@ -166,13 +180,25 @@ TEST(OutOfMemory, LoadAndUnloadNeedNoMemory) {
   EXPECT_EQ(unloaded, 1);
 }
 
+TEST(OutOfMemory, AnIdLoadWithoutMemoryGivesNoIdAndKeepsNothing) {
+  platform::BlockHandle path = platform::allocateBlock("/ghost/master/");
+  const long liveBefore = liveAllocations();
+  armAllocationFault(1, true);
+  const long id = loadInstance(path);
+  disarmAllocationFault();
+  EXPECT_EQ(id, 0);
+  const long freedPathBlocks = mallocIsReplaced() ? 1 : 0;
+  EXPECT_EQ(liveAllocations(), liveBefore - freedPathBlocks) << "the path block is freed, nothing kept";
+  EXPECT_EQ(unloadInstance(id), 1);
+}
+
 TEST(OutOfMemory, NoResponseBlockGivesNullAndZeroLength) {
   if (!mallocIsReplaced()) GTEST_SKIP() << "malloc belongs to the sanitizer";
   test::FreshModule module;
   const std::string text = test::requestText({"settingZEF"});
   std::size_t seen = 0;
   // Everything fails, so neither the answer nor the empty answer gets a block.
-  const Answer answer = send(text, 1, true, seen);
+  const Answer answer = send(text, 0, 1, true, seen);
   EXPECT_FALSE(answer.hasBlock);
   EXPECT_EQ(answer.length, 0);
   EXPECT_EQ(brokenStateRule(*currentModuleState()), "");

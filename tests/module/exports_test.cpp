@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 // Entries of the same names in the host process itself: the module must never
 // call them in place of its own.
@@ -89,20 +90,53 @@ TEST_F(ExportedModule, WindowsStyleSession) {
   EXPECT_EQ(hostEntriesCalled, 0);
 }
 
-TEST_F(ExportedModule, PosixSaoriSession) {
+std::string executeRequest(const std::vector<std::string>& arguments) {
+  std::string text = "EXECUTE SAORI/1.0\r\nCharset: Shift_JIS\r\n";
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    text += "Argument" + std::to_string(i) + ": " + arguments[i] + "\r\n";
+  }
+  return text + "\r\n";
+}
+
+// Two ghosts in one process open the module through the id entries: each
+// keeps its own layout and settings, and the plain entries' state is apart.
+TEST_F(ExportedModule, EachPosixIdHasAStateOfItsOwn) {
   auto load = entry<SaoriLoad>("zef_saori_load");
   auto request = entry<SaoriRequest>("zef_saori_request");
   auto unload = entry<SaoriUnload>("zef_saori_unload");
-  ASSERT_TRUE(load && request && unload);
+  auto plainLoad = entry<LoadEntry>("load");
+  auto plainRequest = entry<RequestEntry>("request");
+  ASSERT_TRUE(load && request && unload && plainLoad && plainRequest);
+  auto ask = [&](long id, const std::vector<std::string>& arguments) {
+    return exchange([&](char* block, long* length) { return request(id, block, length); }, executeRequest(arguments));
+  };
+  const std::vector<std::string> menu = {"settingZEF"};
 
-  const long id = load(hostBlock("/ghost/master/"), 14);
-  EXPECT_EQ(id, 1);
-  auto send = [&](char* block, long* length) { return request(id, block, length); };
-  EXPECT_EQ(exchange(send, tooFewArguments).size(), 168u);
-  EXPECT_EQ(exchange(send, ""), emptyResponse);
-  EXPECT_EQ(load(hostBlock("/ghost/master/"), 14), 0);
-  EXPECT_EQ(load(hostBlock("/ghost/master/"), 14), 1);
-  EXPECT_EQ(unload(id), 1);
+  const long first = load(hostBlock("/ghost/a/"), 9);
+  const long second = load(hostBlock("/ghost/b/"), 9);
+  EXPECT_TRUE(first != 0 && second != 0 && first != second) << first << " " << second;
+  EXPECT_EQ(plainLoad(hostBlock("/ghost/c/"), 9), 1);  // the plain state is none of them
+
+  // One character with scopes from 10, two with scopes from 20.
+  ask(first, {"firstZEF", "On", "1", "6", "100", "100", "10", "0", "x", "12", "0"});
+  ask(second, {"firstZEF", "On", "2", "6", "100", "100", "20", "0", "x", "12", "0", "0"});
+  const std::string secondMenu = ask(second, menu);
+  EXPECT_NE(ask(first, menu).find("\\p[11]"), std::string::npos);
+  EXPECT_NE(secondMenu.find("\\p[22]"), std::string::npos);
+  const std::string menuRequest = executeRequest(menu);
+  EXPECT_EQ(exchange(plainRequest, menuRequest), emptyResponse);
+
+  // A change reaches only its own ghost; one ghost leaving leaves the other.
+  ask(first, {"changeZEF", "Bl_Move", "7"});
+  EXPECT_EQ(unload(first), 1);
+  EXPECT_EQ(ask(first, menu), emptyResponse);
+  EXPECT_EQ(ask(second, menu), secondMenu);
+
+  // An id that names no state gets the empty result and unloads quietly.
+  EXPECT_EQ(ask(0, {"firstZEF"}), emptyResponse);
+  EXPECT_EQ(unload(first), 1);
+  EXPECT_EQ(unload(second), 1);
+  EXPECT_EQ(entry<UnloadEntry>("unload")(), 1);
   EXPECT_EQ(hostEntriesCalled, 0);
 }
 

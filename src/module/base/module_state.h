@@ -1,4 +1,4 @@
-// The module's one record of settings and runtime state.
+// The record of settings and runtime state that the commands work on.
 //
 // Everything the module remembers from one request to the next lives here: the
 // ghost's settings (from a layout start or a setting change) and whether a
