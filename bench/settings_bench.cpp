@@ -33,7 +33,7 @@ void BM_SettingsMenu(benchmark::State& bench) {
   std::size_t bytes = 0;
   for (auto _ : bench) {
     std::string script;
-    runSettingsMenu(state, script);
+    runSettingsMenu(state, Charset::shiftJis, script);
     bytes = script.size();
     benchmark::DoNotOptimize(script.data());
   }
@@ -64,7 +64,7 @@ BENCHMARK(BM_SettingZefRequest)->ArgName("large")->Arg(0)->Arg(1);
 // The floor: copying the response's bytes once.
 void BM_MemcpyOfResponse(benchmark::State& bench) {
   std::string script;
-  runSettingsMenu(menuState(bench.range(0)), script);
+  runSettingsMenu(menuState(bench.range(0)), Charset::shiftJis, script);
   std::vector<char> target(script.size());
   for (auto _ : bench) {
     std::memcpy(target.data(), script.data(), script.size());

@@ -34,7 +34,9 @@
 
 namespace {
 
-constexpr std::string_view responseHead = "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: ";
+// The answer names the charset that the request names (UTF-8), else Shift_JIS.
+constexpr std::string_view shiftJisHead = "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: ";
+constexpr std::string_view utf8Head = "SAORI/1.0 200 OK\r\nCharset: UTF-8\r\nResult: ";
 constexpr std::string_view responseTail = "\r\n\r\n";
 
 [[noreturn]] void fail(const char* what, std::string_view detail = {}) {
@@ -79,6 +81,8 @@ void send(const std::string& text) {
   const std::optional<zef::ModuleState> before =
       state ? std::optional<zef::ModuleState>(*state) : std::nullopt;
 
+  const std::string_view sent = std::string_view(text).substr(0, text.find('\0'));
+  const std::string_view responseHead = zef::requestCharset(sent) == zef::Charset::utf8 ? utf8Head : shiftJisHead;
   zef::platform::BlockHandle block = zef::platform::allocateBlock(text);
   long length = static_cast<long>(text.size());
   zef::platform::BlockHandle answer = zef::answerRequest(block, &length);
@@ -99,8 +103,7 @@ void send(const std::string& text) {
     if (state == nullptr) fail("a request destroyed the state");
     const std::string broken = zef::hardening::brokenStateRule(*state);
     if (!broken.empty()) fail("invalid state", broken);
-    const std::string_view sent(text);
-    const zef::ArgumentList arguments = zef::requestArguments(sent.substr(0, sent.find('\0')));
+    const zef::ArgumentList arguments = zef::requestArguments(sent);
     if (!changesSettings(arguments) && !zef::hardening::sameState(*before, *state)) {
       fail("a command that only reads changed the state", arguments.empty() ? "" : arguments[0]);
     }

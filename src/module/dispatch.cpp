@@ -43,7 +43,7 @@ CommandOutcome changeSetting(const ArgumentList& arguments, const ModuleState& s
 
 }  // namespace
 
-CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState& state) {
+CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState& state, Charset charset) {
   CommandOutcome outcome;
   if (arguments.empty()) return outcome;
   const std::string_view word = arguments[0];
@@ -51,7 +51,7 @@ CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState&
 
   if (isLayoutStartWord(word)) {
     if (hasEveryLayoutStartArgument(arguments)) return startLayout(arguments, state);
-    outcome.resultScript = argumentErrorNotice;
+    outcome.resultScript = argumentErrorNotice.in(charset);
     return outcome;
   }
   if (word == "ZEF" && count >= 2) {
@@ -59,7 +59,7 @@ CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState&
     return outcome;
   }
   if (word == "settingZEF") {
-    if (state.layoutStarted) runSettingsMenu(state, outcome.resultScript);
+    if (state.layoutStarted) runSettingsMenu(state, charset, outcome.resultScript);
     return outcome;
   }
   if (word == "changeZEF" && count == 3) return changeSetting(arguments, state);

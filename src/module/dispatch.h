@@ -5,6 +5,7 @@
 #include <string>
 
 #include "module/base/argument_list.h"
+#include "module/base/charset.h"
 #include "module/base/module_state.h"
 
 namespace zef {
@@ -19,7 +20,8 @@ struct CommandOutcome {
   std::optional<ModuleState> newState;
 };
 
-// Picks at most one command by Argument0 and the argument count and runs it.
-CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState& state);
+// Picks at most one command by Argument0 and the argument count and runs it;
+// the module's own non-ASCII text goes out in `charset`, the request's.
+CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState& state, Charset charset);
 
 }  // namespace zef

@@ -35,10 +35,10 @@ struct Answer {
 };
 
 // May throw (out of memory). Without a state the answer is left empty.
-Answer respond(std::string_view text, const ModuleState* state) {
+Answer respond(std::string_view text, const ModuleState* state, Charset charset) {
   if (state == nullptr) return {};
-  CommandOutcome outcome = dispatchCommand(requestArguments(text), *state);
-  return {frameResponse(outcome.resultScript), std::move(outcome.newState)};
+  CommandOutcome outcome = dispatchCommand(requestArguments(text), *state, charset);
+  return {frameResponse(outcome.resultScript, charset), std::move(outcome.newState)};
 }
 
 // Answers a request with `state` (which may be null); see answerRequest.
@@ -48,13 +48,17 @@ platform::BlockHandle answerWith(ModuleState* state, platform::BlockHandle reque
     return nullptr;
   }
 
-  // The text is copied before the block goes back to the host's allocator.
+  // The charset is read in place, so that even an answer that runs out of
+  // memory at once goes out in it. The text is copied before the block goes
+  // back to the host's allocator.
+  const std::string_view blockText = requestText(requestBlock, *length);
+  const Charset charset = requestCharset(blockText);
   Answer answer;
   try {
-    const std::string text(requestText(requestBlock, *length));
+    const std::string text(blockText);
     platform::freeBlock(requestBlock);
     requestBlock = nullptr;
-    answer = respond(text, state);
+    answer = respond(text, state, charset);
   } catch (...) {
     platform::freeBlock(requestBlock);
     answer = {};
@@ -63,7 +67,7 @@ platform::BlockHandle answerWith(ModuleState* state, platform::BlockHandle reque
   // A response whose length the host's long cannot hold (32 bits on Windows)
   // would be cut short or misread: it is answered with an empty result instead.
   const bool fits = !answer.response.empty() && answer.response.size() <= static_cast<std::size_t>(maxResponseLength);
-  const std::string_view response = fits ? std::string_view(answer.response) : emptyResponse;
+  const std::string_view response = fits ? std::string_view(answer.response) : emptyResponse.in(charset);
   platform::BlockHandle responseBlock = platform::allocateBlock(response);
   *length = responseBlock ? static_cast<long>(response.size()) : 0;
 

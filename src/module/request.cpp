@@ -1,4 +1,4 @@
-// Parsing a request into its argument list, and framing the response.
+// Parsing a request into its argument list and charset, and framing the response.
 #include "module/request.h"
 
 #include <optional>
@@ -10,8 +10,35 @@ namespace {
 constexpr std::string_view lineEnd = "\r\n";
 constexpr std::string_view argumentKeyHead = "Argument";
 constexpr std::string_view argumentKeyTail = ": ";
-constexpr std::string_view responseHead = "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: ";
+constexpr std::string_view charsetKey = "Charset:";
+
+// The header names the charset the way clients know it, "Shift_JIS" with the
+// underscore and "UTF-8": a newer SHIORI refuses any other spelling, and YAYA
+// takes a name it does not know for the system's code page.
+constexpr CharsetText responseHead = {
+    "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: ",
+    "SAORI/1.0 200 OK\r\nCharset: UTF-8\r\nResult: ",
+};
 constexpr std::string_view responseTail = "\r\n\r\n";
+
+static_assert(emptyResponse.shiftJis.size() == responseHead.shiftJis.size() + responseTail.size() &&
+              emptyResponse.shiftJis.starts_with(responseHead.shiftJis));
+static_assert(emptyResponse.utf8.size() == responseHead.utf8.size() + responseTail.size() &&
+              emptyResponse.utf8.starts_with(responseHead.utf8));
+
+// Hands each non-empty piece of `text` between delimiters to `visit`, in
+// order, until `visit` returns true.
+template <typename Visit>
+void visitLines(std::string_view text, std::string_view delimiter, Visit visit) {
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t end = text.find(delimiter, start);
+    const std::size_t pieceEnd = end == std::string_view::npos ? text.size() : end;
+    if (pieceEnd > start && visit(text.substr(start, pieceEnd - start))) return;
+    if (end == std::string_view::npos) return;
+    start = end + delimiter.size();
+  }
+}
 
 bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
 
@@ -40,14 +67,10 @@ std::optional<std::size_t> argumentIndex(std::string_view line, std::size_t inde
 
 std::vector<std::string_view> splitLines(std::string_view text, std::string_view delimiter) {
   std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    const std::size_t end = text.find(delimiter, start);
-    const std::size_t pieceEnd = end == std::string_view::npos ? text.size() : end;
-    if (pieceEnd > start) lines.push_back(text.substr(start, pieceEnd - start));
-    if (end == std::string_view::npos) break;
-    start = end + delimiter.size();
-  }
+  visitLines(text, delimiter, [&lines](std::string_view line) {
+    lines.push_back(line);
+    return false;
+  });
   return lines;
 }
 
@@ -68,10 +91,21 @@ ArgumentList requestArguments(std::string_view requestText) {
   return collectArguments(splitLines(requestText, lineEnd), requestText.size());
 }
 
-std::string frameResponse(std::string_view resultScript) {
+Charset requestCharset(std::string_view requestText) noexcept {
+  Charset charset = Charset::shiftJis;
+  visitLines(requestText, lineEnd, [&charset](std::string_view line) {
+    if (!line.starts_with(charsetKey)) return false;
+    if (namesUtf8(line.substr(charsetKey.size()))) charset = Charset::utf8;
+    return true;
+  });
+  return charset;
+}
+
+std::string frameResponse(std::string_view resultScript, Charset charset) {
+  const std::string_view head = responseHead.in(charset);
   std::string response;
-  response.reserve(responseHead.size() + resultScript.size() + responseTail.size());
-  response += responseHead;
+  response.reserve(head.size() + resultScript.size() + responseTail.size());
+  response += head;
   response += resultScript;
   response += responseTail;
   return response;

@@ -1,8 +1,9 @@
 // SAORI/1.0 request parsing and response framing.
 //
-// A request is CR LF separated text; the module reads only its ArgumentN
-// lines and answers every request with "200 OK" and a Result line that holds
-// the script the command produced (possibly nothing).
+// A request is CR LF separated text; the module reads its ArgumentN lines and
+// its Charset line, and answers every request with "200 OK", a Charset line
+// naming the charset it answers in, and a Result line that holds the script
+// the command produced (possibly nothing).
 #pragma once
 
 #include <cstddef>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "module/base/argument_list.h"
+#include "module/base/charset.h"
 
 namespace zef {
 
@@ -28,11 +30,21 @@ ArgumentList collectArguments(const std::vector<std::string_view>& lines, std::s
 // The arguments of a whole request text.
 ArgumentList requestArguments(std::string_view requestText);
 
-// The whole response text around a result script.
-std::string frameResponse(std::string_view resultScript);
+// The charset that the request names in its first line beginning with
+// "Charset:", the blanks and tabs around the name dropped: UTF-8 for "UTF-8"
+// or "UTF8" in any letter case, Shift_JIS for any other name and when there is
+// no such line. Reads the text in place and needs no memory.
+Charset requestCharset(std::string_view requestText) noexcept;
 
-// The response to a request whose result script is empty. Needs no
-// allocation, so it can be sent when building any other answer failed.
-inline constexpr std::string_view emptyResponse = "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: \r\n\r\n";
+// The whole response text around a result script, in `charset`.
+std::string frameResponse(std::string_view resultScript, Charset charset);
+
+// The response to a request whose result script is empty: 50 bytes in
+// Shift_JIS, 46 in UTF-8. Needs no allocation, so it can be sent when building
+// any other answer failed.
+inline constexpr CharsetText emptyResponse = {
+    "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: \r\n\r\n",
+    "SAORI/1.0 200 OK\r\nCharset: UTF-8\r\nResult: \r\n\r\n",
+};
 
 }  // namespace zef

@@ -32,12 +32,18 @@ constexpr std::string_view labelMoveOpen = "]\\![set,alignmenttodesktop,free]\\!
 constexpr std::string_view labelMoveBase = ",--time=0,--base=";
 constexpr std::string_view labelSeparator = " - ";
 
-// The text of a character's section. "\xA5" is the Shift-JIS half-width
-// middle dot, "\x81\xA8" the right arrow and "\x81\xAA" the up arrow.
+// The menu's three characters that are not ASCII, in each charset: the
+// half-width middle dot "･" (U+FF65), the right arrow "→" (U+2192) and the up
+// arrow "↑" (U+2191).
+constexpr CharsetText middleDot = {"\xA5", "\xEF\xBD\xA5"};
+constexpr CharsetText rightArrow = {"\x81\xA8", "\xE2\x86\x92"};
+constexpr CharsetText upArrow = {"\x81\xAA", "\xE2\x86\x91"};
+
+// The text of a character's section. A shift line's head is the middle dot,
+// its title, its arrow and the tail; the reset line's head follows a break.
 constexpr std::string_view sectionTitle = "] ZEF Balloon Settings ----------------\\n";
-constexpr std::string_view horizontalHead = "\xA5" "Pos-H [px] \x81\xA8+  \\![*]";
-constexpr std::string_view verticalHead = "\xA5" "Pos-V [px] \x81\xAA+  \\![*]";
-constexpr std::string_view resetHead = "\\n\xA5" "Position Reset  \\![*]";
+constexpr std::string_view shiftHeadTail = "+  \\![*]";
+constexpr std::string_view resetTitle = "Position Reset  \\![*]";
 constexpr std::string_view endChoice = "               \\![*]\\q[End,OnSettingZEF]";
 constexpr std::string_view mouseOffsetHint = "\\n\\n*MouseOffset Reset  Ctrl + Shift + F10";
 constexpr std::string_view lineBreak = "\\n";
@@ -75,14 +81,29 @@ void appendLabel(std::string& out, const ModuleState& state, std::int32_t levelI
   appendDecimal(out, levelIndex);
 }
 
+// A line of six shift choices: the mode they move in, the line's title and
+// arrow, and the amount each choice passes.
+struct ShiftLine {
+  std::string_view mode;
+  std::string_view title;
+  CharsetText arrow;
+  std::array<std::string_view, 6> amounts;
+};
+
+constexpr ShiftLine horizontalLine = {"BPh", "Pos-H [px] ", rightArrow, shiftTitles};
+constexpr ShiftLine verticalLine = {"BPv", "Pos-V [px] ", upArrow, downwardAmounts};
+
 // Six shift choices of one mode, "/" between them.
-void appendShiftLine(std::string& out, const ModuleState& state, std::int32_t character, std::string_view mode,
-                     std::string_view head, const std::array<std::string_view, 6>& amounts) {
-  out += head;
+void appendShiftLine(std::string& out, const ModuleState& state, Charset charset, std::int32_t character,
+                     const ShiftLine& line) {
+  out += middleDot.in(charset);
+  out += line.title;
+  out += line.arrow.in(charset);
+  out += shiftHeadTail;
   for (std::size_t i = 0; i < shiftTitles.size(); ++i) {
     if (i != 0) out += '/';
     openChoice(out, shiftTitles[i]);
-    appendShiftScript(out, state, character, mode, amounts[i]);
+    appendShiftScript(out, state, character, line.mode, line.amounts[i]);
     out += ']';
   }
   out += lineBreak;
@@ -102,8 +123,11 @@ SharedResets sharedResets(const ModuleState& state) {
   return resets;
 }
 
-void appendResetLine(std::string& out, const ModuleState& state, std::int32_t character, const SharedResets& resets) {
-  out += resetHead;
+void appendResetLine(std::string& out, const ModuleState& state, Charset charset, std::int32_t character,
+                     const SharedResets& resets) {
+  out += lineBreak;
+  out += middleDot.in(charset);
+  out += resetTitle;
   openChoice(out, "H");
   appendResetHScript(out, state, character);
   out += "]/";
@@ -118,15 +142,16 @@ void appendResetLine(std::string& out, const ModuleState& state, std::int32_t ch
 
 // A vertical choice moves every character's anchor scope, so only character
 // 0's section offers the vertical line, and the hint with it.
-void appendSection(std::string& out, const ModuleState& state, std::int32_t character, const SharedResets& resets) {
+void appendSection(std::string& out, const ModuleState& state, Charset charset, std::int32_t character,
+                   const SharedResets& resets) {
   out += scopeSwitchOpen;
   appendDecimal(out, character);
   out += "][";
   appendDecimal(out, character);
   out += sectionTitle;
-  appendShiftLine(out, state, character, "BPh", horizontalHead, shiftTitles);
-  if (character == 0) appendShiftLine(out, state, 0, "BPv", verticalHead, downwardAmounts);
-  appendResetLine(out, state, character, resets);
+  appendShiftLine(out, state, charset, character, horizontalLine);
+  if (character == 0) appendShiftLine(out, state, charset, 0, verticalLine);
+  appendResetLine(out, state, charset, character, resets);
   if (character == 0) out += mouseOffsetHint;
 }
 
@@ -140,7 +165,7 @@ std::uint64_t menuBytes(const ModuleState& state, const SharedResets& resets) {
 
 }  // namespace
 
-void runSettingsMenu(const ModuleState& state, std::string& script) {
+void runSettingsMenu(const ModuleState& state, Charset charset, std::string& script) {
   const SharedResets resets = sharedResets(state);
   reserveMore(script, menuBytes(state, resets));
 
@@ -148,7 +173,7 @@ void runSettingsMenu(const ModuleState& state, std::string& script) {
   for (std::int32_t k = 0; k < state.getBalloonCount(); ++k) {
     for (std::int32_t c = 0; c < state.getCharacterCount(); ++c) appendLabel(script, state, k, c);
   }
-  for (std::int32_t c = 0; c < state.getCharacterCount(); ++c) appendSection(script, state, c, resets);
+  for (std::int32_t c = 0; c < state.getCharacterCount(); ++c) appendSection(script, state, charset, c, resets);
   script += menuClose;
 }
 

@@ -3,11 +3,13 @@
 
 #include <string>
 
+#include "module/base/charset.h"
 #include "module/base/module_state.h"
 
 namespace zef {
 
-// Appends the whole settings menu, built from the state's current values.
-void runSettingsMenu(const ModuleState& state, std::string& script);
+// Appends the whole settings menu, built from the state's current values, with
+// its few non-ASCII characters in `charset`.
+void runSettingsMenu(const ModuleState& state, Charset charset, std::string& script);
 
 }  // namespace zef

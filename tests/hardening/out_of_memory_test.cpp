@@ -75,6 +75,7 @@ std::vector<Scenario> scenarios() {
       {"changeZEF Bl_Time", threeStarted, test::requestText({"changeZEF", "Bl_Time", "250"})},
       {"changeZEF ZEF_Switch", started, test::requestText({"changeZEF", "ZEF_Switch", "Off"})},
       {"changeZEF unknown key", started, test::requestText({"changeZEF", "Bl_Colour", "3"})},
+      {"settingZEF in UTF-8", started, test::requestText({"settingZEF"}, "UTF-8")},
       {"ZEF by id", started, test::requestText(talk()), true},
       {"changeZEF Bl_Num by id", started, test::requestText({"changeZEF", "Bl_Num", "8"}), true},
   };
@@ -124,6 +125,7 @@ void sweep(const Scenario& scenario) {
   ModuleState& target = id ? *instanceState(id) : *currentModuleState();
   target = *currentModuleState();
   const ModuleState start = target;
+  const std::string_view emptyAnswer = emptyResponse.in(requestCharset(scenario.request));
 
   // The normal answer, and how many allocations it takes.
   std::size_t allocations = 0;
@@ -145,7 +147,7 @@ void sweep(const Scenario& scenario) {
       if (!failed.hasBlock) {
         EXPECT_EQ(failed.length, 0);
       } else if (failed.text != normal.text) {
-        EXPECT_EQ(failed.text, emptyResponse);
+        EXPECT_EQ(failed.text, emptyAnswer);
       }
       const ModuleState* state = &target;
       EXPECT_EQ(brokenStateRule(*state), "");

@@ -2,14 +2,11 @@
 // error notice of the layout start commands.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-
 #include "module/dispatch.h"
 #include "module/base/host_script.h"
 #include "module/module_instance.h"
 #include "support/saori_client.h"
+#include "support/shift_jis_text.h"
 
 namespace zef {
 namespace {
@@ -25,47 +22,42 @@ ArgumentList layoutStart(std::string characters, std::size_t count) {
   return arguments;
 }
 
-TEST(ArgumentErrorNotice, IsTheJapaneseNoticeInShiftJis) {
-  ASSERT_EQ(argumentErrorNotice.size(), 118u);
-#ifdef ZEF_ICONV
-  const std::string path = ::testing::TempDir() + "zef_notice.txt";
-  std::ofstream(path, std::ios::binary) << argumentErrorNotice;
-  const std::string command = std::string(ZEF_ICONV) + " -f CP932 -t UTF-8 " + path;
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  std::string utf8;
-  for (int byte; (byte = std::fgetc(pipe)) != EOF;) utf8 += static_cast<char>(byte);
-  ASSERT_EQ(pclose(pipe), 0);
-  EXPECT_EQ(utf8,
-            "\\![set,trayballoon,--icon=error,--title=ZEF Argument Error,--text="
-            "ZEFの起動に失敗しました。\\n引数を確認してください。]");
-#else
-  GTEST_SKIP() << "iconv not found";
-#endif
+TEST(ArgumentErrorNotice, IsTheSameJapaneseNoticeInShiftJisAndUtf8) {
+  const std::string_view notice =
+      "\\![set,trayballoon,--icon=error,--title=ZEF Argument Error,--text="
+      "ZEFの起動に失敗しました。\\n引数を確認してください。]";
+  ASSERT_EQ(argumentErrorNotice.shiftJis.size(), 118u);
+  EXPECT_EQ(test::shiftJisAsUtf8(argumentErrorNotice.shiftJis), notice);
+  EXPECT_EQ(argumentErrorNotice.utf8, notice);
+
+  // The request's charset picks the form.
+  test::FreshModule module;
+  EXPECT_EQ(resultOf({"firstZEF"}, Charset::utf8), notice);
+  EXPECT_EQ(resultOf({"firstZEF"}), argumentErrorNotice.shiftJis);
 }
 
 TEST(Dispatch, LayoutStartNeedsOneOffsetPerCharacterItNames) {
   test::FreshModule module;
   ModuleState& state = *currentModuleState();
 
-  EXPECT_EQ(resultOf(layoutStart("2", 11)), argumentErrorNotice);
+  EXPECT_EQ(resultOf(layoutStart("2", 11)), argumentErrorNotice.shiftJis);
   EXPECT_FALSE(state.layoutStarted);
-  EXPECT_NE(resultOf(layoutStart("2", 12)), argumentErrorNotice);
+  EXPECT_NE(resultOf(layoutStart("2", 12)), argumentErrorNotice.shiftJis);
   EXPECT_TRUE(state.layoutStarted);
 
   // The stored count plays no part: 1 character needs 11 arguments, 3 need 13.
-  EXPECT_NE(resultOf(layoutStart("1", 11)), argumentErrorNotice);
+  EXPECT_NE(resultOf(layoutStart("1", 11)), argumentErrorNotice.shiftJis);
   EXPECT_EQ(state.characterCount, 1);
-  EXPECT_NE(resultOf(layoutStart("3", 13)), argumentErrorNotice);
-  EXPECT_EQ(resultOf(layoutStart("3", 12)), argumentErrorNotice);
+  EXPECT_NE(resultOf(layoutStart("3", 13)), argumentErrorNotice.shiftJis);
+  EXPECT_EQ(resultOf(layoutStart("3", 12)), argumentErrorNotice.shiftJis);
   EXPECT_EQ(state.characterCount, 3);
 }
 
 TEST(Dispatch, CharacterCountsBelowOneCountAsOne) {
   test::FreshModule module;
   for (const char* characters : {"0", "-3", "abc"}) {
-    EXPECT_EQ(resultOf(layoutStart(characters, 10)), argumentErrorNotice) << characters;
-    EXPECT_NE(resultOf(layoutStart(characters, 11)), argumentErrorNotice) << characters;
+    EXPECT_EQ(resultOf(layoutStart(characters, 10)), argumentErrorNotice.shiftJis) << characters;
+    EXPECT_NE(resultOf(layoutStart(characters, 11)), argumentErrorNotice.shiftJis) << characters;
     EXPECT_EQ(currentModuleState()->characterCount, 1);
   }
 }
@@ -74,12 +66,12 @@ TEST(Dispatch, ShortOrHugeLayoutStartsGetTheNoticeAndChangeNothing) {
   test::FreshModule module;
   const ModuleState before = *currentModuleState();
   for (std::size_t count = 1; count < 10; ++count) {
-    EXPECT_EQ(resultOf(layoutStart("1", count)), argumentErrorNotice) << count;
+    EXPECT_EQ(resultOf(layoutStart("1", count)), argumentErrorNotice.shiftJis) << count;
   }
   // An Argument2 at the 32-bit limit must not overflow the count test.
-  EXPECT_EQ(resultOf(layoutStart("2147483647", 12)), argumentErrorNotice);
-  EXPECT_EQ(resultOf(layoutStart("99999999999", 12)), argumentErrorNotice);
-  EXPECT_EQ(resultOf(layoutStart("2147483647", 12)).size(), argumentErrorNotice.size());
+  EXPECT_EQ(resultOf(layoutStart("2147483647", 12)), argumentErrorNotice.shiftJis);
+  EXPECT_EQ(resultOf(layoutStart("99999999999", 12)), argumentErrorNotice.shiftJis);
+  EXPECT_EQ(resultOf(layoutStart("2147483647", 12)).size(), argumentErrorNotice.shiftJis.size());
   const ModuleState& after = *currentModuleState();
   EXPECT_FALSE(after.layoutStarted);
   EXPECT_EQ(after.characterCount, before.characterCount);
@@ -92,7 +84,7 @@ TEST(Dispatch, RefusedLayoutStartKeepsAnEarlierLayout) {
   ModuleState& state = *currentModuleState();
   ASSERT_TRUE(state.layoutStarted);
   const std::vector<std::int32_t> offsets = state.surfaceOffsets;
-  EXPECT_EQ(resultOf(layoutStart("5", 12)), argumentErrorNotice);
+  EXPECT_EQ(resultOf(layoutStart("5", 12)), argumentErrorNotice.shiftJis);
   EXPECT_TRUE(state.layoutStarted);
   EXPECT_EQ(state.surfaceOffsets, offsets);
 }

@@ -66,12 +66,18 @@ TEST(CollectArguments, ManyArgumentsKeepTheirOrder) {
   EXPECT_EQ(argumentsOf(text), expected);
 }
 
-TEST(FrameResponse, EmptyResultIsFiftyBytes) {
-  const std::string empty = frameResponse("");
+TEST(FrameResponse, EmptyResultIsFiftyBytesInShiftJisAndFortySixInUtf8) {
+  const std::string empty = frameResponse("", Charset::shiftJis);
   EXPECT_EQ(empty, "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: \r\n\r\n");
   EXPECT_EQ(empty.size(), 50u);
-  EXPECT_EQ(empty, emptyResponse);
-  EXPECT_EQ(frameResponse("\\p[0]x"), "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: \\p[0]x\r\n\r\n");
+  EXPECT_EQ(empty, emptyResponse.shiftJis);
+  EXPECT_EQ(frameResponse("\\p[0]x", Charset::shiftJis),
+            "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: \\p[0]x\r\n\r\n");
+
+  const std::string emptyUtf8 = frameResponse("", Charset::utf8);
+  EXPECT_EQ(emptyUtf8, "SAORI/1.0 200 OK\r\nCharset: UTF-8\r\nResult: \r\n\r\n");
+  EXPECT_EQ(emptyUtf8.size(), 46u);
+  EXPECT_EQ(emptyUtf8, emptyResponse.utf8);
 }
 
 // Sends raw bytes with a given length and returns the response and its length.
@@ -98,7 +104,7 @@ TEST(Request, AnswersEmptyRequestsWithFiftyBytesAndATrailingNul) {
   test::FreshModule module;
   for (const std::string_view text : {std::string_view(""), std::string_view("GET Version SAORI/1.0\r\n\r\n")}) {
     const Answer answer = send(text, static_cast<long>(text.size()));
-    EXPECT_EQ(answer.bytes, emptyResponse);
+    EXPECT_EQ(answer.bytes, emptyResponse.shiftJis);
     EXPECT_EQ(answer.length, 50);
     EXPECT_TRUE(answer.nulAfterText);
   }
@@ -107,16 +113,17 @@ TEST(Request, AnswersEmptyRequestsWithFiftyBytesAndATrailingNul) {
 TEST(Request, LengthAndNulCutTheText) {
   test::FreshModule module;
   const std::string tooFew = test::requestText({"firstZEF"});
-  EXPECT_EQ(send(tooFew, static_cast<long>(tooFew.size())).bytes, frameResponse(argumentErrorNotice));
+  EXPECT_EQ(send(tooFew, static_cast<long>(tooFew.size())).bytes,
+            frameResponse(argumentErrorNotice.shiftJis, Charset::shiftJis));
   // Cut before the Argument0 line: nothing is collected.
   const long headerOnly = static_cast<long>(tooFew.find("Argument0"));
-  EXPECT_EQ(send(tooFew, headerOnly).bytes, emptyResponse);
+  EXPECT_EQ(send(tooFew, headerOnly).bytes, emptyResponse.shiftJis);
   // A NUL inside the given length ends the text there.
   std::string withNul = tooFew;
   withNul[static_cast<std::size_t>(headerOnly)] = '\0';
-  EXPECT_EQ(send(withNul, static_cast<long>(withNul.size())).bytes, emptyResponse);
+  EXPECT_EQ(send(withNul, static_cast<long>(withNul.size())).bytes, emptyResponse.shiftJis);
   // A cut inside the command word leaves an unknown word.
-  EXPECT_EQ(send(tooFew, headerOnly + 15).bytes, emptyResponse);
+  EXPECT_EQ(send(tooFew, headerOnly + 15).bytes, emptyResponse.shiftJis);
 }
 
 // A request as a client that keeps its arguments in a sorted map sends it:
@@ -138,7 +145,7 @@ TEST(Request, ArgumentsInSortedMapOrderMeanWhatTheySay) {
   const std::vector<std::string> talk = {"ZEF", "a", "b", "", "d", "e", "f", "g", "h", "i", "j", "k"};
   const std::string startAnswer = test::rawResponse(test::requestText(start));
   const std::string talkAnswer = test::rawResponse(test::requestText(talk));
-  ASSERT_NE(talkAnswer, emptyResponse);
+  ASSERT_NE(talkAnswer, emptyResponse.shiftJis);
 
   EXPECT_EQ(test::rawResponse(sortedMapRequest(start)), startAnswer);
   EXPECT_EQ(test::rawResponse(sortedMapRequest(talk)), talkAnswer);
@@ -152,16 +159,16 @@ TEST(Request, OddBlocksAndLengthsAreSafe) {
   EXPECT_EQ(length, 50);
   platform::freeBlock(response);
 
-  EXPECT_EQ(send("Argument0: firstZEF", -1).bytes, emptyResponse);
-  EXPECT_EQ(send("Argument0: firstZEF", 0).bytes, emptyResponse);
+  EXPECT_EQ(send("Argument0: firstZEF", -1).bytes, emptyResponse.shiftJis);
+  EXPECT_EQ(send("Argument0: firstZEF", 0).bytes, emptyResponse.shiftJis);
   EXPECT_EQ(answerRequest(platform::allocateBlock("Argument0: x"), nullptr), nullptr);
 }
 
 TEST(Request, WithoutStateEveryRequestGetsAnEmptyResult) {
   unloadModule();
-  EXPECT_EQ(test::rawResponse(test::requestText({"firstZEF"})), emptyResponse);
-  EXPECT_EQ(test::rawResponse(test::requestText(test::defaultLayoutStart())), emptyResponse);
-  EXPECT_EQ(test::rawResponse(test::requestText({"changeZEF", "Bl_Num", "8"})), emptyResponse);
+  EXPECT_EQ(test::rawResponse(test::requestText({"firstZEF"})), emptyResponse.shiftJis);
+  EXPECT_EQ(test::rawResponse(test::requestText(test::defaultLayoutStart())), emptyResponse.shiftJis);
+  EXPECT_EQ(test::rawResponse(test::requestText({"changeZEF", "Bl_Num", "8"})), emptyResponse.shiftJis);
 }
 
 }  // namespace

@@ -173,7 +173,7 @@ TEST(LayoutStart, RefusedRequestKeepsTheEarlierLayout) {
   std::vector<std::string> refused = defaultLayoutStart("startZEF");
   refused[2] = "3";
   refused[4] = "55";
-  EXPECT_EQ(resultOf(refused), argumentErrorNotice);
+  EXPECT_EQ(resultOf(refused), argumentErrorNotice.shiftJis);
 
   const ModuleState& state = currentState();
   EXPECT_TRUE(state.layoutStarted);

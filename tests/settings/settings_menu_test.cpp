@@ -2,14 +2,14 @@
 // for byte, its Shift-JIS marks, and the cases where its shape changes.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "settings/settings_menu.h"
 #include "settings/text_helpers.h"
 #include "support/saori_client.h"
+#include "support/shift_jis_text.h"
 
 namespace zef {
 namespace {
@@ -85,37 +85,20 @@ TEST(SettingsMenu, WithTheDefaults) {
   EXPECT_EQ(resultOf(settingZEF), defaultMenu);
 }
 
-// Turns Shift-JIS text into UTF-8 with the system's iconv.
-std::string utf8Of(const std::string& shiftJis) {
-#ifdef ZEF_ICONV
-  const std::string path = ::testing::TempDir() + "zef_menu.txt";
-  std::ofstream(path, std::ios::binary) << shiftJis;
-  // CP932 keeps 0x5C a backslash, as the host reads it.
-  const std::string command = std::string(ZEF_ICONV) + " -f CP932 -t UTF-8 " + path;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return {};
-  std::string utf8;
-  for (int byte; (byte = std::fgetc(pipe)) != EOF;) utf8 += static_cast<char>(byte);
-  if (pclose(pipe) != 0) return {};
-  return utf8;
-#else
-  static_cast<void>(shiftJis);
-  return {};
-#endif
-}
-
-TEST(SettingsMenu, MarksAreTheShiftJisDotAndArrows) {
-#ifndef ZEF_ICONV
-  GTEST_SKIP() << "iconv not found";
-#endif
-  const std::string utf8 = utf8Of(defaultMenu);
-  ASSERT_FALSE(utf8.empty());
-  EXPECT_EQ(countOf(utf8, "\\n･Pos-H [px] →+  \\![*]\\q[30,script:"), 2u);
-  EXPECT_EQ(countOf(utf8, "]\\n･Pos-V [px] ↑+  \\![*]\\q[30,script:"), 1u);
-  EXPECT_EQ(countOf(utf8, "]\\n\\n･Position Reset  \\![*]\\q[H,script:"), 2u);
+TEST(SettingsMenu, MarksAreTheDotAndArrowsInTheRequestsCharset) {
+  const std::optional<std::string> utf8 = test::shiftJisAsUtf8(defaultMenu);
+  ASSERT_TRUE(utf8.has_value()) << "no CP932 table in iconv";
+  EXPECT_EQ(countOf(*utf8, "\\n･Pos-H [px] →+  \\![*]\\q[30,script:"), 2u);
+  EXPECT_EQ(countOf(*utf8, "]\\n･Pos-V [px] ↑+  \\![*]\\q[30,script:"), 1u);
+  EXPECT_EQ(countOf(*utf8, "]\\n\\n･Position Reset  \\![*]\\q[H,script:"), 2u);
   // Each dot grows from one byte to three, each arrow from two to three: no
   // other byte of the menu changed.
-  EXPECT_EQ(utf8.size(), defaultMenu.size() + 2 * 5 + 1 * 3);
+  EXPECT_EQ(utf8->size(), defaultMenu.size() + 2 * 5 + 1 * 3);
+
+  // A UTF-8 request gets the same menu in UTF-8.
+  test::FreshModule module;
+  resultOf(defaultLayoutStart());
+  EXPECT_EQ(resultOf(settingZEF, Charset::utf8), *utf8);
 }
 
 TEST(SettingsMenu, OneCharacterMovesOnlyItsOwnAnchor) {
@@ -191,7 +174,7 @@ TEST(SettingsMenu, WithoutCharactersOnlyOpensAndCloses) {
     ModuleState state;
     state.characterCount = characters;
     std::string script;
-    runSettingsMenu(state, script);
+    runSettingsMenu(state, Charset::shiftJis, script);
     EXPECT_EQ(script, R"(\_q\*\![set,balloontimeout,0])") << characters;
   }
 }

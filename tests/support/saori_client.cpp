@@ -10,12 +10,13 @@
 namespace zef::test {
 
 namespace {
-constexpr std::string_view resultHead = "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: ";
+constexpr CharsetText charsetName = {"Shift_JIS", "UTF-8"};
+constexpr std::string_view resultKey = "\r\nResult: ";
 constexpr std::string_view responseTail = "\r\n\r\n";
 }  // namespace
 
-std::string requestText(const std::vector<std::string>& arguments) {
-  std::string text = "EXECUTE SAORI/1.0\r\nCharset: Shift_JIS\r\nSender: test\r\n";
+std::string requestText(const std::vector<std::string>& arguments, std::string_view charset) {
+  std::string text = "EXECUTE SAORI/1.0\r\nCharset: " + std::string(charset) + "\r\nSender: test\r\n";
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     text += "Argument" + std::to_string(i) + ": " + arguments[i] + "\r\n";
   }
@@ -32,13 +33,15 @@ std::string rawResponse(std::string_view text) {
   return bytes;
 }
 
-std::string resultOf(const std::vector<std::string>& arguments) {
-  const std::string response = rawResponse(requestText(arguments));
-  const bool framed = response.size() >= resultHead.size() + responseTail.size() &&
-                      response.starts_with(resultHead) && response.ends_with(responseTail);
+std::string resultOf(const std::vector<std::string>& arguments, Charset charset) {
+  const std::string response = rawResponse(requestText(arguments, charsetName.in(charset)));
+  const std::string head =
+      "SAORI/1.0 200 OK\r\nCharset: " + std::string(charsetName.in(charset)) + std::string(resultKey);
+  const bool framed = response.size() >= head.size() + responseTail.size() && response.starts_with(head) &&
+                      response.ends_with(responseTail);
   EXPECT_TRUE(framed) << response;
   if (!framed) return {};
-  return response.substr(resultHead.size(), response.size() - resultHead.size() - responseTail.size());
+  return response.substr(head.size(), response.size() - head.size() - responseTail.size());
 }
 
 FreshModule::FreshModule() {

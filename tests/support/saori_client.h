@@ -6,16 +6,20 @@
 #include <string_view>
 #include <vector>
 
+#include "module/base/charset.h"
+
 namespace zef::test {
 
 // A SAORI/1.0 EXECUTE request carrying `arguments` as Argument0, Argument1, ...
-std::string requestText(const std::vector<std::string>& arguments);
+// with the Charset line naming `charset`.
+std::string requestText(const std::vector<std::string>& arguments, std::string_view charset = "Shift_JIS");
 
 // Sends `text` in a fresh block and returns the whole response text.
 std::string rawResponse(std::string_view text);
 
-// Sends the arguments and returns the Result value, checking the framing.
-std::string resultOf(const std::vector<std::string>& arguments);
+// Sends the arguments in a request of `charset` and returns the Result value,
+// checking the framing (which must name the same charset).
+std::string resultOf(const std::vector<std::string>& arguments, Charset charset = Charset::shiftJis);
 
 // A freshly loaded module for the lifetime of the object.
 class FreshModule {

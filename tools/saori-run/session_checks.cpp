@@ -49,8 +49,10 @@ std::vector<std::string> lineWarnings(const Session& session, std::string_view f
 }
 
 bool acceptsLayoutStart(const Step& step, std::string_view result) {
+  // The module writes the notice in the charset of the request.
+  const bool refused = result == zef::argumentErrorNotice.shiftJis || result == zef::argumentErrorNotice.utf8;
   return step.kind == Step::Kind::request && !step.arguments.empty() && isLayoutStart(step.arguments.front()) &&
-         result != zef::argumentErrorNotice;
+         !refused;
 }
 
 void AnswerWatch::answered(const Step& step, std::string_view result) {
