@@ -40,6 +40,18 @@ TEST(ShiftJisText, ConvertsCodePage932WithTheBackslashKept) {
   EXPECT_EQ(shiftJisToUtf8("\x85\x40"), "\xEF\xBF\xBD");  // an unassigned code
 }
 
+TEST(StateDump, Utf8ScriptsAreReadByteByByteAndShownAsTheyAre) {
+  // In Shift-JIS "\x81" would take the backslash after it as its trail byte.
+  HostModel model(1);
+  model.runScript("\\p[12]\xE3\x81\x81\\n\xE8\xA1\xA8\\q[\xE2\x86\x92,x]\\![raise,\xE3\x82\xA4]", Charset::utf8);
+  const std::string dump = dumpState(model.state());
+  EXPECT_NE(dump.find("  | \xE3\x81\x81\n  | \xE8\xA1\xA8[\xE2\x86\x92]\n"), std::string::npos) << dump;
+  EXPECT_NE(dump.find("event \xE3\x82\xA4\n"), std::string::npos) << dump;
+  const std::string figure = renderFigure(1, {"ZEF"}, "\\p[12]\xE3\x81\x81", model.state());
+  EXPECT_NE(figure.find("<tspan>\xE3\x81\x81</tspan>"), std::string::npos);
+  EXPECT_NE(figure.find("<pre>\\p[12]\xE3\x81\x81</pre>"), std::string::npos);
+}
+
 TEST(HtmlReport, OneFigurePerRequestWithTextScopesAndCaption) {
   HostModel model;
   model.runScript("\\p[12]\\s[__system_dummy__]\\![move,--X=0,--Y=0,--base=0]<b>&\\n\\q[H&V,x]\\![raise,E]");

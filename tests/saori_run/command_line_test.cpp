@@ -73,6 +73,8 @@ TEST(CommandLine, UsageMistakesExitTwoWithTheUsageLines) {
       {{"--char-size", "100x200"}, "--char-size only changes the model desktop of --preview and --state"},
       {{"--state", "--char-size", "0x5"}, "--char-size needs WIDTHxHEIGHT, each 1 to 2000, not 0x5"},
       {{"--module"}, "--module needs a path"},
+      {{"--charset"}, "--charset needs UTF-8 or Shift_JIS"},
+      {{"--charset", "Shift-JIS", "--", "x"}, "--charset needs UTF-8 or Shift_JIS, not Shift-JIS"},
       {{"a.txt", "b.txt"}, "only one session file can be given"},
       {{"--"}, "-- needs at least one argument (the command word)"},
   };

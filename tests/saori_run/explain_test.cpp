@@ -8,11 +8,10 @@
 namespace saori_run {
 namespace {
 
-std::string same(std::string_view bytes) { return std::string(bytes); }
-
 TEST(Explain, ScopesChoicesAndEvents) {
   std::ostringstream out;
-  explainScript("\\_q\\p[0]Hi\\![*]\\q[30,script:\\p[10\\]\\![raise,settingZEF\\]]\\q[End,OnSettingZEF]", out, same);
+  explainScript("\\_q\\p[0]Hi\\![*]\\q[30,script:\\p[10\\]\\![raise,settingZEF\\]]\\q[End,OnSettingZEF]",
+                zef::host_model::Charset::shiftJis, out);
   EXPECT_EQ(out.str(),
             "    \\_q\n"
             "  scope 0\n"

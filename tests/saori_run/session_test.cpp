@@ -61,6 +61,15 @@ TEST(SessionFile, ControlBytesMarkAFileThatIsNotText) {
 TEST(SessionFile, RequestTextCarriesTheArgumentsInOrder) {
   EXPECT_EQ(buildRequest({"ZEF", "Hi."}),
             "EXECUTE SAORI/1.0\r\nCharset: Shift_JIS\r\nSender: saori-run\r\nArgument0: ZEF\r\nArgument1: Hi.\r\n\r\n");
+  EXPECT_EQ(buildRequest({"ZEF"}, Charset::utf8),
+            "EXECUTE SAORI/1.0\r\nCharset: UTF-8\r\nSender: saori-run\r\nArgument0: ZEF\r\n\r\n");
+}
+
+TEST(Response, ItsCharsetLineNamesHowItsResultIsShown) {
+  EXPECT_EQ(responseCharset("SAORI/1.0 200 OK\r\nCharset: UTF-8\r\nResult: x\r\n\r\n"), Charset::utf8);
+  EXPECT_EQ(responseCharset("SAORI/1.0 200 OK\r\nCharset:\tutf8 \r\n\r\n"), Charset::utf8);
+  EXPECT_EQ(responseCharset("SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: x\r\n\r\n"), Charset::shiftJis);
+  EXPECT_EQ(responseCharset("SAORI/1.0 200 OK\r\nResult: Charset: UTF-8\r\n\r\n"), Charset::shiftJis);
 }
 
 }  // namespace

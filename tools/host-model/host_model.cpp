@@ -11,7 +11,7 @@ namespace {
 // One script's walk through its tags: the current scope and the state.
 class ScriptRun {
  public:
-  explicit ScriptRun(HostState& state) : state_(state) {}
+  explicit ScriptRun(HostState& state) : state_(state), charset_(state.charset) {}
 
   // False when the script ends here (\e).
   bool run(const Token& token) {
@@ -96,19 +96,19 @@ class ScriptRun {
 
   bool addChoice(const std::string& bracket) {
     std::size_t comma = bracket.find(',');
-    Segment choice{Segment::Kind::Choice, unescapeBracket(bracket.substr(0, comma)), "", false};
+    Segment choice{Segment::Kind::Choice, unescapeBracket(bracket.substr(0, comma), charset_), "", false};
     if (comma != std::string::npos) {
       std::string_view target = std::string_view(bracket).substr(comma + 1);
       choice.runsScript = target.starts_with("script:");
       if (choice.runsScript) target.remove_prefix(7);
-      choice.target = unescapeBracket(target);
+      choice.target = unescapeBracket(target, charset_);
     }
     appendSegment(std::move(choice));
     return true;
   }
 
   bool runCommand(const Token& token) {
-    std::vector<std::string> arguments = splitArguments(token.bracket);
+    std::vector<std::string> arguments = splitArguments(token.bracket, charset_);
     const std::string& command = arguments.front();
     if (command == "*") {
       appendSegment({Segment::Kind::Marker, "", "", false});
@@ -163,6 +163,7 @@ class ScriptRun {
   }
 
   HostState& state_;
+  Charset charset_;
   int scope_ = 0;
 };
 
@@ -179,7 +180,7 @@ HostModel::HostModel(int characterCount, Size characterSize) {
   }
 }
 
-void HostModel::runScript(std::string_view script) {
+void HostModel::runScript(std::string_view script, Charset charset) {
   for (auto& [scope, balloon] : state_.balloons) {
     balloon.shown = false;
     balloon.number = 0;
@@ -189,8 +190,9 @@ void HostModel::runScript(std::string_view script) {
   state_.moves.clear();
   state_.logs.clear();
   state_.notes.clear();
+  state_.charset = charset;
   ScriptRun run(state_);
-  for (const Token& token : tokenize(script)) {
+  for (const Token& token : tokenize(script, charset)) {
     if (!run.run(token)) break;
   }
   for (const HostNote& note : state_.notes) {

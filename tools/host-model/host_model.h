@@ -24,7 +24,8 @@ class HostModel {
   // A desktop with `characterCount` real characters of `characterSize`.
   explicit HostModel(int characterCount = 2, Size characterSize = {});
 
-  void runScript(std::string_view script);
+  // Runs `script`, whose text is in `charset`.
+  void runScript(std::string_view script, Charset charset = Charset::shiftJis);
 
   const HostState& state() const { return state_; }
 

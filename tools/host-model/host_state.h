@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "geometry.h"
+#include "text_charset.h"
 
 namespace zef::host_model {
 
@@ -23,7 +24,7 @@ struct Window {
   bool isDummy() const { return surface == kDummySurface; }
 };
 
-// One piece of a balloon line. Text is kept as the script's Shift-JIS bytes.
+// One piece of a balloon line. Text is kept as the script's bytes.
 struct Segment {
   enum class Kind { Text, Choice, Marker };
   Kind kind = Kind::Text;
@@ -79,6 +80,7 @@ struct HostState {
   std::map<int, Balloon> balloons;
   std::vector<std::set<int>> groups;
   // Of the last script only:
+  Charset charset = Charset::shiftJis;  // of its text
   std::vector<std::string> events;
   std::vector<MoveRecord> moves;
   std::map<int, std::vector<std::string>> logs;  // tags the model only records

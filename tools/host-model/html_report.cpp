@@ -30,24 +30,25 @@ constexpr std::string_view kStyle =
 std::string argumentList(const std::vector<std::string>& arguments) {
   std::string out;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    out += (i == 0 ? "" : ", ") + std::string("<code>") + escapeHtml(shiftJisToUtf8(arguments[i])) + "</code>";
+    out += (i == 0 ? "" : ", ") + std::string("<code>") + escapeHtml(arguments[i]) + "</code>";
   }
   return out;
 }
 
-std::string noteList(int number, const std::vector<HostNote>& notes) {
+std::string noteList(int number, const std::vector<HostNote>& notes, Charset charset) {
   if (notes.empty()) return {};
   std::string out = "<p>Host notes on request " + std::to_string(number) + ":</p><ul class=\"notes\">";
   for (const HostNote& note : notes) {
-    out += "<li><code>" + escapeHtml(shiftJisToUtf8(note.command)) + "</code>" + escapeHtml(noteRemark(note)) + "</li>";
+    out += "<li><code>" + escapeHtml(textAsUtf8(note.command, charset)) + "</code>" + escapeHtml(noteRemark(note)) +
+           "</li>";
   }
   return out + "</ul>";
 }
 
-std::string eventList(const std::vector<std::string>& events) {
+std::string eventList(const std::vector<std::string>& events, Charset charset) {
   if (events.empty()) return "none";
   std::string out;
-  for (const std::string& event : events) out += (out.empty() ? "" : ", ") + escapeHtml(shiftJisToUtf8(event));
+  for (const std::string& event : events) out += (out.empty() ? "" : ", ") + escapeHtml(textAsUtf8(event, charset));
   return out;
 }
 
@@ -72,10 +73,10 @@ std::string renderFigure(int number, const std::vector<std::string>& arguments, 
   std::string out = "<figure id=\"request-" + std::to_string(number) + "\">";
   out += renderDesktopSvg(state);
   out += "<figcaption><p><b>Request " + std::to_string(number) + ":</b> " + argumentList(arguments) + "</p>";
-  out += "<p>Events raised: " + eventList(state.events) + "</p>";
-  out += noteList(number, state.notes);
+  out += "<p>Events raised: " + eventList(state.events, state.charset) + "</p>";
+  out += noteList(number, state.notes, state.charset);
   out += "<details><summary>Result script (" + std::to_string(script.size()) + " bytes)</summary><pre>" +
-         escapeHtml(shiftJisToUtf8(script)) + "</pre></details>";
+         escapeHtml(textAsUtf8(script, state.charset)) + "</pre></details>";
   out += "<details><summary>Model state</summary><pre>" + escapeHtml(dumpState(state)) + "</pre></details>";
   return out + "</figcaption></figure>\n";
 }

@@ -16,7 +16,8 @@
 
 namespace zef::host_model {
 
-// One request's figure. `arguments` and `script` are the request's bytes.
+// One request's figure. `arguments` are the request's arguments as UTF-8
+// text; `script` is the result's bytes, in the charset of the model's state.
 std::string renderFigure(int number, const std::vector<std::string>& arguments, std::string_view script,
                          const HostState& state);
 

@@ -15,9 +15,12 @@ bool isEscape(std::string_view text, std::size_t pos) {
   return text[pos] == '\\' && pos + 1 < text.size() && (text[pos + 1] == ']' || text[pos + 1] == '\\');
 }
 
-// Length of the character at `pos`: 2 for a complete double-byte character.
-std::size_t characterLength(std::string_view text, std::size_t pos) {
-  if (isLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size()) return 2;
+// Length of the character at `pos`: 2 for a complete double-byte Shift-JIS
+// character, else 1.
+std::size_t characterLength(std::string_view text, std::size_t pos, Charset charset) {
+  if (charset == Charset::shiftJis && isLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size()) {
+    return 2;
+  }
   return 1;
 }
 
@@ -31,12 +34,12 @@ std::size_t nameEnd(std::string_view script, std::size_t pos) {
 }
 
 // Finds the closing bracket of a bracket that opens at `open`; npos if none.
-std::size_t closingBracket(std::string_view script, std::size_t open) {
+std::size_t closingBracket(std::string_view script, std::size_t open, Charset charset) {
   std::size_t pos = open + 1;
   while (pos < script.size()) {
     char c = script[pos];
     if (c == ']') return pos;
-    pos += isEscape(script, pos) ? 2 : characterLength(script, pos);
+    pos += isEscape(script, pos) ? 2 : characterLength(script, pos, charset);
   }
   return std::string_view::npos;
 }
@@ -45,7 +48,7 @@ std::size_t closingBracket(std::string_view script, std::size_t open) {
 
 bool isLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 
-std::vector<Token> tokenize(std::string_view script) {
+std::vector<Token> tokenize(std::string_view script, Charset charset) {
   std::vector<Token> tokens;
   auto appendText = [&tokens](std::string_view bytes) {
     if (tokens.empty() || tokens.back().kind != Token::Kind::Text) tokens.push_back(Token{});
@@ -54,7 +57,7 @@ std::vector<Token> tokenize(std::string_view script) {
   std::size_t pos = 0;
   while (pos < script.size()) {
     if (script[pos] != '\\' || pos + 1 >= script.size()) {
-      std::size_t length = characterLength(script, pos);
+      std::size_t length = characterLength(script, pos, charset);
       appendText(script.substr(pos, length));
       pos += length;
       continue;
@@ -69,7 +72,7 @@ std::vector<Token> tokenize(std::string_view script) {
     std::size_t end = nameEnd(script, pos + 1);
     tag.name = std::string(script.substr(pos + 1, end - pos - 1));
     if (end < script.size() && script[end] == '[') {
-      std::size_t close = closingBracket(script, end);
+      std::size_t close = closingBracket(script, end, charset);
       if (close != std::string_view::npos) {
         tag.hasBracket = true;
         tag.bracket = std::string(script.substr(end + 1, close - end - 1));
@@ -86,7 +89,7 @@ std::vector<Token> tokenize(std::string_view script) {
   return tokens;
 }
 
-std::vector<std::string> splitArguments(std::string_view bracket) {
+std::vector<std::string> splitArguments(std::string_view bracket, Charset charset) {
   std::vector<std::string> parts(1);
   std::size_t pos = 0;
   while (pos < bracket.size()) {
@@ -96,14 +99,14 @@ std::vector<std::string> splitArguments(std::string_view bracket) {
       ++pos;
       continue;
     }
-    std::size_t length = isEscape(bracket, pos) ? 2 : characterLength(bracket, pos);
+    std::size_t length = isEscape(bracket, pos) ? 2 : characterLength(bracket, pos, charset);
     parts.back().append(bracket.substr(pos, length));
     pos += length;
   }
   return parts;
 }
 
-std::string unescapeBracket(std::string_view text) {
+std::string unescapeBracket(std::string_view text, Charset charset) {
   std::string out;
   std::size_t pos = 0;
   while (pos < text.size()) {
@@ -112,7 +115,7 @@ std::string unescapeBracket(std::string_view text) {
       pos += 2;
       continue;
     }
-    std::size_t length = characterLength(text, pos);
+    std::size_t length = characterLength(text, pos, charset);
     out.append(text.substr(pos, length));
     pos += length;
   }

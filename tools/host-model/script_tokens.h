@@ -2,13 +2,16 @@
 //
 // The host reads Shift-JIS by characters: a lead byte and its trail byte are
 // one character, so a trail byte 0x5C or 0x5D inside a double-byte character
-// is never a backslash or a closing bracket. Inside a tag's brackets "\]"
-// stands for "]" and "\\" for "\"; the raw bracket text keeps both escapes.
+// is never a backslash or a closing bracket. UTF-8 is read byte by byte.
+// Inside a tag's brackets "\]" stands for "]" and "\\" for "\"; the raw
+// bracket text keeps both escapes.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "text_charset.h"
 
 namespace zef::host_model {
 
@@ -25,12 +28,12 @@ struct Token {
 // True for the first byte of a double-byte Shift-JIS character.
 bool isLeadByte(unsigned char byte);
 
-std::vector<Token> tokenize(std::string_view script);
+std::vector<Token> tokenize(std::string_view script, Charset charset = Charset::shiftJis);
 
 // The bracket text split at its commas (escapes kept).
-std::vector<std::string> splitArguments(std::string_view bracket);
+std::vector<std::string> splitArguments(std::string_view bracket, Charset charset = Charset::shiftJis);
 
 // `text` with "\]" read as "]" and "\\" as "\".
-std::string unescapeBracket(std::string_view text);
+std::string unescapeBracket(std::string_view text, Charset charset = Charset::shiftJis);
 
 }  // namespace zef::host_model

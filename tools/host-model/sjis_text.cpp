@@ -77,4 +77,8 @@ std::string shiftJisToUtf8(std::string_view text) {
   return out;
 }
 
+std::string textAsUtf8(std::string_view text, Charset charset) {
+  return charset == Charset::utf8 ? std::string(text) : shiftJisToUtf8(text);
+}
+
 }  // namespace zef::host_model

@@ -25,12 +25,12 @@ std::string windowKind(const Window& window) {
   return window.rect.width == 0 && window.rect.height == 0 ? "point" : "window";
 }
 
-void dumpWindow(std::string& out, int scope, const Window& window) {
+void dumpWindow(std::string& out, int scope, const Window& window, Charset charset) {
   std::string kind = windowKind(window);
   add(out, "window ", number(scope), " ", kind);
   addPlace(out, window.rect);
   if (kind != "point" && kind != "hidden") addSize(out, window.rect);
-  if (!window.surface.empty()) add(out, " surface ", shiftJisToUtf8(window.surface));
+  if (!window.surface.empty()) add(out, " surface ", textAsUtf8(window.surface, charset));
   out += "\n";
 }
 
@@ -40,7 +40,7 @@ void dumpBalloon(std::string& out, const HostState& state, int scope, const Ball
   addPlace(out, rect);
   addSize(out, rect);
   out += "\n";
-  for (const BalloonLine& line : balloon.lines) add(out, "  | ", lineText(line), "\n");
+  for (const BalloonLine& line : balloon.lines) add(out, "  | ", lineText(line, state.charset), "\n");
 }
 
 void dumpMove(std::string& out, const MoveRecord& move) {
@@ -52,11 +52,11 @@ void dumpMove(std::string& out, const MoveRecord& move) {
 
 }  // namespace
 
-std::string lineText(const BalloonLine& line) {
+std::string lineText(const BalloonLine& line, Charset charset) {
   std::string out;
   for (const Segment& segment : line) {
-    if (segment.kind == Segment::Kind::Text) add(out, shiftJisToUtf8(segment.text));
-    if (segment.kind == Segment::Kind::Choice) add(out, "[", shiftJisToUtf8(segment.text), "]");
+    if (segment.kind == Segment::Kind::Text) add(out, textAsUtf8(segment.text, charset));
+    if (segment.kind == Segment::Kind::Choice) add(out, "[", textAsUtf8(segment.text, charset), "]");
     if (segment.kind == Segment::Kind::Marker) out += "\xE2\x97\x87";  // "◇"
   }
   return out;
@@ -64,7 +64,7 @@ std::string lineText(const BalloonLine& line) {
 
 std::string dumpState(const HostState& state) {
   std::string out;
-  for (const auto& [scope, window] : state.windows) dumpWindow(out, scope, window);
+  for (const auto& [scope, window] : state.windows) dumpWindow(out, scope, window, state.charset);
   for (const auto& [scope, balloon] : state.balloons) {
     if (balloon.shown) dumpBalloon(out, state, scope, balloon);
   }
@@ -74,10 +74,10 @@ std::string dumpState(const HostState& state) {
     out += "\n";
   }
   for (const MoveRecord& move : state.moves) dumpMove(out, move);
-  for (const std::string& event : state.events) add(out, "event ", shiftJisToUtf8(event), "\n");
-  for (const HostNote& note : state.notes) add(out, "note ", shiftJisToUtf8(noteText(note)), "\n");
+  for (const std::string& event : state.events) add(out, "event ", textAsUtf8(event, state.charset), "\n");
+  for (const HostNote& note : state.notes) add(out, "note ", textAsUtf8(noteText(note), state.charset), "\n");
   for (const auto& [scope, tags] : state.logs) {
-    for (const std::string& tag : tags) add(out, "log ", number(scope), " ", shiftJisToUtf8(tag), "\n");
+    for (const std::string& tag : tags) add(out, "log ", number(scope), " ", textAsUtf8(tag, state.charset), "\n");
   }
   return out;
 }

@@ -23,7 +23,7 @@ namespace zef::host_model {
 
 std::string dumpState(const HostState& state);
 
-// A balloon line as the dump and the report show it (UTF-8).
-std::string lineText(const BalloonLine& line);
+// A balloon line, its text in `charset`, as the dump and the report show it (UTF-8).
+std::string lineText(const BalloonLine& line, Charset charset);
 
 }  // namespace zef::host_model

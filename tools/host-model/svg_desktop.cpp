@@ -74,12 +74,14 @@ std::string windows(const HostState& state) {
   return out;
 }
 
-std::string lineSvg(const BalloonLine& line, int y) {
+std::string lineSvg(const BalloonLine& line, int y, Charset charset) {
   std::string out = "<text class=\"line\" x=\"8\" y=\"" + n(y) + "\">";
   for (const Segment& segment : line) {
-    if (segment.kind == Segment::Kind::Text) out += "<tspan>" + escapeHtml(shiftJisToUtf8(segment.text)) + "</tspan>";
+    if (segment.kind == Segment::Kind::Text) {
+      out += "<tspan>" + escapeHtml(textAsUtf8(segment.text, charset)) + "</tspan>";
+    }
     if (segment.kind == Segment::Kind::Choice) {
-      out += "<tspan class=\"choice\">" + escapeHtml(shiftJisToUtf8(segment.text)) + "</tspan>";
+      out += "<tspan class=\"choice\">" + escapeHtml(textAsUtf8(segment.text, charset)) + "</tspan>";
     }
     if (segment.kind == Segment::Kind::Marker) out += "<tspan class=\"marker\">\xE2\x97\x87</tspan>";
   }
@@ -95,7 +97,7 @@ std::string balloons(const HostState& state) {
     // A nested svg clips text that runs past the balloon's edge.
     out += "<svg class=\"balloon-text\" " + rectAttributes(area) + ">";
     for (std::size_t i = 0; i < balloon.lines.size(); ++i) {
-      out += lineSvg(balloon.lines[i], balloon.lineTopPixels(i) + kBalloonLineHeight - 6);
+      out += lineSvg(balloon.lines[i], balloon.lineTopPixels(i) + kBalloonLineHeight - 6, state.charset);
     }
     out += "</svg>";
     std::string name = "scope " + n(scope);

@@ -7,13 +7,19 @@ namespace {
 
 Step request(std::vector<std::string> arguments) { return {Step::Kind::request, std::move(arguments), {}}; }
 
+// "konnichiwa" in hiragana, in each charset.
+std::string greeting(Charset charset) {
+  return charset == Charset::utf8 ? "\xe3\x81\x93\xe3\x82\x93\xe3\x81\xab\xe3\x81\xa1\xe3\x81\xaf"
+                                  : "\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd";
+}
+
 }  // namespace
 
 std::vector<std::string> typicalLayoutStart(std::string_view word) {
   return {std::string(word), "On", "2", "6", "100", "100", "10", "0", "default", "12", "0", "0"};
 }
 
-Session demoSession() {
+Session demoSession(Charset charset) {
   std::vector<std::string> tooShort = typicalLayoutStart();
   tooShort.pop_back();
   return {
@@ -21,8 +27,7 @@ Session demoSession() {
       // Two characters named but only one surface offset given: refused.
       request(tooShort),
       request(typicalLayoutStart()),
-      // Shift-JIS "\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd" is "konnichiwa" in hiragana.
-      request({"ZEF", "\\s[5]Hello.", "\\s[10]Hi. \x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd", "Bye."}),
+      request({"ZEF", "\\s[5]Hello.", "\\s[10]Hi. " + greeting(charset), "Bye."}),
       request({"settingZEF"}),
       request({"changeZEF", "Bl_Num", "8"}),
       // What a ghost sends on later boots: the same settings, scopes left in place.

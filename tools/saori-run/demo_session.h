@@ -11,8 +11,9 @@ namespace saori_run {
 
 // A layout start refused for too few arguments, one with the default
 // settings, a three-utterance talk, the settings menu, a setting change and
-// the layout start that keeps the scopes where they stand.
-Session demoSession();
+// the layout start that keeps the scopes where they stand. Its one Japanese
+// word is written in `charset`.
+Session demoSession(Charset charset);
 
 // The arguments of a layout start with the module's default settings (two
 // characters, six balloons each, scopes from 10), by default a firstZEF.

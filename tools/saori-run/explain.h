@@ -4,12 +4,14 @@
 #include <ostream>
 #include <string_view>
 
+#include "text_charset.h"
+
 namespace saori_run {
 
 // Writes `script` so that a person can read it: each \p[N] opens a "scope N"
 // heading, every tag and text stands on its own line below it, and each choice
 // shows its title with the script it runs (escaped brackets read back) or the
-// event it raises. `show` turns script bytes into printable text.
-void explainScript(std::string_view script, std::ostream& out, std::string (*show)(std::string_view), int indent = 2);
+// event it raises. The script's text, in `charset`, is shown as UTF-8.
+void explainScript(std::string_view script, zef::host_model::Charset charset, std::ostream& out, int indent = 2);
 
 }  // namespace saori_run

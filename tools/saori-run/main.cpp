@@ -36,7 +36,7 @@ bool readSession(const Options& options, Session& session, std::string& error) {
     return true;
   }
   if (options.sessionFile.empty()) {
-    session = demoSession();
+    session = demoSession(options.charset);
     return true;
   }
   std::string text;
@@ -92,7 +92,9 @@ int run(int argc, char** argv) {
 
   useBinaryStandardOutput();
   AnswerWatch watch(options.sessionFile, std::cerr);
-  if (options.preview.wanted()) return runPreview(*module, session, options.preview, watch, std::cout, std::cerr);
+  if (options.preview.wanted()) {
+    return runPreview(*module, session, options.preview, options.charset, watch, std::cout, std::cerr);
+  }
   runSession(*module, session, options, watch, std::cout);
   std::cout.flush();
   return std::cout ? 0 : runFailure;

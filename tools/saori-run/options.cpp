@@ -3,12 +3,16 @@
 
 #include <string_view>
 
+#include "module/base/charset.h"
+#include "session.h"
+
 namespace saori_run {
 
 const char* const usageSynopsis =
-    "usage: saori-run [--module PATH] [--raw | --explain] [SESSION_FILE]\n"
-    "       saori-run [--module PATH] [--raw | --explain] -- ARG0 ARG1 ...\n"
-    "       saori-run [--module PATH] [--preview FILE] [--state] [--char-size WxH] [SESSION_FILE]\n";
+    "usage: saori-run [--module PATH] [--charset NAME] [--raw | --explain] [SESSION_FILE]\n"
+    "       saori-run [--module PATH] [--charset NAME] [--raw | --explain] -- ARG0 ARG1 ...\n"
+    "       saori-run [--module PATH] [--charset NAME] [--preview FILE] [--state] [--char-size WxH]\n"
+    "                 [SESSION_FILE]\n";
 
 const char* const usageDetails =
     "\n"
@@ -22,6 +26,9 @@ const char* const usageDetails =
     "                 request (escapes \\r \\n \\t \\0 \\\\ \\xHH). Without a file and\n"
     "                 without --, a built-in demo session runs.\n"
     "  -- ARG0 ...    send one request with these arguments\n"
+    "  --charset NAME the session's charset, Shift_JIS (the default) or UTF-8: the\n"
+    "                 requests name it and the session file is read in it; each\n"
+    "                 result is shown by the charset that its response names\n"
     "  --raw          print the exact bytes of each response\n"
     "  --explain      print each result one tag per line under its scope\n"
     "  --preview FILE run each result on a model desktop and write FILE, an HTML\n"
@@ -90,6 +97,17 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
         return false;
       }
       options.modulePath = argv[i];
+    } else if (word == "--charset") {
+      if (++i == argc) {
+        error = "--charset needs UTF-8 or Shift_JIS";
+        return false;
+      }
+      const std::string_view name = argv[i];
+      if (!zef::namesUtf8(name) && name != "Shift_JIS") {
+        error = "--charset needs UTF-8 or Shift_JIS, not " + std::string(name);
+        return false;
+      }
+      options.charset = zef::namesUtf8(name) ? Charset::utf8 : Charset::shiftJis;
     } else if (takePreviewOption(argc, argv, i, options.preview, error)) {
       if (!error.empty()) return false;
     } else if (word.size() > 1 && word.front() == '-') {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "preview_options.h"
+#include "text_charset.h"
 
 namespace saori_run {
 
@@ -16,6 +17,7 @@ struct Options {
   bool explain = false;                  // --explain: one tag per line
   bool help = false;                     // --help
   bool version = false;                  // --version
+  zef::host_model::Charset charset = zef::host_model::Charset::shiftJis;  // --charset NAME
   PreviewOptions preview;                // --preview FILE, --state, --char-size WxH
 };
 

@@ -22,10 +22,12 @@ constexpr int mostCharacters = 7;  // as many as stand side by side on the model
 struct Answer {
   const Step* step;
   std::string script;
+  Charset charset;  // that the response names
 };
 
-// Sends the session to the module; the result script of every request.
-std::vector<Answer> answersOf(ModuleHost& module, const Session& session, AnswerWatch& watch) {
+// Sends the session to the module, its requests in `charset`; the result
+// script of every request.
+std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charset charset, AnswerWatch& watch) {
   std::vector<Answer> answers;
   for (const Step& step : session) {
     if (step.kind == Step::Kind::load) {
@@ -38,7 +40,8 @@ std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Answer
       continue;
     }
     bool gotBlock = false;
-    answers.push_back({&step, std::string(resultValue(module.request(requestTextOf(step), gotBlock)))});
+    const std::string response = module.request(requestTextOf(step, charset), gotBlock);
+    answers.push_back({&step, std::string(resultValue(response)), responseCharset(response)});
     watch.answered(step, answers.back().script);
   }
   return answers;
@@ -66,16 +69,19 @@ std::vector<std::string> pageNotes(int namedCharacters) {
           " for extra scopes."};
 }
 
-std::vector<std::string> captionArguments(const Step& step) {
+// The step's arguments as UTF-8 text.
+std::vector<std::string> captionArguments(const Step& step, Charset charset) {
   if (step.kind == Step::Kind::rawRequest) return {"(raw request, " + std::to_string(step.text.size()) + " bytes)"};
-  return step.arguments;
+  std::vector<std::string> shown;
+  for (const std::string& argument : step.arguments) shown.push_back(zef::host_model::textAsUtf8(argument, charset));
+  return shown;
 }
 
-std::string heading(int number, const Step& step) {
+std::string heading(int number, const std::vector<std::string>& caption) {
   std::string text = "== request " + std::to_string(number) + ":";
   const char* separator = " ";
-  for (const std::string& argument : captionArguments(step)) {
-    text += separator + zef::host_model::shiftJisToUtf8(argument);
+  for (const std::string& argument : caption) {
+    text += separator + argument;
     separator = " | ";
   }
   return text + "\n";
@@ -83,9 +89,9 @@ std::string heading(int number, const Step& step) {
 
 }  // namespace
 
-int runPreview(ModuleHost& module, const Session& session, const PreviewOptions& options, AnswerWatch& watch,
-               std::ostream& out, std::ostream& errors) {
-  const std::vector<Answer> answers = answersOf(module, session, watch);
+int runPreview(ModuleHost& module, const Session& session, const PreviewOptions& options, Charset charset,
+               AnswerWatch& watch, std::ostream& out, std::ostream& errors) {
+  const std::vector<Answer> answers = answersOf(module, session, charset, watch);
   const int namedCharacters = namedCharacterCount(answers);
   const std::vector<std::string> notes = pageNotes(namedCharacters);
   HostModel model(std::min(namedCharacters, mostCharacters), options.characterSize);
@@ -95,12 +101,12 @@ int runPreview(ModuleHost& module, const Session& session, const PreviewOptions&
   std::vector<std::string> figures;
   int number = 0;
   for (const Answer& answer : answers) {
-    model.runScript(answer.script);
+    model.runScript(answer.script, answer.charset);
     ++number;
-    if (options.state) out << heading(number, *answer.step) << zef::host_model::dumpState(model.state());
+    const std::vector<std::string> caption = captionArguments(*answer.step, charset);
+    if (options.state) out << heading(number, caption) << zef::host_model::dumpState(model.state());
     if (!options.reportFile.empty()) {
-      figures.push_back(
-          zef::host_model::renderFigure(number, captionArguments(*answer.step), answer.script, model.state()));
+      figures.push_back(zef::host_model::renderFigure(number, caption, answer.script, model.state()));
     }
   }
   if (options.reportFile.empty()) return 0;

@@ -11,9 +11,11 @@
 
 namespace saori_run {
 
-// Runs `session` against `module` and then its results on the model host;
-// `watch` sees every answer. Returns the exit status.
-int runPreview(ModuleHost& module, const Session& session, const PreviewOptions& options, AnswerWatch& watch,
+// Runs `session`, whose requests are in `charset`, against `module` and then
+// its results on the model host; `watch` sees every answer. Returns the exit
+// status.
+int runPreview(ModuleHost& module, const Session& session, const PreviewOptions& options, Charset charset,
+               AnswerWatch& watch,
                std::ostream& out, std::ostream& errors);
 
 }  // namespace saori_run

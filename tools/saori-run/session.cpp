@@ -1,6 +1,10 @@
 // Reading session files and building request texts.
 #include "session.h"
 
+#include <algorithm>
+
+#include "module/base/charset.h"
+
 namespace saori_run {
 
 namespace {
@@ -136,16 +140,18 @@ bool parseSession(std::string_view fileText, std::string_view fileName, Session&
   return true;
 }
 
-std::string buildRequest(const std::vector<std::string>& arguments) {
-  std::string text = "EXECUTE SAORI/1.0\r\nCharset: Shift_JIS\r\nSender: saori-run\r\n";
+std::string buildRequest(const std::vector<std::string>& arguments, Charset charset) {
+  std::string text = "EXECUTE SAORI/1.0\r\nCharset: ";
+  text += charset == Charset::utf8 ? "UTF-8" : "Shift_JIS";
+  text += "\r\nSender: saori-run\r\n";
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     text += "Argument" + std::to_string(i) + ": " + arguments[i] + "\r\n";
   }
   return text + "\r\n";
 }
 
-std::string requestTextOf(const Step& step) {
-  return step.kind == Step::Kind::rawRequest ? step.text : buildRequest(step.arguments);
+std::string requestTextOf(const Step& step, Charset charset) {
+  return step.kind == Step::Kind::rawRequest ? step.text : buildRequest(step.arguments, charset);
 }
 
 std::string_view resultValue(std::string_view response) {
@@ -155,6 +161,21 @@ std::string_view resultValue(std::string_view response) {
   const std::size_t start = at + resultKey.size();
   const std::size_t end = response.find("\r\n", start);
   return response.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
+Charset responseCharset(std::string_view response) {
+  constexpr std::string_view charsetKey = "Charset:";
+  constexpr std::string_view lineEnd = "\r\n";
+  std::size_t start = 0;
+  while (start < response.size()) {
+    const std::size_t end = std::min(response.find(lineEnd, start), response.size());
+    const std::string_view line = response.substr(start, end - start);
+    if (line.starts_with(charsetKey)) {
+      return zef::namesUtf8(line.substr(charsetKey.size())) ? Charset::utf8 : Charset::shiftJis;
+    }
+    start = end + lineEnd.size();
+  }
+  return Charset::shiftJis;
 }
 
 }  // namespace saori_run

@@ -13,7 +13,11 @@
 #include <string_view>
 #include <vector>
 
+#include "text_charset.h"
+
 namespace saori_run {
+
+using zef::host_model::Charset;
 
 struct Step {
   enum class Kind { request, rawRequest, load, unload };
@@ -31,12 +35,18 @@ using Session = std::vector<Step>;
 bool parseSession(std::string_view fileText, std::string_view fileName, Session& session, std::string& error);
 
 // The SAORI/1.0 request text carrying `arguments` as Argument0, Argument1, ...
-std::string buildRequest(const std::vector<std::string>& arguments);
+// with a Charset line that names `charset`.
+std::string buildRequest(const std::vector<std::string>& arguments, Charset charset = Charset::shiftJis);
 
 // The request text that a step sends (request and rawRequest steps).
-std::string requestTextOf(const Step& step);
+std::string requestTextOf(const Step& step, Charset charset);
 
 // The value of a response's Result line, or nothing when it has none.
 std::string_view resultValue(std::string_view response);
+
+// The charset that a response names in its first Charset line, whose value
+// is read as the module reads a request's: UTF-8 when that names it, else
+// Shift_JIS (as also without a Charset line).
+Charset responseCharset(std::string_view response);
 
 }  // namespace saori_run

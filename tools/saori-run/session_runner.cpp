@@ -10,12 +10,13 @@ namespace saori_run {
 
 namespace {
 
-using zef::host_model::shiftJisToUtf8;
+using zef::host_model::textAsUtf8;
 
-std::string identity(std::string_view bytes) { return std::string(bytes); }
-
-void printHeading(const Step& step, std::size_t number, bool raw, std::ostream& out) {
-  auto show = raw ? identity : shiftJisToUtf8;
+// The arguments are shown in the session's charset, or as they are with --raw.
+void printHeading(const Step& step, std::size_t number, const Options& options, std::ostream& out) {
+  auto show = [&options](std::string_view bytes) {
+    return options.raw ? std::string(bytes) : textAsUtf8(bytes, options.charset);
+  };
   out << "\n== request " << number << ":";
   if (step.kind == Step::Kind::rawRequest) {
     out << " (raw, " << step.text.size() << " bytes)\n";
@@ -40,11 +41,12 @@ void printResponse(std::string_view response, bool gotBlock, const Options& opti
     return;
   }
   out << "Result (" << result.size() << " bytes):\n";
+  const Charset charset = responseCharset(response);
   if (options.explain) {
-    explainScript(result, out, shiftJisToUtf8);
+    explainScript(result, charset, out);
     return;
   }
-  out << shiftJisToUtf8(result) << "\n";
+  out << textAsUtf8(result, charset) << "\n";
 }
 
 }  // namespace
@@ -62,9 +64,9 @@ void runSession(ModuleHost& module, const Session& session, const Options& optio
       out << "== unload -> " << module.unload() << "\n";
       continue;
     }
-    printHeading(step, ++requestNumber, options.raw, out);
+    printHeading(step, ++requestNumber, options, out);
     bool gotBlock = false;
-    const std::string response = module.request(requestTextOf(step), gotBlock);
+    const std::string response = module.request(requestTextOf(step, options.charset), gotBlock);
     printResponse(response, gotBlock, options, out);
     // The warning follows the output that it explains.
     out.flush();
