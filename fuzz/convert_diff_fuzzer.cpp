@@ -7,8 +7,7 @@
 //   byte 0       bit 0: conversion switch; bits 1-2: the character scope
 //                (0 and 1 have surface offsets, 2 and 3 have none)
 //   bytes 1-4    surface offset of character 0 (little-endian, any value)
-//   bytes 5-8    balloon offset (the state keeps it at least 0; the plain
-//                balloon remapping is compared with the value as given)
+//   bytes 5-8    balloon offset (the state keeps it at least 0)
 //   bytes 9-12   text scope
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +17,6 @@
 #include <string_view>
 
 #include "convert/reference_convert.h"
-#include "convert/remap_numbers.h"
 #include "convert/utterance.h"
 #include "module/base/module_state.h"
 
@@ -58,10 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.surfaceOffsets = {surfaceOffset, static_cast<std::int32_t>(static_cast<std::uint32_t>(surfaceOffset) ^ 0x5a5au)};
   state.layoutStarted = true;
 
-  expectSame("remapSurfaces", text, zef::remapSurfaces(surfaceOffset, text),
-             zef::reference::remapSurfaces(surfaceOffset, text));
-  expectSame("remapBalloons", text, zef::remapBalloons(balloonOffset, text),
-             zef::reference::remapBalloons(balloonOffset, text));
   expectSame("convertUtterance", text, zef::convertUtterance(state, characterScope, textScope, text),
              zef::reference::convertUtterance(state, characterScope, textScope, text));
   return 0;

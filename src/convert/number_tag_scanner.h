@@ -41,9 +41,4 @@ inline std::optional<NumberTag> numberTagAt(std::string_view text, char letter, 
   return NumberTag{{at, close + 1}, number};
 }
 
-// The leftmost tag `\<letter>[ N ]` that begins at or after `from`. Each
-// candidate is checked in the bytes it spans, and candidates never share
-// bytes that have to be examined twice, so a whole scan is linear.
-std::optional<NumberTag> findNumberTag(std::string_view text, char letter, std::size_t from);
-
 }  // namespace zef

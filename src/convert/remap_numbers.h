@@ -2,34 +2,26 @@
 //
 // A ghost numbers the surfaces of each character from 0 and its balloons from
 // 0; the layout gives each character a surface offset and the extra balloons
-// a balloon offset, which these add to every `\s[N]` and `\b[N]` (blanks
-// inside the brackets allowed, nothing else). Tags are rewritten once each,
-// left to right; numbers already written are never looked at again.
+// a balloon offset, which the rewriting of an utterance adds to every `\s[N]`
+// and `\b[N]` of its head (blanks inside the brackets allowed, nothing else).
+// Tags are rewritten once each, left to right; numbers already written are
+// never looked at again.
 #pragma once
 
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 #include "convert/number_tag_scanner.h"
 #include "module/base/int32_math.h"
 
 namespace zef {
 
-// Every `\s[N]` becomes `\s[M]` with M = N + surfaceOffset in wrapping 32-bit
-// arithmetic, written unsigned: the host reads surface numbers as unsigned, so
-// a negative sum is written as 2^32 plus the sum. A number too large for 32
-// bits counts as 2147483647.
-std::string remapSurfaces(std::int32_t surfaceOffset, std::string_view text);
-
-// Every `\b[N]` becomes `\b[M]` with M = N + balloonOffset in wrapping 32-bit
-// arithmetic, written signed.
-std::string remapBalloons(std::int32_t balloonOffset, std::string_view text);
-
-// One of the two shifts, for callers that rewrite tags while they go through
-// a text for other reasons.
+// One of the two shifts. `\s[N]` becomes `\s[M]` with M = N + the character's
+// surface offset in wrapping 32-bit arithmetic, written unsigned: the host
+// reads surface numbers as unsigned, so a negative sum is written as 2^32 plus
+// the sum. `\b[N]` becomes `\b[M]` with M = N + the balloon offset, written
+// signed. A number too large for 32 bits counts as 2147483647.
 struct NumberShift {
   char letter;  // 's' or 'b'
   std::int32_t offset;
@@ -71,8 +63,5 @@ inline char* writeShiftedTag(char* to, const NumberTag& tag, const NumberShift& 
   *digitsEnd = ']';
   return digitsEnd + 1;
 }
-
-// Appends `tag` with its number shifted.
-void appendShiftedTag(std::string& out, const NumberTag& tag, const NumberShift& shift);
 
 }  // namespace zef

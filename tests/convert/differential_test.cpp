@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "convert/reference_convert.h"
-#include "convert/remap_numbers.h"
 #include "convert/utterance.h"
 
 namespace zef {
@@ -77,37 +76,21 @@ std::string printable(std::string_view text) {
   return out;
 }
 
-// Compares every operation on `text`, converting under one of the settings
-// (neighbouring texts take turns); returns false (after reporting) on the
-// first difference.
+// Compares the rewriting of `text` under one of the settings (neighbouring
+// texts take turns); returns false (after reporting) on a difference.
 bool agreesWithReference(const std::string& text, std::size_t settingIndex) {
-  {
-    const Setting& setting = settings[settingIndex % settings.size()];
-    ModuleState state;
-    state.enabled = setting.enabled;
-    state.balloonOffset = setting.balloonOffset;
-    state.surfaceOffsets = setting.surfaceOffsets;
-    const std::string expected =
-        reference::convertUtterance(state, setting.characterScope, setting.textScope, text);
-    const std::string actual = convertUtterance(state, setting.characterScope, setting.textScope, text);
-    if (actual != expected) {
-      ADD_FAILURE() << "convertUtterance(enabled=" << setting.enabled << ", " << setting.characterScope << ", "
-                    << setting.textScope << ") of \"" << printable(text) << "\"\n  expected \""
-                    << printable(expected) << "\"\n  actual   \"" << printable(actual) << "\"";
-      return false;
-    }
-  }
-  const std::string surfaces = remapSurfaces(-5, text);
-  if (surfaces != reference::remapSurfaces(-5, text)) {
-    ADD_FAILURE() << "remapSurfaces of \"" << printable(text) << "\": \"" << printable(surfaces) << "\"";
-    return false;
-  }
-  const std::string balloons = remapBalloons(3, text);
-  if (balloons != reference::remapBalloons(3, text)) {
-    ADD_FAILURE() << "remapBalloons of \"" << printable(text) << "\": \"" << printable(balloons) << "\"";
-    return false;
-  }
-  return true;
+  const Setting& setting = settings[settingIndex % settings.size()];
+  ModuleState state;
+  state.enabled = setting.enabled;
+  state.balloonOffset = setting.balloonOffset;
+  state.surfaceOffsets = setting.surfaceOffsets;
+  const std::string expected = reference::convertUtterance(state, setting.characterScope, setting.textScope, text);
+  const std::string actual = convertUtterance(state, setting.characterScope, setting.textScope, text);
+  if (actual == expected) return true;
+  ADD_FAILURE() << "convertUtterance(enabled=" << setting.enabled << ", " << setting.characterScope << ", "
+                << setting.textScope << ") of \"" << printable(text) << "\"\n  expected \"" << printable(expected)
+                << "\"\n  actual   \"" << printable(actual) << "\"";
+  return false;
 }
 
 // Every sequence of 0 to maxTokens tokens, as an odometer over token indices.

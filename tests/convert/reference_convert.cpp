@@ -57,8 +57,6 @@ std::string remapNumbers(const std::regex& pattern, char letter, std::int32_t of
   return out + rest;
 }
 
-}  // namespace
-
 std::string remapSurfaces(std::int32_t surfaceOffset, std::string_view text) {
   return remapNumbers(surfaceTagRegex(), 's', surfaceOffset, true, text);
 }
@@ -66,6 +64,8 @@ std::string remapSurfaces(std::int32_t surfaceOffset, std::string_view text) {
 std::string remapBalloons(std::int32_t balloonOffset, std::string_view text) {
   return remapNumbers(balloonTagRegex(), 'b', balloonOffset, false, text);
 }
+
+}  // namespace
 
 std::string convertUtterance(const ModuleState& state, std::int32_t characterScope, std::int32_t textScope,
                              std::string_view text) {

@@ -26,7 +26,5 @@ inline constexpr const char* balloonTagPattern = "\\\\b\\[ *(\\d+) *\\]";
 
 std::string convertUtterance(const ModuleState& state, std::int32_t characterScope, std::int32_t textScope,
                              std::string_view text);
-std::string remapSurfaces(std::int32_t surfaceOffset, std::string_view text);
-std::string remapBalloons(std::int32_t balloonOffset, std::string_view text);
 
 }  // namespace zef::reference
