@@ -7,27 +7,30 @@
 // before the line break that made the nearest one fail.
 #include "convert/character_tag_scanner.h"
 
+#include <array>
+
 #include "convert/word_search.h"
 
 namespace zef {
 
 namespace {
 
-constexpr std::string_view repaintWord = "repaint";
-constexpr WordSet<1> repaintWords({repaintWord});
+constexpr std::array<std::string_view, 1> repaintWord = {"repaint"};
+constexpr WordSet repaintWords(repaintWord);
 
-constexpr WordSet<6> settingNames({
+constexpr std::array<std::string_view, 6> settingNameWords = {
     "alignmenttodesktop", "scaling", "alpha", "position", "zorder", "sticky-window",
-});
+};
+constexpr WordSet settingNames(settingNameWords);
 
 }  // namespace
 
 std::size_t FindRepaint::operator()(std::string_view text, std::size_t from) const {
-  return findWordOrLineBreak<repaintWords>(text, from);
+  return repaintWords.findWordOrLineBreak(text, from);
 }
 
 std::size_t FindSettingName::operator()(std::string_view text, std::size_t from) const {
-  return findWordOrLineBreak<settingNames>(text, from);
+  return settingNames.findWordOrLineBreak(text, from);
 }
 
 CharacterTagScanner::CharacterTagScanner(std::string_view text)
@@ -120,7 +123,7 @@ bool CharacterTagScanner::foundWordAt(std::size_t found) const {
 std::optional<std::size_t> CharacterTagScanner::lockEnd(std::size_t lockWordEnd) {
   const std::size_t found = repaint_.next(lockWordEnd);
   if (!foundWordAt(found)) return std::nullopt;
-  const std::size_t stop = closeAfterRepaint_.next(found + repaintWord.size());
+  const std::size_t stop = closeAfterRepaint_.next(found + repaintWords.lengthAt(text_, found));
   if (stop < text_.size() && text_[stop] == ']') return stop + 1;
   return std::nullopt;
 }

@@ -1,5 +1,5 @@
-// The word search, each way, against a plain search for each word and for
-// the line breaks.
+// The word search against a plain search for each word and for the line
+// breaks.
 #include "convert/word_search.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +22,9 @@ constexpr std::array<std::string_view, 20> pieces = {
     "sticky", "-window", "x", " ", "a", "some longer words", "\\n",
 };
 
-constexpr WordSet<6> settingNames(names);
-constexpr WordSet<1> repaint({std::string_view("repaint")});
+constexpr WordSet settingNames(names);
+constexpr std::array<std::string_view, 1> repaintWord = {"repaint"};
+constexpr WordSet repaint(repaintWord);
 
 std::size_t plainFind(std::string_view text, std::size_t from) {
   std::size_t first = std::min(text.find_first_of("\r\n", from), text.size());
@@ -41,25 +42,18 @@ TEST(WordSearch, FindsWhatAPlainSearchFinds) {
     }
     for (std::size_t from = 0; from <= text.size(); ++from) {
       const std::size_t expected = plainFind(text, from);
-      ASSERT_EQ(findWordOrLineBreak<settingNames>(text, from), expected) << text << " from " << from;
-      ASSERT_EQ(settingNames.findByBytes(text, from), expected) << text << " from " << from;
-#if defined(ZEF_SSE2_BLOCKS)
-      ASSERT_EQ(findByBlocks<settingNames>(text, from), expected) << text << " from " << from;
-#endif
-#if defined(ZEF_AVX2_AVAILABLE)
-      if (platform::hasAvx2()) ASSERT_EQ(findByWideBlocks<settingNames>(text, from), expected) << text << " from " << from;
-#endif
+      ASSERT_EQ(settingNames.findWordOrLineBreak(text, from), expected) << text << " from " << from;
     }
   }
 }
 
 TEST(WordSearch, OneWordAtTheVeryEnd) {
-  EXPECT_EQ(findWordOrLineBreak<repaint>("xxrepaint", 0), 2u);
-  EXPECT_EQ(findWordOrLineBreak<repaint>("xxrepain", 0), 8u);
-  EXPECT_EQ(findWordOrLineBreak<repaint>("repaint", 1), 7u);
-  EXPECT_EQ(findWordOrLineBreak<repaint>("", 0), 0u);
-  EXPECT_EQ(findWordOrLineBreak<repaint>("xx\rrepaint", 0), 2u);
-  EXPECT_EQ(findWordOrLineBreak<repaint>("xx\trepaint", 0), 3u);
+  EXPECT_EQ(repaint.findWordOrLineBreak("xxrepaint", 0), 2u);
+  EXPECT_EQ(repaint.findWordOrLineBreak("xxrepain", 0), 8u);
+  EXPECT_EQ(repaint.findWordOrLineBreak("repaint", 1), 7u);
+  EXPECT_EQ(repaint.findWordOrLineBreak("", 0), 0u);
+  EXPECT_EQ(repaint.findWordOrLineBreak("xx\rrepaint", 0), 2u);
+  EXPECT_EQ(repaint.findWordOrLineBreak("xx\trepaint", 0), 3u);
   EXPECT_EQ(repaint.lengthAt("repaints", 0), 7u);
 }
 
