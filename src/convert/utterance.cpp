@@ -19,14 +19,12 @@
 // since every inserted piece begins with a backslash.
 #include "convert/utterance.h"
 
+#include <algorithm>
 #include <array>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 
-#include "convert/byte_cursor.h"
-#include "convert/byte_masks.h"
 #include "convert/character_tag_scanner.h"
 #include "convert/marker_scanner.h"
 #include "convert/output_buffer.h"
@@ -70,7 +68,6 @@ class HeadRewriter {
  public:
   HeadRewriter(const ModuleState& state, std::int32_t characterScope, std::int32_t textScope, std::string_view text)
       : text_(text),
-        backslashes_(text, '\\'),
         characterTags_(text),
         scopeTags_(text),
         characterSwitch_(scopeSwitch(characterScope)),
@@ -84,28 +81,24 @@ class HeadRewriter {
   // Appends the rewritten head and returns where the head ends: at the first
   // scope tag, or at the end of the text.
   std::size_t appendHead(OutputBuffer& out) {
-    ByteMasks masks(text_, '\\');
-    for (std::size_t block = 0; block < masks.blockCount(); ++block) {
-      for (std::uint64_t backslashes = masks.of(block); backslashes != 0; backslashes &= backslashes - 1) {
-        const std::size_t at = block * byteMaskWidth + static_cast<std::size_t>(std::countr_zero(backslashes));
-        // A backslash inside a tag already rewritten begins none.
-        if (at < copied_) continue;
-        switch (tagStarts[static_cast<unsigned char>(byteAt(text_, at + 1))]) {
-          case TagStart::none:
-            break;
-          case TagStart::scope:
-            if (scopeTags_.startsAt(at)) return finishHead(out, at);
-            break;
-          case TagStart::balloon:
-            if (shiftsBalloons_) appendNumberTag(out, at, balloons_);
-            break;
-          case TagStart::surface:
-            if (appendSurfaceTag(out, at)) break;
-            [[fallthrough]];
-          case TagStart::character:
-            appendCharacterTag(out, at);
-            break;
-        }
+    // A backslash inside a tag already rewritten begins none.
+    for (std::size_t at = text_.find('\\'); at != std::string_view::npos;
+         at = text_.find('\\', std::max(at + 1, copied_))) {
+      switch (tagStarts[static_cast<unsigned char>(byteAt(text_, at + 1))]) {
+        case TagStart::none:
+          break;
+        case TagStart::scope:
+          if (scopeTags_.startsAt(at)) return finishHead(out, at);
+          break;
+        case TagStart::balloon:
+          if (shiftsBalloons_) appendNumberTag(out, at, balloons_);
+          break;
+        case TagStart::surface:
+          if (appendSurfaceTag(out, at)) break;
+          [[fallthrough]];
+        case TagStart::character:
+          appendCharacterTag(out, at);
+          break;
       }
     }
     return finishHead(out, text_.size());
@@ -180,7 +173,7 @@ class HeadRewriter {
     out.append(characterSwitch_);
     const std::string_view tag = text_.substr(0, end);
     std::size_t tagCopied = at;
-    for (std::size_t inner = at; inner < end; inner = backslashes_.next(inner + 1)) {
+    for (std::size_t inner = at; inner != std::string_view::npos; inner = tag.find('\\', inner + 1)) {
       if (hasAt(tag, inner + 1, "p[")) {
         scopeTagInSpan_ = inner;
         out.truncate(mark);
@@ -201,8 +194,6 @@ class HeadRewriter {
   }
 
   std::string_view text_;
-  // The backslashes inside character tags, which may begin numbered tags.
-  ByteCursor backslashes_;
   CharacterTagScanner characterTags_;
   ScopeTagScanner scopeTags_;
   // The text before it is in the result.
