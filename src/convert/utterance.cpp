@@ -24,12 +24,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "convert/character_tag_scanner.h"
 #include "convert/marker_scanner.h"
-#include "convert/output_buffer.h"
-#include "convert/remap_numbers.h"
+#include "convert/number_tag.h"
 #include "convert/scope_tag_scanner.h"
+#include "convert/script_bytes.h"
 #include "module/base/host_script.h"
 
 namespace zef {
@@ -50,17 +51,15 @@ std::int32_t surfaceOffsetOf(const ModuleState& state, std::int32_t characterSco
 enum class TagStart : std::uint8_t {
   none,
   scope,      // `\p[...]`
-  surface,    // `\s[N]`, also a character tag; or another character tag
   balloon,    // `\b[N]`
-  character,  // `\i[`, `\![`, `\__w[`, `\4`, `\5`
+  character,  // `\s[`, `\i[`, `\![`, `\__w[`, `\s0`, `\4`, `\5`
 };
 
 constexpr std::array<TagStart, 256> tagStarts = [] {
   std::array<TagStart, 256> starts{};
   starts['p'] = TagStart::scope;
-  starts['s'] = TagStart::surface;
   starts['b'] = TagStart::balloon;
-  for (const char byte : {'i', '!', '_', '4', '5'}) starts[static_cast<unsigned char>(byte)] = TagStart::character;
+  for (const char byte : {'s', 'i', '!', '_', '4', '5'}) starts[static_cast<unsigned char>(byte)] = TagStart::character;
   return starts;
 }();
 
@@ -76,11 +75,11 @@ class HeadRewriter {
         balloons_(balloonShift(state.balloonOffset)),
         shiftsBalloons_(state.enabled) {}
 
-  std::string_view textSwitch() const { return textSwitch_.view(); }
+  const std::string& textSwitch() const { return textSwitch_; }
 
   // Appends the rewritten head and returns where the head ends: at the first
   // scope tag, or at the end of the text.
-  std::size_t appendHead(OutputBuffer& out) {
+  std::size_t appendHead(std::string& out) {
     // A backslash inside a tag already rewritten begins none.
     for (std::size_t at = text_.find('\\'); at != std::string_view::npos;
          at = text_.find('\\', std::max(at + 1, copied_))) {
@@ -93,9 +92,6 @@ class HeadRewriter {
         case TagStart::balloon:
           if (shiftsBalloons_) appendNumberTag(out, at, balloons_);
           break;
-        case TagStart::surface:
-          if (appendSurfaceTag(out, at)) break;
-          [[fallthrough]];
         case TagStart::character:
           appendCharacterTag(out, at);
           break;
@@ -105,45 +101,22 @@ class HeadRewriter {
   }
 
  private:
-  std::size_t finishHead(OutputBuffer& out, std::size_t headEnd) {
+  std::size_t finishHead(std::string& out, std::size_t headEnd) const {
     copyText(out, copied_, headEnd);
     return headEnd;
   }
 
   // The text's bytes [from, to).
-  void copyText(OutputBuffer& out, std::size_t from, std::size_t to) const {
-    out.appendStretch(text_.data() + from, to - from, text_.size() - from);
-  }
-
-  void appendShiftedTag(OutputBuffer& out, const NumberTag& tag, const NumberShift& shift) const {
-    char* const to = out.room(longestShiftedTag);
-    out.written(static_cast<std::size_t>(writeShiftedTag(to, tag, shift) - to));
-  }
+  void copyText(std::string& out, std::size_t from, std::size_t to) const { out.append(text_, from, to - from); }
 
   // Appends the text up to the number tag at `at` and the tag shifted, if
   // there is such a tag.
-  bool appendNumberTag(OutputBuffer& out, std::size_t at, const NumberShift& shift) {
+  void appendNumberTag(std::string& out, std::size_t at, const NumberShift& shift) {
     const auto tag = numberTagAt(text_, shift.letter, at);
-    if (!tag) return false;
+    if (!tag) return;
     copyText(out, copied_, at);
     appendShiftedTag(out, *tag, shift);
-    copied_ = tag->tag.end;
-    return true;
-  }
-
-  // A surface tag `\s[N]` is also the character tag `\s[...]`: the first
-  // `]` after its `[` is its own, and it holds no `\p[`. The most frequent
-  // character tag of talk is so wrapped without a search of its span.
-  bool appendSurfaceTag(OutputBuffer& out, std::size_t at) {
-    const auto tag = numberTagAt(text_, 's', at);
-    if (!tag) return false;
-    copyText(out, copied_, at);
-    // The three pieces are written into room made once.
-    char* const start = out.room(sizeof characterSwitch_.bytes + longestShiftedTag + sizeof textSwitch_.bytes);
-    char* const end = textSwitch_.copyTo(writeShiftedTag(characterSwitch_.copyTo(start), *tag, surfaces_));
-    out.written(static_cast<std::size_t>(end - start));
-    copied_ = tag->tag.end;
-    return true;
+    copied_ = tag->end;
   }
 
   // The shift of the numbered tag that the backslash at `at` of `text` may
@@ -163,34 +136,33 @@ class HeadRewriter {
   // scope switches, with its numbers shifted, if there is such a tag. When
   // the tag reaches into a scope tag it is none; the scope tag found is
   // remembered, so that no later span is searched up to it again.
-  bool appendCharacterTag(OutputBuffer& out, std::size_t at) {
+  void appendCharacterTag(std::string& out, std::size_t at) {
     const auto tagEnd = characterTags_.tagEndAt(at);
-    if (!tagEnd || *tagEnd > scopeTagInSpan_) return false;
+    if (!tagEnd || *tagEnd > scopeTagInSpan_) return;
     const std::size_t end = *tagEnd;
     const std::size_t mark = out.size();
     copyText(out, copied_, at);
     // Redundant switches are kept, also when both scopes are the same.
-    out.append(characterSwitch_);
+    out += characterSwitch_;
     const std::string_view tag = text_.substr(0, end);
     std::size_t tagCopied = at;
     for (std::size_t inner = at; inner != std::string_view::npos; inner = tag.find('\\', inner + 1)) {
       if (hasAt(tag, inner + 1, "p[")) {
         scopeTagInSpan_ = inner;
-        out.truncate(mark);
-        return false;
+        out.resize(mark);
+        return;
       }
       const NumberShift* const shift = shiftAfter(tag, inner);
       const auto numbered = shift != nullptr ? numberTagAt(tag, shift->letter, inner) : std::nullopt;
       if (!numbered) continue;
       copyText(out, tagCopied, inner);
       appendShiftedTag(out, *numbered, *shift);
-      tagCopied = numbered->tag.end;
+      tagCopied = numbered->end;
       inner = tagCopied - 1;
     }
     copyText(out, tagCopied, end);
-    out.append(textSwitch_);
+    out += textSwitch_;
     copied_ = end;
-    return true;
   }
 
   std::string_view text_;
@@ -199,9 +171,8 @@ class HeadRewriter {
   // The text before it is in the result.
   std::size_t copied_ = 0;
   std::size_t scopeTagInSpan_ = std::string_view::npos;
-  // "\p[-2147483648]" at the longest.
-  FixedPiece<16> characterSwitch_;
-  FixedPiece<16> textSwitch_;
+  std::string characterSwitch_;
+  std::string textSwitch_;
   NumberShift surfaces_;
   NumberShift balloons_;
   bool shiftsBalloons_;
@@ -211,10 +182,12 @@ class HeadRewriter {
 
 std::string convertUtterance(const ModuleState& state, std::int32_t characterScope, std::int32_t textScope,
                              std::string_view text) {
-  OutputBuffer buffer(text.size() + text.size() / 4 + 64);
+  std::string out;
+  // Room for the text and the scope switches of a tag every few dozen bytes,
+  // so that a long utterance is not copied over and over while it grows.
+  out.reserve(text.size() + text.size() / 4 + 64);
   HeadRewriter rewriter(state, characterScope, textScope, text);
-  const std::size_t headEnd = rewriter.appendHead(buffer);
-  std::string out = std::move(buffer).take();
+  const std::size_t headEnd = rewriter.appendHead(out);
   appendReplacingMarkers(out, text.substr(headEnd), rewriter.textSwitch());
   return out;
 }
