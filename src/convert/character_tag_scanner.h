@@ -1,16 +1,5 @@
-// Finds the character tags of an utterance's head: the tags that act on the
-// character itself and so must run in its scope.
-//
-// A character tag is a backslash followed by the first of these that fits:
-//   `s[` or `i[` up to the first `]`;
-//   `![`, blanks, a command word, up to the first `]`, where the command words
-//     are `anim`, `bind`, `lock` or `unlock` followed somewhere by `repaint`,
-//     `set` or `reset` followed somewhere by a listed setting name, `effect`,
-//     `filter` and `move` (a word only has to begin the command);
-//   `__w[`, blanks, `animation`, up to the first `]`;
-//   `s` and one digit; `4`; `5`.
-// "Up to" and "followed somewhere by" take the nearest occurrence and never
-// cross a line break. Matches are taken left to right without overlap.
+// Finds the character tags of an utterance's head, as the lists of
+// character_tags.h define them.
 //
 // Each lazy span is found through a forward search that remembers its last
 // answer, so one scan over a text is linear in its length however the tags
@@ -21,20 +10,24 @@
 #include <optional>
 #include <string_view>
 
+#include "convert/character_tags.h"
 #include "convert/forward_search.h"
 #include "convert/script_bytes.h"
+#include "convert/word_search.h"
 
 namespace zef {
 
-// The next `repaint`, or the line break that comes first.
-struct FindRepaint {
-  std::size_t operator()(std::string_view text, std::size_t from) const;
-};
+// The words that end the lazy spans.
+inline constexpr WordSet repaintSet(repaintWords);
+inline constexpr WordSet settingNameSet(settingNames);
 
-// The next setting name that `set` and `reset` move to the character, or the
-// line break that comes first.
-struct FindSettingName {
-  std::size_t operator()(std::string_view text, std::size_t from) const;
+// The next of the words, or the line break that comes first. The words are a
+// constant, so that their bytes are compiled into the search.
+template <const WordSet& words>
+struct FindWordOrLineBreak {
+  std::size_t operator()(std::string_view text, std::size_t from) const {
+    return words.findWordOrLineBreak(text, from);
+  }
 };
 
 class CharacterTagScanner {
@@ -47,20 +40,29 @@ class CharacterTagScanner {
   std::optional<std::size_t> tagEndAt(std::size_t at);
 
  private:
-  std::optional<std::size_t> hostCommandEnd(std::size_t wordAt);
-  std::optional<std::size_t> closeAfterWord(std::size_t wordEnd);
-  std::optional<std::size_t> lockEnd(std::size_t lockWordEnd);
-  std::optional<std::size_t> settingEnd(std::size_t setWordEnd);
-  bool foundWordAt(std::size_t found) const;
+  // A lazy span up to the first of the words, then up to the first `]`.
+  template <const WordSet& words>
+  struct WordThenClose {
+    explicit WordThenClose(std::string_view text) : word(text, {}), close(text, {}) {}
+    ForwardSearch<FindWordOrLineBreak<words>> word;
+    ForwardSearch<FindCloseOrBreak> close;
+  };
+
+  // What the steps below answer when the tag does not fit.
+  static constexpr std::size_t noTag = std::string_view::npos;
+
+  std::size_t wordTagEnd(std::size_t opening, std::size_t wordAt);
+  std::size_t restEnd(TagRest rest, std::size_t from);
+  std::size_t closeEnd(std::size_t stop) const;
+  template <const WordSet& words>
+  std::size_t wordThenCloseEnd(WordThenClose<words>& span, std::size_t from);
 
   std::string_view text_;
   // One search per kind of lazy span: the positions each one is asked for
   // only move forward.
-  ForwardSearch<FindCloseOrBreak> closeAfterWord_;
-  ForwardSearch<FindRepaint> repaint_;
-  ForwardSearch<FindCloseOrBreak> closeAfterRepaint_;
-  ForwardSearch<FindSettingName> settingName_;
-  ForwardSearch<FindCloseOrBreak> closeAfterSettingName_;
+  ForwardSearch<FindCloseOrBreak> close_;
+  WordThenClose<repaintSet> repaint_;
+  WordThenClose<settingNameSet> settingName_;
 };
 
 }  // namespace zef

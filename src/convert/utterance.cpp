@@ -20,13 +20,13 @@
 #include "convert/utterance.h"
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "convert/character_tag_scanner.h"
+#include "convert/character_tags.h"
 #include "convert/marker_scanner.h"
 #include "convert/number_tag.h"
 #include "convert/scope_tag_scanner.h"
@@ -46,22 +46,10 @@ std::int32_t surfaceOffsetOf(const ModuleState& state, std::int32_t characterSco
   return index < state.surfaceOffsets.size() ? state.surfaceOffsets[index] : 0;
 }
 
-// What a backslash may begin, told by the byte after it. One lookup sends
-// each backslash of the head to the only test that can apply to it.
-enum class TagStart : std::uint8_t {
-  none,
-  scope,      // `\p[...]`
-  balloon,    // `\b[N]`
-  character,  // `\s[`, `\i[`, `\![`, `\__w[`, `\s0`, `\4`, `\5`
-};
-
-constexpr std::array<TagStart, 256> tagStarts = [] {
-  std::array<TagStart, 256> starts{};
-  starts['p'] = TagStart::scope;
-  starts['b'] = TagStart::balloon;
-  for (const char byte : {'s', 'i', '!', '_', '4', '5'}) starts[static_cast<unsigned char>(byte)] = TagStart::character;
-  return starts;
-}();
+// The head loop tells scope, character and balloon tags apart by the byte
+// after the backslash alone.
+static_assert(openingsByFirstByte['p'] == 0 && openingsByFirstByte['b'] == 0,
+              "scope and balloon tags are no character tags");
 
 class HeadRewriter {
  public:
@@ -83,18 +71,13 @@ class HeadRewriter {
     // A backslash inside a tag already rewritten begins none.
     for (std::size_t at = text_.find('\\'); at != std::string_view::npos;
          at = text_.find('\\', std::max(at + 1, copied_))) {
-      switch (tagStarts[static_cast<unsigned char>(byteAt(text_, at + 1))]) {
-        case TagStart::none:
-          break;
-        case TagStart::scope:
-          if (scopeTags_.startsAt(at)) return finishHead(out, at);
-          break;
-        case TagStart::balloon:
-          if (shiftsBalloons_) appendNumberTag(out, at, balloons_);
-          break;
-        case TagStart::character:
-          appendCharacterTag(out, at);
-          break;
+      const char kind = byteAt(text_, at + 1);
+      if (kind == 'p') {
+        if (scopeTags_.startsAt(at)) return finishHead(out, at);
+      } else if (openingsByFirstByte[static_cast<unsigned char>(kind)] != 0) {
+        appendCharacterTag(out, at);
+      } else if (kind == 'b' && shiftsBalloons_) {
+        appendNumberTag(out, at, balloons_);
       }
     }
     return finishHead(out, text_.size());

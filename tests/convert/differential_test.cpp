@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/character_tags.h"
 #include "convert/reference_convert.h"
 #include "convert/utterance.h"
 
@@ -126,20 +127,45 @@ TEST(Differential, EverySequenceOfNumberedTagPieces) {
   RecordProperty("texts", std::to_string(tried));
 }
 
+// The whole word, the word cut short at each place, and the word split there
+// by a line break.
+std::vector<std::string> wordAndNearMisses(std::string_view word) {
+  std::vector<std::string> variants = {std::string(word)};
+  for (std::size_t cut = 0; cut <= word.size(); ++cut) {
+    variants.emplace_back(word.substr(0, cut));
+    variants.push_back(std::string(word.substr(0, cut)) + "\n" + std::string(word.substr(cut)));
+  }
+  return variants;
+}
+
 TEST(Differential, EverySettingNameAndItsNearMisses) {
-  const Alphabet names = {"alignmenttodesktop", "scaling", "alpha", "position", "zorder", "sticky-window"};
   const Alphabet around = {"", "]", "x]", "\n]", "\\![set,", "\\s[1]"};
   std::size_t index = 0;
-  for (const std::string_view name : names) {
-    for (std::size_t cut = 0; cut <= name.size(); ++cut) {
-      // The whole name, a name cut short, and a name split by a line break.
-      const std::string whole(name);
-      const std::string cutShort(name.substr(0, cut));
-      const std::string split = cutShort + "\n" + std::string(name.substr(cut));
-      for (const std::string& word : {whole, cutShort, split}) {
-        for (const std::string_view before : around) {
-          for (const std::string_view after : around) {
-            const std::string text = "\\![set," + std::string(before) + word + std::string(after) + "]";
+  for (const std::string_view name : settingNames) {
+    for (const std::string& word : wordAndNearMisses(name)) {
+      for (const std::string_view before : around) {
+        for (const std::string_view after : around) {
+          const std::string text = "\\![set," + std::string(before) + word + std::string(after) + "]";
+          if (!agreesWithReference(text, index++)) return;
+        }
+      }
+    }
+  }
+}
+
+// Each word of each opening's list, whole and missed narrowly, behind its
+// opening with and without blanks, before whatever may complete or break it.
+TEST(Differential, EveryCommandWordAndItsNearMisses) {
+  const Alphabet blanks = {"", " ", "  "};
+  const Alphabet after = {"", "]", "x]", "\n]", "async,1]", ",alpha]", ",repaint]", "\\s[1]]", "\\p[0]]"};
+  std::size_t index = 0;
+  for (const TagOpening& opening : characterTagOpenings) {
+    for (const TagWord& tagWord : opening.words) {
+      for (const std::string& word : wordAndNearMisses(tagWord.word)) {
+        for (const std::string_view blank : blanks) {
+          for (const std::string_view rest : after) {
+            const std::string text =
+                "a\\" + std::string(opening.bytes) + std::string(blank) + word + std::string(rest) + "b";
             if (!agreesWithReference(text, index++)) return;
           }
         }

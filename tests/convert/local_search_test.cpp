@@ -7,7 +7,6 @@
 // reaches into it: a search that reads too far stops the test with a fault.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -18,6 +17,7 @@
 #define ZEF_TEST_GUARD_PAGES 1
 #endif
 
+#include "convert/character_tag_scanner.h"
 #include "convert/word_search.h"
 
 namespace zef {
@@ -58,22 +58,18 @@ class GuardedText {
   std::string_view text_;
 };
 
-constexpr std::array<std::string_view, 6> names = {
-    "alignmenttodesktop", "scaling", "alpha", "position", "zorder", "sticky-window",
-};
-constexpr WordSet settingNames(names);
 
 void expectFoundBeforeGuard(std::string_view content, std::size_t expected, std::string_view what) {
   const GuardedText guarded(content);
   ASSERT_TRUE(guarded.ready());
-  EXPECT_EQ(settingNames.findWordOrLineBreak(guarded.withGuard(), 0), expected) << what;
+  EXPECT_EQ(settingNameSet.findWordOrLineBreak(guarded.withGuard(), 0), expected) << what;
 }
 
 // Room behind what is found for the check of a word.
 const std::string filler(32, 'x');
 
 TEST(LocalSearch, AWordSearchStopsAtTheWordItFinds) {
-  for (const std::string_view name : {"alpha", "alignmenttodesktop", "sticky-window", "zorder"}) {
+  for (const std::string_view name : settingNames) {
     for (std::size_t before = 0; before < 40; ++before) {
       expectFoundBeforeGuard(std::string(before, 'y') + std::string(name) + filler, before, name);
     }
