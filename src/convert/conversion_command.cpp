@@ -39,25 +39,31 @@ struct Seat {
   std::int32_t balloonScope;
 };
 
-// The position is an unsigned 32-bit counter. The cycle of balloon scopes is
-// taken in 64 bits so that it is never zero, whatever the counts.
+// The position is an unsigned 32-bit counter. The positions take level 1 of
+// every character in turn, then level 2, and so on up to balloonCount, then
+// level 1 again. The cycle is taken in 64 bits so that it is never zero,
+// whatever the counts.
 Seat seatOf(const ModuleState& state, std::uint32_t position) {
   const auto characters = static_cast<std::uint32_t>(state.characterCount);
   const std::uint64_t cycle = static_cast<std::uint64_t>(state.balloonCount) * characters;
   const auto slot = static_cast<std::uint32_t>(position % cycle);
-  const std::int32_t scope = wrapAdd(wrapAdd(static_cast<std::int32_t>(slot), state.dummyScopeBase), state.characterCount);
-  return {static_cast<std::int32_t>(position % characters), scope};
+  const auto character = static_cast<std::int32_t>(slot % characters);
+  const auto level = static_cast<std::int32_t>(1 + slot / characters);
+  return {character, dummyScope(state, level, character)};
 }
 
-// Moves a balloon `age` steps away from the anchor of the character that
-// owns its scope, on the side its scope number's parity gives.
+// Moves a balloon `age` steps away from its base, on the side its scope
+// number's parity gives. The base is dummyScope(0, scope mod characterCount):
+// the anchor of the character that owns the scope whenever dummyScopeBase is
+// a multiple of characterCount, as with the defaults. Ghosts that choose
+// another base get the number they have always got.
 void appendMove(std::string& script, const ModuleState& state, std::int32_t scope, std::int32_t age) {
   script += moveHead;
   appendDecimal(script, wrapNeg(wrapMul(state.moveStep, age)));
   script += timeKey;
   appendDecimal(script, state.moveTime);
   script += baseKey;
-  appendDecimal(script, wrapAdd(state.dummyScopeBase, scope % state.characterCount));
+  appendDecimal(script, dummyScope(state, 0, scope % state.characterCount));
   script += sideCorners(scope);
   script += ignoreStickyWindow;
   script += ']';
