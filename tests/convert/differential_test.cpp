@@ -27,6 +27,9 @@ constexpr int hostCommandSequenceLength = 5;
 constexpr int numberSequenceLength = 5;
 constexpr int randomTextCount = 200000;
 constexpr int randomTextMaxTokens = 60;
+constexpr int longTextCount = 60;
+constexpr std::size_t longTextShortest = 4096;
+constexpr std::size_t longTextLongest = 16384;
 
 // "\x95\\" is a Shift-JIS character whose trail byte is a backslash.
 const Alphabet broadAlphabet = {
@@ -191,6 +194,36 @@ TEST(Differential, RandomLongerTexts) {
         text += pieces[random() % pieces.size()];
       }
     }
+    if (!agreesWithReference(text, static_cast<std::size_t>(round))) return;
+  }
+}
+
+// Utterances of 4 to 16 KiB, dense with `\![set,...]` and `\![lock...]` tags
+// whose lazy spans end near or far, on lines of a few hundred bytes at most
+// (the reference recurses once per byte of a line). Each crosses far more
+// than the room reserved for its result, and some reach a scope tag and
+// markers only near their end.
+TEST(Differential, LongTextsDenseWithSettingAndLockTags) {
+  std::mt19937 random(4096);
+  const Alphabet pieces = {
+      "\\![set,", "\\![reset,", "\\![ set,", ",alpha", "alpha", ",sticky-window", "zorder", "\\![lock,",
+      "\\![unlock,", ",repaint", "repaint", "]", "]", "]", "x,50]", "\\s[3]", "\\s[ 12 ]", "\\b[0]",
+      "\\i[2]", "\\4", "\\![move,--X=1]", "\\n", "\\w9", "Some words of talk. ", "\x95\\", ",",
+  };
+  const Alphabet lineBreaks = {"\n", "\r\n", "\r"};
+  const Alphabet endings = {"", "\\p[0]\\s[5]\\p[zef]\\![set,alpha]", "\\p[ zef ]\\4"};
+  for (int round = 0; round < longTextCount; ++round) {
+    const std::size_t length = longTextShortest + random() % (longTextLongest - longTextShortest);
+    std::string text;
+    std::size_t lineStart = 0;
+    while (text.size() < length) {
+      if (text.size() - lineStart > 64 + random() % 256) {
+        text += lineBreaks[random() % lineBreaks.size()];
+        lineStart = text.size();
+      }
+      text += pieces[random() % pieces.size()];
+    }
+    text += endings[random() % endings.size()];
     if (!agreesWithReference(text, static_cast<std::size_t>(round))) return;
   }
 }
