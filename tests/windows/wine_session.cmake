@@ -31,7 +31,8 @@ file(READ ${SESSION} session)
 zef_long_talk_session(long_talks)
 file(WRITE ${work}/session.txt "${session}\n${long_talks}")
 
-execute_process(COMMAND ${NATIVE_RUNNER} --raw --module ${NATIVE_MODULE} ${work}/session.txt
+# The DLL has only the plain entries, so the native run calls those too.
+execute_process(COMMAND ${NATIVE_RUNNER} --raw --plain-entries --module ${NATIVE_MODULE} ${work}/session.txt
                 OUTPUT_FILE ${work}/native.out ERROR_VARIABLE native_errors RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "native saori-run failed (${status}):\n${native_errors}")

@@ -84,7 +84,7 @@ int run(int argc, char** argv) {
   if (options.sessionFile.empty() && options.oneRequest.empty() && !options.raw) options.explain = true;
 
   const std::string modulePath = options.modulePath.empty() ? defaultModulePath(argv[0]) : options.modulePath;
-  std::unique_ptr<ModuleHost> module = ModuleHost::open(modulePath, error);
+  std::unique_ptr<ModuleHost> module = ModuleHost::open(modulePath, options.entries, error);
   if (!module) {
     std::cerr << "saori-run: " << error << "\n";
     return runFailure;

@@ -12,10 +12,15 @@
 
 namespace saori_run {
 
+// Which entries saori-run calls. A POSIX host calls <module name>_saori_load,
+// _saori_request and _saori_unload where the module has them, else the plain
+// load, request and unload, which are all that a Windows host calls.
+enum class Entries { asHostFinds, plainOnly };
+
 class ModuleHost {
  public:
   // Opens the module at `path`; on failure returns null and sets `error`.
-  static std::unique_ptr<ModuleHost> open(const std::string& path, std::string& error);
+  static std::unique_ptr<ModuleHost> open(const std::string& path, Entries entries, std::string& error);
 
   virtual ~ModuleHost() = default;
 

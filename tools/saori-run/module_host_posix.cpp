@@ -40,11 +40,8 @@ class PosixModuleHost : public ModuleHost {
   explicit PosixModuleHost(void* library) : library_(library) {}
   ~PosixModuleHost() override { dlclose(library_); }
 
-  bool bind(const std::string& name) {
-    saoriLoad_ = symbol<SaoriLoad>(name + "_saori_load");
-    saoriRequest_ = symbol<SaoriRequest>(name + "_saori_request");
-    saoriUnload_ = symbol<SaoriUnload>(name + "_saori_unload");
-    if (saoriLoad_ && saoriRequest_ && saoriUnload_) return true;
+  bool bind(const std::string& name, Entries entries) {
+    if (entries == Entries::asHostFinds && bindSaoriEntries(name)) return true;
     plainLoad_ = symbol<PlainLoad>("load");
     plainRequest_ = symbol<PlainRequest>("request");
     plainUnload_ = symbol<PlainUnload>("unload");
@@ -73,6 +70,15 @@ class PosixModuleHost : public ModuleHost {
   long unload() override { return saoriUnload_ ? saoriUnload_(instance_) : plainUnload_(); }
 
  private:
+  bool bindSaoriEntries(const std::string& name) {
+    saoriLoad_ = symbol<SaoriLoad>(name + "_saori_load");
+    saoriRequest_ = symbol<SaoriRequest>(name + "_saori_request");
+    saoriUnload_ = symbol<SaoriUnload>(name + "_saori_unload");
+    if (saoriLoad_ && saoriRequest_ && saoriUnload_) return true;
+    saoriLoad_ = nullptr;
+    return false;
+  }
+
   template <typename Entry>
   Entry symbol(const std::string& name) {
     return reinterpret_cast<Entry>(dlsym(library_, name.c_str()));
@@ -90,7 +96,7 @@ class PosixModuleHost : public ModuleHost {
 
 }  // namespace
 
-std::unique_ptr<ModuleHost> ModuleHost::open(const std::string& path, std::string& error) {
+std::unique_ptr<ModuleHost> ModuleHost::open(const std::string& path, Entries entries, std::string& error) {
   // A bare file name would make dlopen search the library path instead.
   const std::string openPath = path.find('/') == std::string::npos ? "./" + path : path;
   void* library = dlopen(openPath.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -99,7 +105,7 @@ std::unique_ptr<ModuleHost> ModuleHost::open(const std::string& path, std::strin
     return nullptr;
   }
   auto host = std::make_unique<PosixModuleHost>(library);
-  if (!host->bind(moduleName(path))) {
+  if (!host->bind(moduleName(path), entries)) {
     error = "module " + path + " has no SAORI entries (load, request, unload)";
     return nullptr;
   }

@@ -78,7 +78,8 @@ class WindowsModuleHost final : public ModuleHost {
 
 }  // namespace
 
-std::unique_ptr<ModuleHost> ModuleHost::open(const std::string& path, std::string& error) {
+// A DLL has only the plain entries, whichever `entries` asks for.
+std::unique_ptr<ModuleHost> ModuleHost::open(const std::string& path, Entries /*entries*/, std::string& error) {
   HMODULE library = LoadLibraryA(path.c_str());
   if (library == nullptr) {
     error = "cannot load " + path + " (" + lastErrorText() + ")";

@@ -9,10 +9,10 @@
 namespace saori_run {
 
 const char* const usageSynopsis =
-    "usage: saori-run [--module PATH] [--charset NAME] [--raw | --explain] [SESSION_FILE]\n"
-    "       saori-run [--module PATH] [--charset NAME] [--raw | --explain] -- ARG0 ARG1 ...\n"
-    "       saori-run [--module PATH] [--charset NAME] [--preview FILE] [--state] [--char-size WxH]\n"
-    "                 [SESSION_FILE]\n";
+    "usage: saori-run [MODULE OPTIONS] [--raw | --explain] [SESSION_FILE]\n"
+    "       saori-run [MODULE OPTIONS] [--raw | --explain] -- ARG0 ARG1 ...\n"
+    "       saori-run [MODULE OPTIONS] [--preview FILE] [--state] [--char-size WxH] [SESSION_FILE]\n"
+    "MODULE OPTIONS: [--module PATH] [--plain-entries] [--charset NAME]\n";
 
 const char* const usageDetails =
     "\n"
@@ -20,6 +20,9 @@ const char* const usageDetails =
     "each request's arguments and the Result of its response.\n"
     "\n"
     "  --module PATH  the module to load (default: the zef module beside saori-run)\n"
+    "  --plain-entries  call load, request and unload, as a Windows host does,\n"
+    "                 even where the module has <name>_saori_load and the like\n"
+    "                 (which a POSIX host calls first)\n"
     "  SESSION_FILE   one request per line, arguments separated by TAB; lines\n"
     "                 starting with '#' and blank lines are skipped; @load and\n"
     "                 @unload call those entries; @raw TEXT sends TEXT as the whole\n"
@@ -87,6 +90,8 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
       options.help = true;
     } else if (word == "--version") {
       options.version = true;
+    } else if (word == "--plain-entries") {
+      options.entries = Entries::plainOnly;
     } else if (word == "--raw") {
       options.raw = true;
     } else if (word == "--explain") {

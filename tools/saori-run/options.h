@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "module_host.h"
 #include "preview_options.h"
 #include "text_charset.h"
 
@@ -17,6 +18,7 @@ struct Options {
   bool explain = false;                  // --explain: one tag per line
   bool help = false;                     // --help
   bool version = false;                  // --version
+  Entries entries = Entries::asHostFinds;  // --plain-entries: plainOnly
   zef::host_model::Charset charset = zef::host_model::Charset::shiftJis;  // --charset NAME
   PreviewOptions preview;                // --preview FILE, --state, --char-size WxH
 };
