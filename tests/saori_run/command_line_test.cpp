@@ -176,6 +176,16 @@ TEST(CommandLine, AUtf8SessionFileGoesOutByteForByte) {
   EXPECT_NE(outcome.out.find("\\f[height,12]" + talk + "\r\n"), std::string::npos) << outcome.out;
 }
 
+// A repeated load is a second ghost through zef_saori_load, but leaves the
+// plain entries (all that a Windows host calls) without state.
+TEST(CommandLine, PlainEntriesAreTheOnesAWindowsHostCalls) {
+  const std::string session = sessionFile("reload.txt", "@load\n@load\n@unload\n");
+  const Outcome posix = run({"--raw", session});
+  const Outcome plain = run({"--raw", "--plain-entries", session});
+  EXPECT_EQ(posix.out, "== load -> 1\n== load -> 2\n== unload -> 1\n");
+  EXPECT_EQ(plain.out, "== load -> 1\n== load -> 0\n== unload -> 1\n");
+}
+
 TEST(Preview, ReadsTheCharacterCountAsTheModuleDoesAndSaysWhatItCaps) {
   const std::string start = "firstZEF\tOn\t%\t1\t100\t100\t20\t0\tdefault\t12";
   auto startWith = [&start](const std::string& count, int offsets) {
