@@ -22,15 +22,9 @@
 set -euo pipefail
 source_dir="$(cd "$(dirname "$0")/.." && pwd)"
 
-install=1
-if [ "${1:-}" = "--no-install" ]; then
-  install=0
-  shift
-fi
+if [ "${1:-}" = "--no-install" ]; then shift; else bash "$source_dir/tools/install-deps.sh"; fi
 output_dir="$(realpath -m "${1:-$source_dir/dist}")"
 build_root="${ZEF_PACKAGE_BUILD_ROOT:-$source_dir/build}"
-
-if [ "$install" -eq 1 ]; then bash "$source_dir/tools/install-deps.sh"; fi
 
 cd "$source_dir"
 version="$(sed -n 's/^project(zef VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)"
