@@ -9,8 +9,9 @@
 //   "id N"              the requests that follow go to the N-th id state this
 //                       session loaded (from 1); with no such state loaded
 //                       (unloaded, 0, or beyond), to an id that names none;
-//   "id unload"         unloads the addressed id state (zef_saori_unload);
-//                       the requests that follow still go to its id;
+//   "id unload"         unloads the addressed id (zef_saori_unload; nothing
+//                       while the plain state is addressed); the requests
+//                       that follow still go to that id;
 //   "plain"             the requests that follow go to the plain state again;
 //   "RAW " + text       the text is sent as a request as it stands, each "|"
 //                       standing for CR LF (to reach the parser's corners);
