@@ -2,16 +2,17 @@
 //
 // Tags are recognised byte by byte on undecoded Shift-JIS text: a line break
 // (CR or LF) ends every lazy span, a blank is only the byte 0x20, and a digit
-// only an ASCII one.
+// only an ASCII one (isAsciiDigit, shared with the number reader).
 #pragma once
 
 #include <cstddef>
 #include <string_view>
 
+#include "module/base/decimal.h"  // isAsciiDigit
+
 namespace zef {
 
 constexpr bool isLineBreak(char byte) { return byte == '\r' || byte == '\n'; }
-constexpr bool isAsciiDigit(char byte) { return byte >= '0' && byte <= '9'; }
 
 // The byte at `at`, or NUL past the end (NUL never starts or continues a tag
 // piece that is compared against it).

@@ -3,6 +3,8 @@
 
 #include <optional>
 
+#include "module/base/decimal.h"
+
 namespace zef {
 
 namespace {
@@ -40,8 +42,6 @@ void visitLines(std::string_view text, std::string_view delimiter, Visit visit) 
   }
 }
 
-bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
-
 // The index N of an argument line, "Argument" N ": " with N in decimal (no
 // sign, no leading zero), when N is below `indexLimit`; `value` is set to the
 // rest of the line. Any other line has no index.
@@ -50,7 +50,7 @@ std::optional<std::size_t> argumentIndex(std::string_view line, std::size_t inde
   line.remove_prefix(argumentKeyHead.size());
   std::size_t digits = 0;
   std::size_t index = 0;
-  for (; digits < line.size() && isDigit(line[digits]); ++digits) {
+  for (; digits < line.size() && isAsciiDigit(line[digits]); ++digits) {
     // Saturates at the limit: every index from there on is ignored alike.
     const std::size_t digit = static_cast<std::size_t>(line[digits] - '0');
     if (index < indexLimit) index = index > indexLimit / 10 ? indexLimit : index * 10 + digit;

@@ -7,10 +7,7 @@
 namespace zef {
 
 namespace {
-
 bool isWhiteSpace(char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
-bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
-
 }  // namespace
 
 std::int32_t readDecimal(std::string_view text) {
@@ -26,7 +23,7 @@ std::int32_t readDecimal(std::string_view text) {
   // One past the largest magnitude is enough to know the value saturates.
   constexpr std::int64_t saturated = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
   std::int64_t magnitude = 0;
-  for (; at < text.size() && isDigit(text[at]); ++at) {
+  for (; at < text.size() && isAsciiDigit(text[at]); ++at) {
     magnitude = magnitude * 10 + (text[at] - '0');
     if (magnitude > saturated) magnitude = saturated;
   }

@@ -12,6 +12,9 @@
 
 namespace zef {
 
+// Only the ASCII digits are digits, in argument and script text alike.
+constexpr bool isAsciiDigit(char byte) { return byte >= '0' && byte <= '9'; }
+
 // Reads a decimal integer from the start of `text`: blanks, tabs and the bytes
 // 0x0A to 0x0D are skipped, one '+' or '-' is taken, then digits up to the
 // first other byte. No digits reads as 0; a value beyond the signed 32-bit
