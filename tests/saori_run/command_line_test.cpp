@@ -184,6 +184,10 @@ TEST(CommandLine, PlainEntriesAreTheOnesAWindowsHostCalls) {
   const Outcome plain = run({"--raw", "--plain-entries", session});
   EXPECT_EQ(posix.out, "== load -> 1\n== load -> 2\n== unload -> 1\n");
   EXPECT_EQ(plain.out, "== load -> 1\n== load -> 0\n== unload -> 1\n");
+
+  // Only a whole set of <name>_saori_* entries is called instead.
+  const Outcome half = run({"--raw", "--module", HALF_ENTRIES_MODULE_PATH, session});
+  EXPECT_EQ(half.out, "== load -> 1\n== load -> 1\n== unload -> 7\n");
 }
 
 TEST(Preview, ReadsTheCharacterCountAsTheModuleDoesAndSaysWhatItCaps) {

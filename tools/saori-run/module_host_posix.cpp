@@ -75,7 +75,10 @@ class PosixModuleHost : public ModuleHost {
     saoriRequest_ = symbol<SaoriRequest>(name + "_saori_request");
     saoriUnload_ = symbol<SaoriUnload>(name + "_saori_unload");
     if (saoriLoad_ && saoriRequest_ && saoriUnload_) return true;
+    // Half a set is no set: every entry then goes to the plain names.
     saoriLoad_ = nullptr;
+    saoriRequest_ = nullptr;
+    saoriUnload_ = nullptr;
     return false;
   }
 
