@@ -1,9 +1,7 @@
 // Reading session files and building request texts.
 #include "session.h"
 
-#include <algorithm>
-
-#include "module/base/charset.h"
+#include "module/request.h"
 
 namespace saori_run {
 
@@ -164,18 +162,8 @@ std::string_view resultValue(std::string_view response) {
 }
 
 Charset responseCharset(std::string_view response) {
-  constexpr std::string_view charsetKey = "Charset:";
-  constexpr std::string_view lineEnd = "\r\n";
-  std::size_t start = 0;
-  while (start < response.size()) {
-    const std::size_t end = std::min(response.find(lineEnd, start), response.size());
-    const std::string_view line = response.substr(start, end - start);
-    if (line.starts_with(charsetKey)) {
-      return zef::namesUtf8(line.substr(charsetKey.size())) ? Charset::utf8 : Charset::shiftJis;
-    }
-    start = end + lineEnd.size();
-  }
-  return Charset::shiftJis;
+  // A response names its charset in a line like a request's Charset line.
+  return zef::requestCharset(response) == zef::Charset::utf8 ? Charset::utf8 : Charset::shiftJis;
 }
 
 }  // namespace saori_run
