@@ -11,7 +11,7 @@ namespace {
 // One script's walk through its tags: the current scope and the state.
 class ScriptRun {
  public:
-  explicit ScriptRun(HostState& state) : state_(state), charset_(state.charset) {}
+  explicit ScriptRun(HostState& state) : state_(state) {}
 
   // False when the script ends here (\e).
   bool run(const Token& token) {
@@ -96,19 +96,19 @@ class ScriptRun {
 
   bool addChoice(const std::string& bracket) {
     std::size_t comma = bracket.find(',');
-    Segment choice{Segment::Kind::Choice, unescapeBracket(bracket.substr(0, comma), charset_), "", false};
+    Segment choice{Segment::Kind::Choice, unescapeBracket(bracket.substr(0, comma), state_.charset), "", false};
     if (comma != std::string::npos) {
       std::string_view target = std::string_view(bracket).substr(comma + 1);
       choice.runsScript = target.starts_with("script:");
       if (choice.runsScript) target.remove_prefix(7);
-      choice.target = unescapeBracket(target, charset_);
+      choice.target = unescapeBracket(target, state_.charset);
     }
     appendSegment(std::move(choice));
     return true;
   }
 
   bool runCommand(const Token& token) {
-    std::vector<std::string> arguments = splitArguments(token.bracket, charset_);
+    std::vector<std::string> arguments = splitArguments(token.bracket, state_.charset);
     const std::string& command = arguments.front();
     if (command == "*") {
       appendSegment({Segment::Kind::Marker, "", "", false});
@@ -163,7 +163,6 @@ class ScriptRun {
   }
 
   HostState& state_;
-  Charset charset_;
   int scope_ = 0;
 };
 
