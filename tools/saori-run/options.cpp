@@ -108,11 +108,12 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
         return false;
       }
       const std::string_view name = argv[i];
-      if (!zef::namesUtf8(name) && name != "Shift_JIS") {
+      const bool utf8 = zef::namesUtf8(name);
+      if (!utf8 && name != "Shift_JIS") {
         error = "--charset needs UTF-8 or Shift_JIS, not " + std::string(name);
         return false;
       }
-      options.charset = zef::namesUtf8(name) ? Charset::utf8 : Charset::shiftJis;
+      options.charset = utf8 ? Charset::utf8 : Charset::shiftJis;
     } else if (takePreviewOption(argc, argv, i, options.preview, error)) {
       if (!error.empty()) return false;
     } else if (word.size() > 1 && word.front() == '-') {
