@@ -1,4 +1,5 @@
-// Requests sent the way a host sends them, for the request benchmarks.
+// Requests sent the way a host sends them, for the request benchmarks: the
+// text from the tests' request builder, the block freed as a host frees it.
 #pragma once
 
 #include <string>
@@ -6,17 +7,9 @@
 
 #include "module/entries.h"
 #include "platform/global_memory.h"
+#include "support/request_text.h"
 
 namespace zef::bench {
-
-// A SAORI/1.0 EXECUTE request carrying `arguments` as Argument0, Argument1, ...
-inline std::string requestFor(const std::vector<std::string>& arguments) {
-  std::string text = "EXECUTE SAORI/1.0\r\nCharset: Shift_JIS\r\nSender: bench\r\n";
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    text += "Argument" + std::to_string(i) + ": " + arguments[i] + "\r\n";
-  }
-  return text + "\r\n";
-}
 
 // Sends one request in a fresh block, frees the response as a host does, and
 // returns the response's length.

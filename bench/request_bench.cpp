@@ -14,7 +14,7 @@
 namespace zef {
 namespace {
 
-using bench::requestFor;
+using test::requestText;
 using bench::send;
 
 using Arguments = std::vector<std::string>;
@@ -59,8 +59,8 @@ void BM_Request(benchmark::State& bench) {
   bench.SetLabel(caseNames[bench.range(0)]);
   unloadModule();
   loadModule(nullptr);
-  if (!benchCase.setup.empty()) send(requestFor(benchCase.setup));
-  const std::string request = requestFor(benchCase.request);
+  if (!benchCase.setup.empty()) send(requestText(benchCase.setup));
+  const std::string request = requestText(benchCase.request);
   long bytes = 0;
   for (auto _ : bench) bytes = send(request);
   bench.SetBytesProcessed(bench.iterations() * bytes);
@@ -75,8 +75,8 @@ void BM_MemcpyOfResponse(benchmark::State& bench) {
   bench.SetLabel(caseNames[bench.range(0)]);
   unloadModule();
   loadModule(nullptr);
-  if (!benchCase.setup.empty()) send(requestFor(benchCase.setup));
-  const auto bytes = static_cast<std::size_t>(send(requestFor(benchCase.request)));
+  if (!benchCase.setup.empty()) send(requestText(benchCase.setup));
+  const auto bytes = static_cast<std::size_t>(send(requestText(benchCase.request)));
   unloadModule();
   const std::vector<char> source(bytes, 'x');
   std::vector<char> target(bytes);

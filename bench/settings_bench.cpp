@@ -14,7 +14,7 @@
 namespace zef {
 namespace {
 
-using bench::requestFor;
+using test::requestText;
 using bench::send;
 
 // Defaults: two characters, six levels. Large: eight characters, 99 levels.
@@ -51,8 +51,8 @@ void BM_SettingZefRequest(benchmark::State& bench) {
   std::vector<std::string> start = {"firstZEF", "On", large ? "8" : "2", large ? "99" : "6", "100", "100", "10",
                                     "0",        "default", "12"};
   start.resize(start.size() + (large ? 8 : 2), "0");
-  send(requestFor(start));
-  const std::string request = requestFor({"settingZEF"});
+  send(requestText(start));
+  const std::string request = requestText({"settingZEF"});
   long bytes = 0;
   for (auto _ : bench) bytes = send(request);
   bench.SetBytesProcessed(bench.iterations() * bytes);

@@ -46,6 +46,7 @@
 #include "module/module_instance.h"
 #include "module/request.h"
 #include "platform/global_memory.h"
+#include "support/request_text.h"
 
 namespace {
 
@@ -109,19 +110,6 @@ bool changesSettings(const zef::ArgumentList& arguments) {
   return word == "firstZEF" || word == "startZEF" || word == "changeZEF";
 }
 
-std::string requestFor(const std::vector<std::string_view>& arguments) {
-  std::string text = "EXECUTE SAORI/1.0\r\nCharset: Shift_JIS\r\nSender: fuzz\r\n";
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    text += "Argument";
-    text += std::to_string(i);
-    text += ": ";
-    text += arguments[i];
-    text += "\r\n";
-  }
-  text += "\r\n";
-  return text;
-}
-
 std::string rawRequest(std::string_view line) {
   std::string text;
   for (const char byte : line) {
@@ -179,7 +167,7 @@ void send(const Session& session, const std::string& text) {
 }
 
 void flush(Session& session) {
-  if (!session.arguments.empty()) send(session, requestFor(session.arguments));
+  if (!session.arguments.empty()) send(session, zef::test::requestText(session.arguments));
   session.arguments.clear();
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/request_text.h"
+
 // Entries of the same names in the host process itself: the module must never
 // call them in place of its own.
 static int hostEntriesCalled = 0;
@@ -17,6 +19,7 @@ extern "C" __attribute__((visibility("default"))) int unload() { return ++hostEn
 
 namespace {
 
+using zef::test::requestText;
 using LoadEntry = int (*)(void*, long);
 using RequestEntry = void* (*)(void*, long*);
 using UnloadEntry = int (*)();
@@ -90,14 +93,6 @@ TEST_F(ExportedModule, WindowsStyleSession) {
   EXPECT_EQ(hostEntriesCalled, 0);
 }
 
-std::string executeRequest(const std::vector<std::string>& arguments) {
-  std::string text = "EXECUTE SAORI/1.0\r\nCharset: Shift_JIS\r\n";
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    text += "Argument" + std::to_string(i) + ": " + arguments[i] + "\r\n";
-  }
-  return text + "\r\n";
-}
-
 // Two ghosts in one process open the module through the id entries: each
 // keeps its own layout and settings, and the plain entries' state is apart.
 TEST_F(ExportedModule, EachPosixIdHasAStateOfItsOwn) {
@@ -108,7 +103,7 @@ TEST_F(ExportedModule, EachPosixIdHasAStateOfItsOwn) {
   auto plainRequest = entry<RequestEntry>("request");
   ASSERT_TRUE(load && request && unload && plainLoad && plainRequest);
   auto ask = [&](long id, const std::vector<std::string>& arguments) {
-    return exchange([&](char* block, long* length) { return request(id, block, length); }, executeRequest(arguments));
+    return exchange([&](char* block, long* length) { return request(id, block, length); }, requestText(arguments));
   };
   const std::vector<std::string> menu = {"settingZEF"};
 
@@ -123,7 +118,7 @@ TEST_F(ExportedModule, EachPosixIdHasAStateOfItsOwn) {
   const std::string secondMenu = ask(second, menu);
   EXPECT_NE(ask(first, menu).find("\\p[11]"), std::string::npos);
   EXPECT_NE(secondMenu.find("\\p[22]"), std::string::npos);
-  const std::string menuRequest = executeRequest(menu);
+  const std::string menuRequest = requestText(menu);
   EXPECT_EQ(exchange(plainRequest, menuRequest), emptyResponse);
 
   // A change reaches only its own ghost; one ghost leaving leaves the other.

@@ -15,14 +15,6 @@ constexpr std::string_view resultKey = "\r\nResult: ";
 constexpr std::string_view responseTail = "\r\n\r\n";
 }  // namespace
 
-std::string requestText(const std::vector<std::string>& arguments, std::string_view charset) {
-  std::string text = "EXECUTE SAORI/1.0\r\nCharset: " + std::string(charset) + "\r\nSender: test\r\n";
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    text += "Argument" + std::to_string(i) + ": " + arguments[i] + "\r\n";
-  }
-  return text + "\r\n";
-}
-
 std::string rawResponse(std::string_view text) {
   platform::BlockHandle block = platform::allocateBlock(text);
   long length = static_cast<long>(text.size());

@@ -7,12 +7,9 @@
 #include <vector>
 
 #include "module/base/charset.h"
+#include "support/request_text.h"
 
 namespace zef::test {
-
-// A SAORI/1.0 EXECUTE request carrying `arguments` as Argument0, Argument1, ...
-// with the Charset line naming `charset`.
-std::string requestText(const std::vector<std::string>& arguments, std::string_view charset = "Shift_JIS");
 
 // Sends `text` in a fresh block and returns the whole response text.
 std::string rawResponse(std::string_view text);
