@@ -149,11 +149,10 @@ void sweep(const Scenario& scenario) {
       } else if (failed.text != normal.text) {
         EXPECT_EQ(failed.text, emptyAnswer);
       }
-      const ModuleState* state = &target;
-      EXPECT_EQ(brokenStateRule(*state), "");
+      EXPECT_EQ(brokenStateRule(target), "");
       const bool answeredNormally = failed.hasBlock && failed.text == normal.text;
       if (!answeredNormally) EXPECT_EQ(failed.allocationsKept, 0) << "allocations lost";
-      EXPECT_TRUE(sameState(*state, answeredNormally ? finish : start));
+      EXPECT_TRUE(sameState(target, answeredNormally ? finish : start));
 
       // Memory is back: the module answers as if nothing had happened.
       target = ModuleState(start);  // no buffer of the last run kept
