@@ -52,9 +52,6 @@ namespace {
 
 using zef::ModuleState;
 
-// The answer names the charset that the request names (UTF-8), else Shift_JIS.
-constexpr std::string_view shiftJisHead = "SAORI/1.0 200 OK\r\nCharset: Shift_JIS\r\nResult: ";
-constexpr std::string_view utf8Head = "SAORI/1.0 200 OK\r\nCharset: UTF-8\r\nResult: ";
 constexpr std::string_view responseTail = "\r\n\r\n";
 
 // No id entry hands out 0, so it names no state.
@@ -125,7 +122,9 @@ std::string rawRequest(std::string_view line) {
 // Sends `text` through the request entry of `target`, checks the framing of
 // the response and returns its result.
 std::string exchange(Target target, const std::string& text, std::string_view sent) {
-  const std::string_view responseHead = zef::requestCharset(sent) == zef::Charset::utf8 ? utf8Head : shiftJisHead;
+  // The answer is framed like the empty one in the charset that the request names.
+  const std::string_view empty = zef::emptyResponse.in(zef::requestCharset(sent));
+  const std::string_view responseHead = empty.substr(0, empty.size() - responseTail.size());
   zef::platform::BlockHandle block = zef::platform::allocateBlock(text);
   long length = static_cast<long>(text.size());
   zef::platform::BlockHandle answer =
