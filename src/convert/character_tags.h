@@ -125,16 +125,17 @@ constexpr bool isPlainWord(std::string_view word) {
 
 constexpr bool listsAreWellFormed() {
   const auto wordsFit = [](std::span<const TagWord> words) {
-    return words.size() <= 32 && std::ranges::all_of(words, [](const TagWord& word) {
+    return words.size() <= 32 && std::all_of(words.begin(), words.end(), [](const TagWord& word) {
              return word.rest != TagRest::blanksThenWord && isPlainWord(word.word);
            });
   };
-  const bool openingsFit = std::ranges::all_of(characterTagOpenings, [&](const TagOpening& opening) {
+  const auto allOf = [](const auto& list, const auto& test) { return std::all_of(list.begin(), list.end(), test); };
+  const bool openingsFit = allOf(characterTagOpenings, [&](const TagOpening& opening) {
     const bool takesWords = opening.rest == TagRest::blanksThenWord;
     return !opening.bytes.empty() && takesWords == !opening.words.empty() && wordsFit(opening.words);
   });
-  return characterTagOpenings.size() <= 32 && openingsFit && std::ranges::all_of(settingNames, isPlainWord) &&
-         std::ranges::all_of(repaintWords, isPlainWord);
+  return characterTagOpenings.size() <= 32 && openingsFit && allOf(settingNames, isPlainWord) &&
+         allOf(repaintWords, isPlainWord);
 }
 
 }  // namespace detail

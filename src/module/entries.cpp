@@ -10,6 +10,7 @@
 #include "module/dispatch.h"
 #include "module/module_instance.h"
 #include "module/request.h"
+#include "platform/failure_guard.h"
 
 namespace zef {
 
@@ -54,15 +55,17 @@ platform::BlockHandle answerWith(ModuleState* state, platform::BlockHandle reque
   const std::string_view blockText = requestText(requestBlock, *length);
   const Charset charset = requestCharset(blockText);
   Answer answer;
-  try {
-    const std::string text(blockText);
-    platform::freeBlock(requestBlock);
-    requestBlock = nullptr;
-    answer = respond(text, state, charset);
-  } catch (...) {
-    platform::freeBlock(requestBlock);
-    answer = {};
-  }
+  platform::runGuarded(
+      [&] {
+        const std::string text(blockText);
+        platform::freeBlock(requestBlock);
+        requestBlock = nullptr;
+        answer = respond(text, state, charset);
+      },
+      [&] {
+        platform::freeBlock(requestBlock);
+        answer = {};
+      });
 
   // A response whose length the host's long cannot hold (32 bits on Windows)
   // would be cut short or misread: it is answered with an empty result instead.

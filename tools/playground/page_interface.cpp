@@ -1,0 +1,161 @@
+// The C interface that playground.html calls, beside the module's own
+// entries (load, request, unload), in the one WebAssembly file.
+//
+// The page sends each request through the module's request entry, as a host
+// does, and hands the result script to the preview's host model here: run it
+// on the model desktop, draw the desktop, explain the script, list the host
+// notes, events and choices. Every answer is text that stays readable at
+// zef_page_text() until the next call:
+//
+//   zef_page_reset(2);                           // a fresh model desktop
+//   zef_page_run(script, length, 0);             // a Shift-JIS result script
+//   size_t size = zef_page_svg();                // the figure, UTF-8
+//   const char* svg = zef_page_text();
+#include <algorithm>
+#include <cstddef>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "explain.h"
+#include "host_model.h"
+#include "host_notes.h"
+#include "module/module_instance.h"
+#include "sjis_text.h"
+#include "state_dump.h"
+#include "svg_desktop.h"
+
+namespace {
+
+using zef::host_model::Charset;
+using zef::host_model::HostModel;
+using zef::host_model::Segment;
+
+constexpr int mostCharacters = 7;  // as many as stand side by side on the model desktop
+
+std::unique_ptr<HostModel> model = std::make_unique<HostModel>();
+std::string text;  // the last answer
+
+Charset charsetOf(int utf8) { return utf8 != 0 ? Charset::utf8 : Charset::shiftJis; }
+
+std::size_t answer(std::string value) {
+  text = std::move(value);
+  return text.size();
+}
+
+std::string show(std::string_view bytes) { return zef::host_model::textAsUtf8(bytes, model->state().charset); }
+
+// Calls `visit` with every choice of every shown balloon, in the order that
+// the figure draws them (by scope, line and place in the line).
+template <typename Visit>
+void forEachChoice(Visit&& visit) {
+  for (const auto& [scope, balloon] : model->state().balloons) {
+    if (!balloon.shown) continue;
+    for (const auto& line : balloon.lines) {
+      for (const Segment& segment : line) {
+        if (segment.kind == Segment::Kind::Choice) visit(scope, segment);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" {
+
+__attribute__((export_name("zef_page_text"))) const char* zef_page_text() { return text.data(); }
+
+// A fresh model desktop with `characters` real characters (at most seven).
+__attribute__((export_name("zef_page_reset"))) void zef_page_reset(int characters) {
+  model = std::make_unique<HostModel>(std::clamp(characters, 1, mostCharacters));
+}
+
+// Runs a result script, its text UTF-8 (`utf8` not 0) or Shift-JIS.
+__attribute__((export_name("zef_page_run"))) void zef_page_run(const char* script, int length, int utf8) {
+  model->runScript(std::string_view(script, static_cast<std::size_t>(length)), charsetOf(utf8));
+}
+
+// The model desktop as an inline SVG element.
+__attribute__((export_name("zef_page_svg"))) std::size_t zef_page_svg() {
+  return answer(zef::host_model::renderDesktopSvg(model->state()));
+}
+
+// The model's state, one fact per line (as saori-run --state prints it).
+__attribute__((export_name("zef_page_state"))) std::size_t zef_page_state() {
+  return answer(zef::host_model::dumpState(model->state()));
+}
+
+// A script one tag per line under its scope, as saori-run --explain prints it.
+__attribute__((export_name("zef_page_explain"))) std::size_t zef_page_explain(const char* script, int length,
+                                                                              int utf8) {
+  std::ostringstream out;
+  saori_run::explainScript(std::string_view(script, static_cast<std::size_t>(length)), charsetOf(utf8), out, 0);
+  return answer(out.str());
+}
+
+// The last script's host notes, one a line.
+__attribute__((export_name("zef_page_notes"))) std::size_t zef_page_notes() {
+  std::string lines;
+  for (const auto& note : model->state().notes) lines += zef::host_model::noteText(note) + "\n";
+  return answer(std::move(lines));
+}
+
+// The events that the last script raised, one a line.
+__attribute__((export_name("zef_page_events"))) std::size_t zef_page_events() {
+  std::string lines;
+  for (const std::string& event : model->state().events) lines += show(event) + "\n";
+  return answer(std::move(lines));
+}
+
+// The shown choices, one a line: "SCOPE<TAB>script<TAB>TITLE" for a choice
+// that runs a script, "SCOPE<TAB>event<TAB>TITLE<TAB>EVENT" for one that
+// raises an event.
+__attribute__((export_name("zef_page_choices"))) std::size_t zef_page_choices() {
+  std::string lines;
+  forEachChoice([&](int scope, const Segment& choice) {
+    lines += std::to_string(scope) + (choice.runsScript ? "\tscript\t" : "\tevent\t") + show(choice.text);
+    if (!choice.runsScript) lines += "\t" + show(choice.target);
+    lines += "\n";
+  });
+  return answer(std::move(lines));
+}
+
+// Runs the script of the `index`-th shown choice (counting from 0) on the
+// model, as the host does when the user clicks it. Returns 1 when there is
+// such a choice and it runs a script.
+__attribute__((export_name("zef_page_choose"))) int zef_page_choose(int index) {
+  std::string script;
+  bool found = false;
+  int at = 0;
+  forEachChoice([&](int, const Segment& choice) {
+    if (at++ != index || !choice.runsScript) return;
+    script = choice.target;
+    found = true;
+  });
+  if (found) model->runScript(script, model->state().charset);
+  return found ? 1 : 0;
+}
+
+// What the module holds after the last request to its plain entries, one
+// "name<TAB>value" a line: the module's own reading of the layout start and
+// of every setting change. Empty while the module has no state.
+__attribute__((export_name("zef_page_settings"))) std::size_t zef_page_settings() {
+  const zef::ModuleState* state = zef::currentModuleState();
+  if (state == nullptr) return answer({});
+  auto line = [](std::string_view name, std::string_view value) {
+    return std::string(name) + "\t" + std::string(value) + "\n";
+  };
+  std::string offsets;
+  for (std::int32_t offset : state->surfaceOffsets) offsets += (offsets.empty() ? "" : " ") + std::to_string(offset);
+  return answer(line("switch", state->enabled ? "On" : "Off") +
+                line("characters", std::to_string(state->characterCount)) +
+                line("balloons", std::to_string(state->balloonCount)) +
+                line("step", std::to_string(state->moveStep)) + line("time", std::to_string(state->moveTime)) +
+                line("dummyScope", std::to_string(state->dummyScopeBase)) +
+                line("balloonNumber", std::to_string(state->balloonOffset)) + line("font", state->fontName) +
+                line("fontHeight", std::to_string(state->fontHeight)) +
+                line("started", state->layoutStarted ? "yes" : "no") + line("offsets", offsets));
+}
+
+}  // extern "C"
