@@ -21,6 +21,8 @@
 #include "explain.h"
 #include "host_model.h"
 #include "host_notes.h"
+#include "module/base/decimal.h"
+#include "module/base/module_state.h"
 #include "module/module_instance.h"
 #include "sjis_text.h"
 #include "state_dump.h"
@@ -35,13 +37,13 @@ using zef::host_model::Segment;
 constexpr int mostCharacters = 7;  // as many as stand side by side on the model desktop
 
 std::unique_ptr<HostModel> model = std::make_unique<HostModel>();
-std::string text;  // the last answer
+std::string lastAnswer;  // the last answer
 
 Charset charsetOf(int utf8) { return utf8 != 0 ? Charset::utf8 : Charset::shiftJis; }
 
 std::size_t answer(std::string value) {
-  text = std::move(value);
-  return text.size();
+  lastAnswer = std::move(value);
+  return lastAnswer.size();
 }
 
 std::string show(std::string_view bytes) { return zef::host_model::textAsUtf8(bytes, model->state().charset); }
@@ -64,7 +66,7 @@ void forEachChoice(Visit&& visit) {
 
 extern "C" {
 
-__attribute__((export_name("zef_page_text"))) const char* zef_page_text() { return text.data(); }
+__attribute__((export_name("zef_page_text"))) const char* zef_page_text() { return lastAnswer.data(); }
 
 // A fresh model desktop with `characters` real characters (at most seven).
 __attribute__((export_name("zef_page_reset"))) void zef_page_reset(int characters) {
@@ -135,6 +137,13 @@ __attribute__((export_name("zef_page_choose"))) int zef_page_choose(int index) {
   });
   if (found) model->runScript(script, model->state().charset);
   return found ? 1 : 0;
+}
+
+// How many characters a layout start with `text` in Argument2 names, read
+// as the module reads it; the page offers one surface offset field for each.
+__attribute__((export_name("zef_page_character_count"))) int zef_page_character_count(const char* text,
+                                                                                      int length) {
+  return zef::boundCharacterCount(zef::readDecimal(std::string_view(text, static_cast<std::size_t>(length))));
 }
 
 // What the module holds after the last request to its plain entries, one
