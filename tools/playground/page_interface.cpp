@@ -48,15 +48,20 @@ std::size_t answer(std::string value) {
 
 std::string show(std::string_view bytes) { return zef::host_model::textAsUtf8(bytes, model->state().charset); }
 
-// Calls `visit` with every choice of every shown balloon, in the order that
-// the figure draws them (by scope, line and place in the line).
+// Calls `visit(scope, choice, lead)` with every choice of every shown
+// balloon, in the order that the figure draws them (by scope, line and place
+// in the line); `lead` is the text that opens the choice's line.
 template <typename Visit>
 void forEachChoice(Visit&& visit) {
   for (const auto& [scope, balloon] : model->state().balloons) {
     if (!balloon.shown) continue;
     for (const auto& line : balloon.lines) {
+      std::string lead;
+      bool leading = true;
       for (const Segment& segment : line) {
-        if (segment.kind == Segment::Kind::Choice) visit(scope, segment);
+        if (segment.kind == Segment::Kind::Choice) leading = false;
+        if (leading && segment.kind == Segment::Kind::Text) lead += segment.text;
+        if (segment.kind == Segment::Kind::Choice) visit(scope, segment, lead);
       }
     }
   }
@@ -110,15 +115,14 @@ __attribute__((export_name("zef_page_events"))) std::size_t zef_page_events() {
   return answer(std::move(lines));
 }
 
-// The shown choices, one a line: "SCOPE<TAB>script<TAB>TITLE" for a choice
-// that runs a script, "SCOPE<TAB>event<TAB>TITLE<TAB>EVENT" for one that
-// raises an event.
+// The shown choices, one a line: "SCOPE<TAB>KIND<TAB>TITLE<TAB>EVENT<TAB>LEAD",
+// KIND "script" for a choice that runs a script (EVENT empty) and "event"
+// for one that raises EVENT; LEAD is the text that opens its line (UTF-8).
 __attribute__((export_name("zef_page_choices"))) std::size_t zef_page_choices() {
   std::string lines;
-  forEachChoice([&](int scope, const Segment& choice) {
-    lines += std::to_string(scope) + (choice.runsScript ? "\tscript\t" : "\tevent\t") + show(choice.text);
-    if (!choice.runsScript) lines += "\t" + show(choice.target);
-    lines += "\n";
+  forEachChoice([&](int scope, const Segment& choice, const std::string& lead) {
+    lines += std::to_string(scope) + (choice.runsScript ? "\tscript\t" : "\tevent\t") + show(choice.text) + "\t" +
+             (choice.runsScript ? "" : show(choice.target)) + "\t" + show(lead) + "\n";
   });
   return answer(std::move(lines));
 }
@@ -130,7 +134,7 @@ __attribute__((export_name("zef_page_choose"))) int zef_page_choose(int index) {
   std::string script;
   bool found = false;
   int at = 0;
-  forEachChoice([&](int, const Segment& choice) {
+  forEachChoice([&](int, const Segment& choice, const std::string&) {
     if (at++ != index || !choice.runsScript) return;
     script = choice.target;
     found = true;

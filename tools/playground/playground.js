@@ -180,9 +180,11 @@ function decodeIn(isUtf8, bytes) { return (isUtf8 ? utf8Text : shiftJisText).dec
 // ---- The session: what a host does, recorded for the result panel.
 const session = {
   results: [],    // what the last action sent and got, for the result panel
+  // How long the last talk took: the figure drawn (figure), on the screen
+  // (painted), and the panels below it done (panels), in milliseconds.
+  timing: {},
   characters: 2,  // that the model desktop shows
   menuOpen: false,
-  lastUpdateMs: 0,
 };
 
 // Sends one request and runs its result on the model. Returns the result.
@@ -287,20 +289,42 @@ function drawFigure() {
   drawChoices();
 }
 
+// A choice's name with the words that open its line: the menu's "30" after
+// "･Pos-H [px] →+" is "Pos-H +30". A choice that raises an event is its title.
+function choiceLabel(kind, title, lead) {
+  if (kind !== 'script') return title;
+  const words = lead.replace(/\[px\]/g, ' ').replace(/[^A-Za-z0-9 &-]/g, ' ').replace(/\s+/g, ' ').trim();
+  const shown = /^[0-9]+$/.test(title) ? `+${title}` : title;
+  return words ? `${words} ${shown}` : shown;
+}
+
+// Balloons that hold choices are drawn last, on top of the balloons that
+// the model stacks over them, so that every choice can be clicked.
+function raiseMenuBalloons(spans) {
+  const texts = new Set(spans.map((span) => span.closest('svg.balloon-text')));
+  for (const text of texts) {
+    const desktop = text.parentNode;
+    const frame = text.previousElementSibling;
+    const label = text.nextElementSibling;
+    desktop.append(frame, text, label);
+  }
+}
+
 function drawChoices() {
   const lines = module.utf8(module.exports.zef_page_choices()).split('\n').filter(Boolean);
   const choices = lines.map((line) => {
-    const [scope, kind, title, event] = line.split('\t');
-    return { scope, kind, title, event };
+    const [scope, kind, title, event, lead] = line.split('\t');
+    return { scope, kind, title, event, label: choiceLabel(kind, title, lead) };
   });
   $('menu').hidden = choices.length === 0;
   const box = $('choices');
   box.replaceChildren();
   const spans = [...$('figure').querySelectorAll('tspan.choice')];
+  raiseMenuBalloons(spans);
   choices.forEach((choice, index) => {
     const button = document.createElement('button');
     button.type = 'button';
-    button.textContent = `${choice.title} (scope ${choice.scope})`;
+    button.textContent = `${choice.label} (scope ${choice.scope})`;
     button.addEventListener('click', () => choose(index, choice));
     box.append(button);
     const span = spans[index];
@@ -440,15 +464,24 @@ function bootNow() {
   talkNow();
 }
 
+// The figure is drawn at once; the text panels below it (the scripts, the
+// explanations, the engines' lines) once the figure is on the screen, so that
+// typing a long talk never waits for them.
 function talkNow() {
   const start = performance.now();
   session.results = session.results.filter((entry) => entry.args[0] !== 'ZEF');
   const talk = talkArguments();
   if (talk.length > 1) send(talk);
   drawFigure();
-  drawResults();
-  drawEngines(layoutArguments(offsetInputs().length), talk);
-  session.lastUpdateMs = performance.now() - start;
+  const timing = { figure: performance.now() - start };
+  session.timing = timing;
+  requestAnimationFrame(() => setTimeout(guarded(() => {
+    timing.painted = performance.now() - start;
+    if (session.timing !== timing) return;  // a newer keystroke draws them
+    drawResults();
+    drawEngines(layoutArguments(offsetInputs().length), talk);
+    timing.panels = performance.now() - start;
+  }), 0));
 }
 
 function openMenuNow() {
