@@ -10,7 +10,7 @@
 // usage: node playground_in_chromium.mjs PLAYGROUND_HTML SAORI_RUN WORK
 // Exit 77 (skipped) when Chromium is missing or cannot start, unless CI=true.
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdirSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { launchChromium } from './devtools_pipe.mjs';
@@ -84,6 +84,7 @@ async function replaceText(page, selector, lines) {
 }
 
 async function main() {
+  if (!existsSync(pagePath)) skip(`${pagePath} was not built (see wasm_build)`);
   const executable = findChromium();
   if (!executable) skip('chromium is not installed (tools/install-deps.sh installs it)');
   let browser;
