@@ -16,8 +16,8 @@ set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
 set(CMAKE_SYSROOT /usr)
 set(CMAKE_CXX_FLAGS_INIT "-fno-exceptions")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld")
-# The WebAssembly build is a static program: no shared objects.
-set_property(GLOBAL PROPERTY TARGET_SUPPORTS_SHARED_LIBS FALSE)
+# CMake's knowledge of the system (cmake/platform/Platform/WASI.cmake).
+list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/platform)
 
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
