@@ -102,29 +102,6 @@ TEST(HostModel, ChoicesKeepTitleAndTargetWithBracketsReadBack) {
   EXPECT_EQ(line[3].target, "OnSettingZEF");
 }
 
-// A choice runs its script as a new talk, or closes the balloons and raises
-// its event; the choices are listed in the order the script offers them.
-TEST(HostModel, ChoosingRunsTheScriptOrRaisesTheEvent) {
-  HostModel model;
-  model.runScript(std::string("\\p[10]\\p[1]") + samples::kShiftChoice + "\\p[0]\\q[End,OnSettingZEF]");
-  const std::vector<OfferedChoice> choices = model.state().choices;
-  ASSERT_EQ(choices.size(), 2u);
-  EXPECT_EQ(choices[0].scope, 1);
-  EXPECT_EQ(choices[1].choice.text, "End");
-  EXPECT_TRUE(model.state().notes.empty());  // the quoted script is read whole
-
-  HostModel end = model;
-  end.choose(choices[1].choice);
-  EXPECT_EQ(end.state().events, std::vector<std::string>{"OnSettingZEF"});
-  EXPECT_FALSE(end.state().balloons.at(0).shown);
-
-  const Rect before = model.state().windows.at(10).rect;
-  model.choose(choices[0].choice);
-  EXPECT_EQ(model.state().windows.at(10).rect.x, before.x + 30);
-  EXPECT_EQ(model.state().events, std::vector<std::string>{"settingZEF"});
-  EXPECT_TRUE(model.state().choices.empty());
-}
-
 // Written unquoted, a choice script is cut at its first comma: the model runs
 // what the host keeps of it, and says why.
 TEST(HostModel, AChoiceScriptCutAtACommaIsNoted) {
