@@ -29,7 +29,7 @@ struct Segment {
   enum class Kind { Text, Choice, Marker };
   Kind kind = Kind::Text;
   std::string text;    // the shown text, or a choice's title
-  std::string target;  // a choice's event, or its script with "\]" read as "]"
+  std::string target;  // a choice's event, or its script, as the host reads them
   bool runsScript = false;
 };
 
