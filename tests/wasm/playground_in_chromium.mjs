@@ -153,6 +153,14 @@ async function drive(page) {
   const after = await page.evaluate(pageBalloons);
   const moves = movesBetween(before, after);
   console.log(`moved by the click: ${moves.map((m) => `${m.scope} by ${m.dx},${m.dy}`).join('; ')}`);
+  const chosenNatively = nativeBalloons([['firstZEF', ...layout], ['ZEF', ...talk], ['settingZEF'], [`@choose ${chosen.index + 1}`]]);
+  // The page draws the balloons that hold choices last (on top), and the
+  // dump shows choices in brackets: the places are compared, scope by scope.
+  const places = (balloons) => [...balloons].sort((a, b) => a.scope - b.scope)
+    .map((b) => `${b.scope}@${b.x},${b.y} ${b.width}x${b.height}`).join('; ');
+  if (places(after) !== places(chosenNatively)) console.log(`native: ${places(chosenNatively)}\npage:   ${places(after)}`);
+  check(places(after) === places(chosenNatively),
+    `every balloon of the menu drawn again where saori-run's @choose ${chosen.index + 1} puts it`);
   check(moves.length > 0 && moves.every((m) => m.dx === 30 && m.dy === 0), 'the character\'s balloons moved 30 px right, and nothing else moved');
   check(await page.evaluate(`document.querySelectorAll('#figure tspan.choice').length > 0`), 'the menu came back');
 

@@ -12,12 +12,15 @@
 //   size_t size = zef_page_svg();                // the figure, UTF-8
 //   const char* svg = zef_page_text();
 #include <algorithm>
+#include <map>
 #include <cstddef>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "choice_step.h"
 #include "explain.h"
 #include "host_model.h"
 #include "host_notes.h"
@@ -32,6 +35,7 @@ namespace {
 
 using zef::host_model::Charset;
 using zef::host_model::HostModel;
+using zef::host_model::OfferedChoice;
 using zef::host_model::Segment;
 
 constexpr int mostCharacters = 7;  // as many as stand side by side on the model desktop
@@ -48,12 +52,19 @@ std::size_t answer(std::string value) {
 
 std::string show(std::string_view bytes) { return zef::host_model::textAsUtf8(bytes, model->state().charset); }
 
-// Calls `visit(scope, choice, lead)` with every choice of every shown
-// balloon, in the order that the figure draws them (by scope, line and place
-// in the line); `lead` is the text that opens the choice's line.
-template <typename Visit>
-void forEachChoice(Visit&& visit) {
-  for (const auto& [scope, balloon] : model->state().balloons) {
+// Where an offered choice stands in the figure: its place among the choices
+// that the figure draws (by scope, then line, then place in the line; -1 when
+// its balloon no longer shows it) and the text that opens its line.
+struct ChoicePlace {
+  int figureIndex = -1;
+  std::string lead;
+};
+
+// The `rank`-th choice (from 0) shown in the balloon of `scope`.
+ChoicePlace placeOf(int scope, int rank) {
+  ChoicePlace place;
+  int drawn = 0;
+  for (const auto& [balloonScope, balloon] : model->state().balloons) {
     if (!balloon.shown) continue;
     for (const auto& line : balloon.lines) {
       std::string lead;
@@ -61,10 +72,13 @@ void forEachChoice(Visit&& visit) {
       for (const Segment& segment : line) {
         if (segment.kind == Segment::Kind::Choice) leading = false;
         if (leading && segment.kind == Segment::Kind::Text) lead += segment.text;
-        if (segment.kind == Segment::Kind::Choice) visit(scope, segment, lead);
+        if (segment.kind != Segment::Kind::Choice) continue;
+        if (balloonScope == scope && rank-- == 0) return {drawn, lead};
+        ++drawn;
       }
     }
   }
+  return place;
 }
 
 }  // namespace
@@ -115,32 +129,42 @@ __attribute__((export_name("zef_page_events"))) std::size_t zef_page_events() {
   return answer(std::move(lines));
 }
 
-// The shown choices, one a line: "SCOPE<TAB>KIND<TAB>TITLE<TAB>EVENT<TAB>LEAD",
-// KIND "script" for a choice that runs a script (EVENT empty) and "event"
-// for one that raises EVENT; LEAD is the text that opens its line (UTF-8).
+// The choices that the last script offers, in its order (the order in which
+// saori-run's @choose counts them), one a line:
+// "SCOPE<TAB>KIND<TAB>TITLE<TAB>EVENT<TAB>LEAD<TAB>FIGURE", KIND "script"
+// for a choice that runs a script (EVENT empty) and "event" for one that
+// raises EVENT; LEAD is the text that opens its line, FIGURE its place among
+// the choices drawn in the figure (-1: not drawn). UTF-8.
 __attribute__((export_name("zef_page_choices"))) std::size_t zef_page_choices() {
   std::string lines;
-  forEachChoice([&](int scope, const Segment& choice, const std::string& lead) {
-    lines += std::to_string(scope) + (choice.runsScript ? "\tscript\t" : "\tevent\t") + show(choice.text) + "\t" +
-             (choice.runsScript ? "" : show(choice.target)) + "\t" + show(lead) + "\n";
-  });
+  std::map<int, int> ranks;  // choices so far per scope
+  for (const OfferedChoice& offered : model->state().choices) {
+    const Segment& choice = offered.choice;
+    const ChoicePlace place = placeOf(offered.scope, ranks[offered.scope]++);
+    lines += std::to_string(offered.scope) + (choice.runsScript ? "\tscript\t" : "\tevent\t") + show(choice.text) +
+             "\t" + (choice.runsScript ? "" : show(choice.target)) + "\t" + show(place.lead) + "\t" +
+             std::to_string(place.figureIndex) + "\n";
+  }
   return answer(std::move(lines));
 }
 
-// Runs the script of the `index`-th shown choice (counting from 0) on the
-// model, as the host does when the user clicks it. Returns 1 when there is
-// such a choice and it runs a script.
+// Picks the `index`-th offered choice (from 0) as the user does: the host
+// runs its script or raises its event (on the model). The answer is the
+// request with which the ghost answers the events raised, its arguments
+// joined by TAB (saori-run's @choose sends the same), or empty when it sends
+// none; its size is returned, or -1 when the script offers no such choice.
 __attribute__((export_name("zef_page_choose"))) int zef_page_choose(int index) {
-  std::string script;
-  bool found = false;
-  int at = 0;
-  forEachChoice([&](int, const Segment& choice, const std::string&) {
-    if (at++ != index || !choice.runsScript) return;
-    script = choice.target;
-    found = true;
-  });
-  if (found) model->runScript(script, model->state().charset);
-  return found ? 1 : 0;
+  const auto& choices = model->state().choices;
+  if (index < 0 || static_cast<std::size_t>(index) >= choices.size()) return -1;
+  const Segment choice = choices[static_cast<std::size_t>(index)].choice;
+  model->choose(choice);
+  std::string request;
+  for (const std::string& event : model->state().events) {
+    const std::vector<std::string> arguments = saori_run::ghostAnswer(event);
+    for (const std::string& argument : arguments) request += (request.empty() ? "" : "\t") + argument;
+    if (!request.empty()) break;
+  }
+  return static_cast<int>(answer(std::move(request)));
 }
 
 // How many characters a layout start with `text` in Argument2 names, read

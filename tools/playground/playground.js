@@ -313,8 +313,8 @@ function raiseMenuBalloons(spans) {
 function drawChoices() {
   const lines = module.utf8(module.exports.zef_page_choices()).split('\n').filter(Boolean);
   const choices = lines.map((line) => {
-    const [scope, kind, title, event, lead] = line.split('\t');
-    return { scope, kind, title, event, label: choiceLabel(kind, title, lead) };
+    const [scope, kind, title, event, lead, figure] = line.split('\t');
+    return { scope, kind, title, event, figure: Number(figure), label: choiceLabel(kind, title, lead) };
   });
   $('menu').hidden = choices.length === 0;
   const box = $('choices');
@@ -327,7 +327,7 @@ function drawChoices() {
     button.textContent = `${choice.label} (scope ${choice.scope})`;
     button.addEventListener('click', () => choose(index, choice));
     box.append(button);
-    const span = spans[index];
+    const span = spans[choice.figure];
     if (span) span.addEventListener('click', () => choose(index, choice));
   });
 }
@@ -492,21 +492,18 @@ function openMenuNow() {
   drawResults();
 }
 
-// A click on a choice: the host runs its script (or raises its event); the
-// ghost answers settingZEF with the menu again, and anything else (End
-// raises OnSettingZEF) by talking again.
+// A click on a choice: the host runs its script or raises its event, and
+// the ghost answers settingZEF with the menu again (saori-run's @choose does
+// the same); after anything else (End raises OnSettingZEF) the talk is drawn
+// again where the balloons now stand.
 function chooseNow(index, choice) {
   session.results = [];
-  let events = [];
-  if (choice.kind === 'script') {
-    module.exports.zef_page_choose(index);
-    events = recordChoice(choice.title).events;
-  } else {
-    events = [choice.event];
-    session.results.push({ args: [`(choice) ${choice.title}`], choice: true, events });
-  }
-  if (events.includes('settingZEF')) {
-    send(['settingZEF']);
+  const size = module.exports.zef_page_choose(index);
+  if (size < 0) return;
+  const answer = module.utf8(size);
+  recordChoice(choice.label);
+  if (answer !== '') {
+    send(answer.split('\t'));
     drawFigure();
     drawResults();
     return;
