@@ -266,7 +266,7 @@ function showReadings(settingsText) {
   for (const output of document.querySelectorAll('output[data-reading]')) {
     const input = $(output.htmlFor.value);
     const value = settings.get(output.dataset.reading) ?? '';
-    output.textContent = accepted ? `→ ${value}` : '→ (refused)';
+    output.textContent = accepted ? `→ ${value}` : '→ (受け付けられません / refused)';
     output.classList.toggle('differs', !accepted || value !== input.value);
     output.title = accepted && value !== input.value ? `"${input.value}": read as ${value}` : '';
   }
@@ -278,7 +278,7 @@ function showReadings(settingsText) {
     output.classList.toggle('differs', value !== input.value);
   }
   const characters = Number(settings.get('characters') ?? 2);
-  $('command-reading').textContent = accepted ? '' : 'refused: too few arguments';
+  $('command-reading').textContent = accepted ? '' : '引数が足りません / refused: too few arguments';
   return characters;
 }
 
@@ -459,7 +459,9 @@ function bootNow() {
   // The model desktop stands as many characters as the layout start names.
   const characters = matchOffsetFields();
   module.exports.zef_page_reset(characters);
-  send(layoutArguments(characters));
+  const start = send(layoutArguments(characters));
+  $('charset-reading').textContent = start.response
+    ? `→ ${start.utf8 ? 'UTF-8' : 'Shift_JIS'} の応答 / answered in ${start.utf8 ? 'UTF-8' : 'Shift_JIS'}` : '';
   session.characters = showReadings(module.utf8(module.exports.zef_page_settings()));
   talkNow();
 }
