@@ -61,6 +61,17 @@ function nativeBalloons(sessionLines) {
   return balloons;
 }
 
+// What saori-run --explain prints for the session's last request, as the
+// page shows it (without the indent under the request's heading).
+function nativeExplained(sessionLines) {
+  const session = join(work, 'explain.txt');
+  writeFileSync(session, sessionLines.map((args) => args.join('\t')).join('\n') + '\n');
+  const output = execFileSync(saoriRun, ['--explain', session]).toString();
+  const last = output.slice(output.lastIndexOf('== request '));
+  const lines = last.split('\n').slice(2);
+  return lines.slice(0, lines.findIndex((line) => line.startsWith('== '))).map((line) => line.slice(2)).join('\n') + '\n';
+}
+
 // The balloons that the page draws, read from its figure.
 const pageBalloons = `[...document.querySelectorAll('#figure rect.balloon')].map((rect) => {
   const text = rect.nextElementSibling;
@@ -124,6 +135,22 @@ async function drive(page) {
   writeFileSync(join(work, 'playground.png'), Buffer.from(shot.data, 'base64'));
   await page.send('Emulation.setDeviceMetricsOverride', { width: 1280, height: 1000, deviceScaleFactor: 1, mobile: false });
 
+  // The Japanese of the talk reaches the balloon through Shift_JIS requests
+  // (the page's own encoder) and through UTF-8 ones.
+  const greeting = `[...document.querySelectorAll('#figure svg.balloon-text')].some((t) => t.textContent.includes('こんにちは'))`;
+  check(await page.evaluate(greeting), 'a Shift_JIS request carries the talk\'s Japanese to its balloon');
+  await page.evaluate(`(() => { const charset = document.getElementById('charset'); charset.value = 'UTF-8';
+    charset.dispatchEvent(new Event('input')); })()`);
+  check(await page.evaluate(`${greeting} && document.getElementById('charset-reading').textContent.includes('answered in UTF-8')`),
+    'a UTF-8 request does too, and is answered in UTF-8');
+  await page.evaluate(`(() => { const charset = document.getElementById('charset'); charset.value = 'Shift_JIS';
+    charset.dispatchEvent(new Event('input')); })()`);
+
+  // The module's reading beside a value that it reads otherwise: 0 characters are 1.
+  await replaceText(page, '#characters', ['0']);
+  check(await page.evaluate(`document.querySelector('output[data-reading=characters]').textContent === '→ 1' &&
+    document.querySelectorAll('#offset-fields input').length === 1`), '"0" characters: read as 1, with one offset field');
+
   // Two characters and a three-utterance talk, typed.
   await replaceText(page, '#characters', ['2']);
   const talk = ['\\s[5]Hello.', '\\s[10]Hi, two.', 'Bye.'];
@@ -136,6 +163,12 @@ async function drive(page) {
   check(expected.length === 3 && show(drawn) === show(expected), 'three balloons with the three texts where the preview puts them');
   check(await page.evaluate(`document.querySelector('output[data-reading=characters]').textContent === '→ 2'`),
     'the module\'s reading of the characters is shown beside the field');
+
+  // The talk's result explained as saori-run --explain explains it.
+  await page.waitFor(`window.zefPlayground.timing.panels !== undefined`);
+  const explained = await page.evaluate(`[...document.querySelectorAll('#results .result')]
+    .find((r) => r.querySelector('h3').textContent.startsWith('ZEF')).querySelector('pre.explained').textContent`);
+  check(explained === nativeExplained([['firstZEF', ...layout], ['ZEF', ...talk]]), 'the result script explained as saori-run --explain does');
 
   // The settings menu: click "Pos-H +30" in the figure.
   await page.click(`document.getElementById('open-menu')`);
