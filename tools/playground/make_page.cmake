@@ -11,11 +11,14 @@ endif()
 
 file(READ ${SOURCE}/playground.html page)
 file(READ ${SOURCE}/playground.css style)
-file(READ ${SOURCE}/engine_lines.js engines)
-file(READ ${SOURCE}/playground.js script)
+# The scripts, in the order in which each uses the ones before it.
+set(script "")
+foreach(part IN ITEMS shift_jis.js zef_module.js requests.js engine_lines.js panels.js playground.js)
+  file(READ ${SOURCE}/${part} text)
+  string(APPEND script "// ---- ${part}\n${text}\n")
+endforeach()
 # Each piece replaces a marker that stands alone on its line.
 string(REPLACE "/*@STYLE@*/" "${style}" page "${page}")
-string(REPLACE "/*@ENGINE_LINES@*/" "${engines}" page "${page}")
 string(REPLACE "/*@SCRIPT@*/" "${script}" page "${page}")
 string(REPLACE "@WASM_BASE64@" "${wasm}" page "${page}")
 string(REPLACE "@VERSION@" "${VERSION}" page "${page}")
