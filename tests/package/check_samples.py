@@ -39,18 +39,21 @@ ENGINES = {
     "yaya/zef.dic": {
         "call": r'FUNCTIONEX\(("zef\.dll",[^)]*)\)',
         "split": lambda call: re.findall(r'"([^"]*)"', call)[1:],
+        "comment": r"^\s*//.*$",
         "defines": lambda text: re.findall(r"^([^\s/{}()]+)[ \t]*(?::[ \t]*\w+[ \t]*)?\r?\n\{", text, re.MULTILINE),
         "menu_event": {"On_settingZEF"},
     },
     "satori/dic_zef.txt": {
         "call": r"（zef([,、，][^（）]*)）",
         "split": satori_split,
+        "comment": r"^＃.*$",
         "defines": lambda text: re.findall(r"^[＊＠](\S+)", text, re.MULTILINE),
         "menu_event": {"settingZEF"},
     },
     "kawari/dict-zef.txt": {
         "call": r"\$\(callsaori zef (.*?)\)",
         "split": shlex.split,
+        "comment": r"^#.*$",
         "defines": lambda text: [name.strip() for names in re.findall(r"^([\w.@?]+(?:\s*,\s*[\w.@?]+)*)\s*:", text,
                                                                         re.MULTILINE) for name in names.split(",")],
         # Kawari's documented SHIORI/3.0 handler sends IDs without "On" to resource.,
@@ -61,9 +64,12 @@ ENGINES = {
 
 
 def calls_in(name, text):
-    """The requests that a sample sends, each a list of arguments with the command word first."""
+    """The requests that a sample sends, each a list of arguments with the command word first:
+    those of its code in file order, then the examples in its comments."""
     engine = ENGINES[name]
-    return [engine["split"](call) for call in re.findall(engine["call"], text)]
+    code = re.sub(engine["comment"], "", text, flags=re.MULTILINE)
+    comments = "\n".join(re.findall(engine["comment"], text, re.MULTILINE))
+    return [engine["split"](call) for part in (code, comments) for call in re.findall(engine["call"], part)]
 
 
 def argument_count_problem(arguments):
