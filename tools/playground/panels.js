@@ -73,11 +73,6 @@ function drawEngines(layout, talk) {
     copy.addEventListener('click', () => copyText(text, copy));
     heading.append(copy);
     part.append(heading, text);
-    if (engine.extra) {
-      const extra = document.createElement('pre');
-      extra.textContent = engine.extra;
-      part.append(extra);
-    }
     for (const warning of engine.warnings) {
       const line = document.createElement('p');
       line.className = 'warning';
