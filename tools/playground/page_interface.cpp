@@ -12,8 +12,8 @@
 //   size_t size = zef_page_svg();                // the figure, UTF-8
 //   const char* svg = zef_page_text();
 #include <algorithm>
-#include <map>
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -41,7 +41,7 @@ using zef::host_model::Segment;
 constexpr int mostCharacters = 7;  // as many as stand side by side on the model desktop
 
 std::unique_ptr<HostModel> model = std::make_unique<HostModel>();
-std::string lastAnswer;  // the last answer
+std::string lastAnswer;  // what zef_page_text() points at
 
 Charset charsetOf(int utf8) { return utf8 != 0 ? Charset::utf8 : Charset::shiftJis; }
 
