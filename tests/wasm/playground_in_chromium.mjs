@@ -206,6 +206,14 @@ async function drive(page) {
   const back = await page.evaluate(pageBalloons);
   check(movesBetween(before, back).length === 0, '"Pos-H -30" by keyboard put the balloons back');
 
+  // changeZEF: the module's reading of the new count, and its event.
+  await replaceText(page, '#change-value', ['8']);
+  await page.click(`document.querySelector('#change button[type=submit]')`);
+  await page.waitFor(`window.zefPlayground.results.some((entry) => entry.args[0] === 'changeZEF')`);
+  check(await page.evaluate(`document.querySelector('output[data-reading=balloons]').textContent === '→ 8' &&
+    window.zefPlayground.results.find((entry) => entry.args[0] === 'changeZEF').events.includes('OnChangeZEF')`),
+    'changeZEF Bl_Num 8: the module now reads 8 balloons, and raises OnChangeZEF');
+
   // Speed: the figure for a 10 KiB talk, as the author's typing triggers it.
   const timings = await page.evaluate(`(async () => {
     const talk = document.getElementById('talk');
