@@ -63,6 +63,7 @@ function recordChoice(title) {
 // ---- The form.
 function offsetInputs() { return [...document.querySelectorAll('#offset-fields input')]; }
 const mostOffsetFields = 16;
+const mostCharacters = 7;  // that stand side by side on the model desktop
 
 // One offset field per character that Argument2 names, read by the module.
 function matchOffsetFields() {
@@ -202,9 +203,15 @@ function bootNow() {
   session.menuOpen = false;
   module.unload();
   module.load();
-  // The model desktop stands as many characters as the layout start names.
+  // The model desktop stands as many characters as the layout start names,
+  // up to seven side by side (as saori-run's preview).
   const characters = matchOffsetFields();
   module.exports.zef_page_reset(characters);
+  const note = $('figure-note');
+  note.hidden = characters <= mostCharacters;
+  note.textContent = `${characters} 人のうち、図に立つのは 0 から ${mostCharacters - 1} までです / ` +
+    `Of the ${characters} characters, the model desktop draws 0 to ${mostCharacters - 1}; ` +
+    `scopes ${mostCharacters} to ${characters - 1} are drawn as extra scopes.`;
   const start = send(layoutArguments(characters));
   $('charset-reading').textContent = start.response
     ? `→ ${start.utf8 ? 'UTF-8' : 'Shift_JIS'} の応答 / answered in ${start.utf8 ? 'UTF-8' : 'Shift_JIS'}` : '';
