@@ -30,8 +30,6 @@ const session = {
   // How long the last talk took: the figure drawn (figure), on the screen
   // (painted), and the panels below it done (panels), in milliseconds.
   timing: {},
-  characters: 2,  // that the model desktop shows
-  menuOpen: false,
 };
 
 // Sends one request and runs its result on the model. Returns the result.
@@ -51,7 +49,8 @@ function send(args) {
   return entry;
 }
 
-// Runs a script that the model host runs by itself (a clicked choice).
+// Records a clicked choice, which the model host ran by itself, with the
+// events and host notes of its script.
 function recordChoice(title) {
   const entry = { args: [`(choice) ${title}`], choice: true, response: new Uint8Array(0), script: new Uint8Array(0) };
   entry.events = module.utf8(module.exports.zef_page_events()).split('\n').filter(Boolean);
@@ -125,9 +124,7 @@ function showReadings(settingsText) {
     output.textContent = `→ ${value}`;
     output.classList.toggle('differs', value !== input.value);
   }
-  const characters = Number(settings.get('characters') ?? 2);
   $('command-reading').textContent = accepted ? '' : '引数が足りません / refused: too few arguments';
-  return characters;
 }
 
 // ---- Drawing.
@@ -200,7 +197,6 @@ function guarded(action) {
 
 function bootNow() {
   session.results = [];
-  session.menuOpen = false;
   module.unload();
   module.load();
   // The model desktop stands as many characters as the layout start names,
@@ -215,7 +211,7 @@ function bootNow() {
   const start = send(layoutArguments(characters));
   $('charset-reading').textContent = start.response
     ? `→ ${start.utf8 ? 'UTF-8' : 'Shift_JIS'} の応答 / answered in ${start.utf8 ? 'UTF-8' : 'Shift_JIS'}` : '';
-  session.characters = showReadings(module.utf8(module.exports.zef_page_settings()));
+  showReadings(module.utf8(module.exports.zef_page_settings()));
   talkNow();
 }
 
@@ -242,7 +238,6 @@ function talkNow() {
 function openMenuNow() {
   session.results = [];
   send(['settingZEF']);
-  session.menuOpen = true;
   drawFigure();
   drawResults();
 }
@@ -263,7 +258,6 @@ function chooseNow(index, choice) {
     drawResults();
     return;
   }
-  session.menuOpen = false;
   talkNow();
 }
 
