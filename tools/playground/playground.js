@@ -103,6 +103,12 @@ function talkArguments() {
   return ['ZEF', ...lines];
 }
 
+// What the module holds, as text: the font name is in the requests' charset.
+function moduleSettings() {
+  const bytes = module.zef.text(module.exports.zef_page_settings());
+  return decodeIn(charsetName() === 'UTF-8', bytes);
+}
+
 // The module's own reading of each layout start value, beside the field.
 function showReadings(settingsText) {
   const settings = new Map(settingsText.split('\n').filter(Boolean).map((line) => {
@@ -211,7 +217,7 @@ function bootNow() {
   const start = send(layoutArguments(characters));
   $('charset-reading').textContent = start.response
     ? `→ ${start.utf8 ? 'UTF-8' : 'Shift_JIS'} の応答 / answered in ${start.utf8 ? 'UTF-8' : 'Shift_JIS'}` : '';
-  showReadings(module.utf8(module.exports.zef_page_settings()));
+  showReadings(moduleSettings());
   talkNow();
 }
 
@@ -265,7 +271,7 @@ function changeNow(event) {
   event.preventDefault();
   session.results = [];
   send(['changeZEF', $('change-key').value, $('change-value').value]);
-  showReadings(module.utf8(module.exports.zef_page_settings()));
+  showReadings(moduleSettings());
   const change = session.results[0];
   const talk = talkArguments();
   if (talk.length > 1) send(talk);
