@@ -4,7 +4,7 @@
 #   zef_convert    src/convert        the ZEF talk            } side by side:
 #   zef_settings   src/settings       menu, setting changes   } neither sees the other
 #   zef_placement  src/placement      dummy scopes, fragments, layout start
-#   zef_base       src/module/base    ModuleState, numbers, host script pieces
+#   zef_base       src/base           ModuleState, numbers, host script pieces
 #   zef_platform   src/platform       memory blocks, the one Windows/POSIX split
 #
 # A library reaches the headers of its own folder and of the libraries it

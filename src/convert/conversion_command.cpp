@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "convert/utterance.h"
-#include "module/base/decimal.h"
-#include "module/base/host_script.h"
-#include "module/base/int32_math.h"
-#include "module/base/script_size.h"
+#include "base/decimal.h"
+#include "base/host_script.h"
+#include "base/int32_math.h"
+#include "base/script_size.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "module/base/argument_list.h"
-#include "module/base/module_state.h"
+#include "base/argument_list.h"
+#include "base/module_state.h"
 
 namespace zef {
 

@@ -5,8 +5,8 @@
 #include <iterator>
 
 #include "convert/script_bytes.h"
-#include "module/base/decimal.h"
-#include "module/base/int32_math.h"
+#include "base/decimal.h"
+#include "base/int32_math.h"
 
 namespace zef {
 

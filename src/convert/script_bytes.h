@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "module/base/decimal.h"  // isAsciiDigit
+#include "base/decimal.h"  // isAsciiDigit
 
 namespace zef {
 

@@ -31,7 +31,7 @@
 #include "convert/number_tag.h"
 #include "convert/scope_tag_scanner.h"
 #include "convert/script_bytes.h"
-#include "module/base/host_script.h"
+#include "base/host_script.h"
 
 namespace zef {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "convert/conversion_command.h"
-#include "module/base/decimal.h"
-#include "module/base/host_script.h"
+#include "base/decimal.h"
+#include "base/host_script.h"
 #include "placement/layout_start.h"
 #include "settings/setting_change.h"
 #include "settings/settings_menu.h"

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "module/base/argument_list.h"
-#include "module/base/charset.h"
-#include "module/base/module_state.h"
+#include "base/argument_list.h"
+#include "base/charset.h"
+#include "base/module_state.h"
 
 namespace zef {
 

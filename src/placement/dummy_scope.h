@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "module/base/int32_math.h"
-#include "module/base/module_state.h"
+#include "base/int32_math.h"
+#include "base/module_state.h"
 
 namespace zef {
 
@@ -38,7 +38,7 @@ constexpr std::string_view sideCorners(std::int32_t number) {
 inline constexpr std::string_view ignoreStickyWindow = ",--option=ignore-sticky-window";
 
 // Pieces of the fragments that make a scope a dummy scope. A fragment is
-// scopeSwitchOpen (module/base/host_script.h) + scope number + dummyScopeHead,
+// scopeSwitchOpen (base/host_script.h) + scope number + dummyScopeHead,
 // optionally followed by a move of the scope.
 inline constexpr std::string_view dummyScopeHead = "]\\s[__system_dummy__]\\![set,alignmenttodesktop,free]";
 inline constexpr std::string_view dummyScopeSurface = "]\\s[__system_dummy__]";

@@ -1,9 +1,9 @@
 // Building the dummy scope fragments from the shared pieces.
 #include "placement/fragments.h"
 
-#include "module/base/decimal.h"
-#include "module/base/host_script.h"
-#include "module/base/script_size.h"
+#include "base/decimal.h"
+#include "base/host_script.h"
+#include "base/script_size.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {

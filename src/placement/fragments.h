@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "module/base/module_state.h"
+#include "base/module_state.h"
 
 namespace zef {
 
@@ -32,7 +32,7 @@ void appendHoldFragment(std::string& out, std::int32_t scope);
 void appendStickyGroup(std::string& out, const ModuleState& state, std::int32_t character);
 
 // Upper bounds of the bytes the fragments above take, so that a script can be
-// sized once (module/base/script_size.h).
+// sized once (base/script_size.h).
 std::uint64_t placementFragmentBytes();
 std::uint64_t dummyFragmentBytes();
 std::uint64_t holdFragmentBytes();

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "module/base/decimal.h"
-#include "module/base/script_size.h"
+#include "base/decimal.h"
+#include "base/script_size.h"
 #include "placement/dummy_scope.h"
 #include "placement/fragments.h"
 

@@ -1,8 +1,8 @@
 // Choice scripts that move anchor scopes, with their closing brackets escaped.
 #include "settings/menu_scripts.h"
 
-#include "module/base/decimal.h"
-#include "module/base/host_script.h"
+#include "base/decimal.h"
+#include "base/host_script.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {

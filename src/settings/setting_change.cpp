@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "module/base/decimal.h"
-#include "module/base/host_script.h"
+#include "base/decimal.h"
+#include "base/host_script.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {

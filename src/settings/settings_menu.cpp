@@ -11,10 +11,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "module/base/decimal.h"
-#include "module/base/host_script.h"
-#include "module/base/int32_math.h"
-#include "module/base/script_size.h"
+#include "base/decimal.h"
+#include "base/host_script.h"
+#include "base/int32_math.h"
+#include "base/script_size.h"
 #include "placement/dummy_scope.h"
 #include "settings/menu_scripts.h"
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "module/base/module_state.h"
+#include "base/module_state.h"
 #include "placement/dummy_scope.h"
 #include "placement/fragments.h"
 #include "support/script_of.h"

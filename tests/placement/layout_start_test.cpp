@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "module/base/host_script.h"
+#include "base/host_script.h"
 #include "module/module_instance.h"
 #include "support/saori_client.h"
 

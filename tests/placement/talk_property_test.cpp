@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "module/base/decimal.h"
+#include "base/decimal.h"
 #include "support/saori_client.h"
 
 namespace zef {

@@ -6,8 +6,8 @@
 #include "file_io.h"
 #include "host_model.h"
 #include "html_report.h"
-#include "module/base/decimal.h"
-#include "module/base/module_state.h"
+#include "base/decimal.h"
+#include "base/module_state.h"
 #include "sjis_text.h"
 #include "state_dump.h"
 

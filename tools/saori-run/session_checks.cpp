@@ -3,7 +3,7 @@
 
 #include "command_words.h"
 #include "demo_session.h"
-#include "module/base/host_script.h"
+#include "base/host_script.h"
 
 namespace saori_run {
 

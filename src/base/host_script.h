@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "module/base/charset.h"
-#include "module/base/decimal.h"
+#include "base/charset.h"
+#include "base/decimal.h"
 
 namespace zef {
 
