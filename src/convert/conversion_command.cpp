@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -126,7 +128,7 @@ void appendBalloonText(std::string& script, const ModuleState& state, Seat seat,
 // Room for the moves and headers of a talk and about twice its text, so
 // that a long talk is not copied over and over while it grows. Only a hint:
 // the rewritten text may still outgrow it.
-std::uint64_t expectedTalkBytes(const ArgumentList& arguments, const ModuleState& state) {
+std::uint64_t expectedTalkBytes(std::span<const std::string> utterances, const ModuleState& state) {
   constexpr std::uint64_t perMove = 3 + maxDecimalBytes + moveHead.size() + 3 * maxDecimalBytes + timeKey.size() +
                                     baseKey.size() + evenSideCorners.size() + ignoreStickyWindow.size() + 2;
   constexpr std::uint64_t perHeader = 3 + 3 * maxDecimalBytes + balloonKey.size() + fontNameKey.size() +
@@ -134,22 +136,22 @@ std::uint64_t expectedTalkBytes(const ArgumentList& arguments, const ModuleState
   const std::uint64_t maxMoves = static_cast<std::uint64_t>(state.balloonCount) + 1;
   std::uint64_t bytes = 0;
   std::uint64_t balloons = 0;
-  for (std::size_t index = 1; index < arguments.size(); ++index) {
-    if (arguments[index].empty()) continue;
+  for (const std::string& utterance : utterances) {
+    if (utterance.empty()) continue;
     balloons = std::min(balloons + 1, maxMoves);
-    bytes += balloons * perMove + perHeader + state.fontName.size() + 2 * arguments[index].size();
+    bytes += balloons * perMove + perHeader + state.fontName.size() + 2 * utterance.size();
   }
   return bytes;
 }
 
-void appendBalloonTalk(const ArgumentList& arguments, const ModuleState& state, std::string& script) {
-  reserveMore(script, expectedTalkBytes(arguments, state));
+void appendBalloonTalk(std::span<const std::string> utterances, const ModuleState& state, std::string& script) {
+  reserveMore(script, expectedTalkBytes(utterances, state));
   BalloonStack stack(state.balloonCount);
   std::uint32_t position = 0;
-  for (std::size_t index = 1; index < arguments.size(); ++index, ++position) {
-    const std::string& utterance = arguments[index];
-    if (utterance.empty()) continue;  // still uses up its position
-    const Seat seat = seatOf(state, position);
+  for (const std::string& utterance : utterances) {
+    const std::uint32_t at = position++;  // an empty utterance still uses up its position
+    if (utterance.empty()) continue;
+    const Seat seat = seatOf(state, at);
     stack.push(seat.balloonScope);
     stack.appendMoves(script, state);
     stack.dropHidden();
@@ -159,12 +161,12 @@ void appendBalloonTalk(const ArgumentList& arguments, const ModuleState& state, 
 
 // With the conversion switched off each utterance stays in its character's
 // own scope and balloon.
-void appendPlainTalk(const ArgumentList& arguments, const ModuleState& state, std::string& script) {
+void appendPlainTalk(std::span<const std::string> utterances, const ModuleState& state, std::string& script) {
   std::uint32_t position = 0;
-  for (std::size_t index = 1; index < arguments.size(); ++index, ++position) {
-    const std::string& utterance = arguments[index];
+  for (const std::string& utterance : utterances) {
+    const std::uint32_t at = position++;
     if (utterance.empty()) continue;
-    const std::int32_t character = seatOf(state, position).character;
+    const std::int32_t character = seatOf(state, at).character;
     appendScopeSwitch(script, character);
     script += convertUtterance(state, character, character, utterance);
     script += plainTalkSeparator;
@@ -173,13 +175,13 @@ void appendPlainTalk(const ArgumentList& arguments, const ModuleState& state, st
 
 }  // namespace
 
-void runConversion(const ArgumentList& arguments, const ModuleState& state, std::string& script) {
+void runConversion(std::span<const std::string> utterances, const ModuleState& state, std::string& script) {
   // A layout start guarantees both counts; without them there is no seat.
   if (state.characterCount < 1 || state.balloonCount < 1) return;
   if (state.enabled) {
-    appendBalloonTalk(arguments, state, script);
+    appendBalloonTalk(utterances, state, script);
   } else {
-    appendPlainTalk(arguments, state, script);
+    appendPlainTalk(utterances, state, script);
   }
 }
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "base/argument_list.h"
+#include "module/argument_list.h"
 #include "base/charset.h"
 
 namespace zef {

@@ -35,36 +35,34 @@ void appendNewLevelScope(std::string& out, const ModuleState& state, std::int32_
   out += ']';
 }
 
-void changeBalloonCount(std::string_view value, ModuleState& state, std::string& script) {
-  const std::int32_t oldCount = state.getBalloonCount();
-  state.setBalloonCount(readDecimal(value));
+void changeBalloonCount(std::int32_t count, ModuleState& state, std::string& script) {
+  const std::int32_t oldCount = state.balloonCount;
+  state.setBalloonCount(count);
   // A smaller count leaves the scopes above it as the host has them.
-  for (std::int32_t level = oldCount + 1; level <= state.getBalloonCount(); ++level) {
-    for (std::int32_t c = 0; c < state.getCharacterCount(); ++c) appendNewLevelScope(script, state, level, c);
+  for (std::int32_t level = oldCount + 1; level <= state.balloonCount; ++level) {
+    for (std::int32_t c = 0; c < state.characterCount; ++c) appendNewLevelScope(script, state, level, c);
   }
-}
-
-// Unlike a layout start, the switch takes only these two exact words.
-void changeSwitch(std::string_view value, ModuleState& state) {
-  if (value == "On") state.setEnabled(true);
-  if (value == "Off") state.setEnabled(false);
 }
 
 }  // namespace
 
-void runSettingChange(const ArgumentList& arguments, ModuleState& state, std::string& script) {
-  if (arguments.size() != 3) return;
-  const std::string_view key = arguments[1];
-  const std::string_view value = arguments[2];
-
-  if (key == "Bl_Num") {
-    changeBalloonCount(value, state, script);
-  } else if (key == "Bl_Move") {
-    state.setMoveStep(readDecimal(value));
-  } else if (key == "Bl_Time") {
-    state.setMoveTime(readDecimal(value));
-  } else if (key == "ZEF_Switch") {
-    changeSwitch(value, state);
+void runSettingChange(const SettingChange& change, ModuleState& state, std::string& script) {
+  using Setting = SettingChange::Setting;
+  switch (change.setting) {
+    case Setting::balloonCount:
+      changeBalloonCount(change.number, state, script);
+      break;
+    case Setting::moveStep:
+      state.setMoveStep(change.number);
+      break;
+    case Setting::moveTime:
+      state.setMoveTime(change.number);
+      break;
+    case Setting::enabled:
+      if (change.enabled) state.setEnabled(*change.enabled);
+      break;
+    case Setting::none:
+      break;
   }
   script += changeTakenEvent;
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "module/dispatch.h"
-#include "base/host_script.h"
+#include "module/command_table.h"
 #include "module/module_instance.h"
 #include "support/saori_client.h"
 #include "support/shift_jis_text.h"

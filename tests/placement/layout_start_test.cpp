@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "base/host_script.h"
+#include "module/command_table.h"
 #include "module/module_instance.h"
 #include "support/saori_client.h"
 

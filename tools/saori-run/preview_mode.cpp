@@ -6,8 +6,8 @@
 #include "file_io.h"
 #include "host_model.h"
 #include "html_report.h"
-#include "base/decimal.h"
 #include "base/module_state.h"
+#include "module/command_table.h"
 #include "sjis_text.h"
 #include "state_dump.h"
 
@@ -52,8 +52,8 @@ std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charse
 int namedCharacterCount(const std::vector<Answer>& answers) {
   zef::ModuleState state;
   for (const Answer& answer : answers) {
-    if (!acceptsLayoutStart(*answer.step, answer.script) || answer.step->arguments.size() < 3) continue;
-    state.setCharacterCount(zef::readDecimal(answer.step->arguments[2]));
+    if (!acceptsLayoutStart(*answer.step, answer.script)) continue;
+    state.setCharacterCount(zef::readLayoutSettings(answer.step->arguments).characterCount);
     break;
   }
   return state.characterCount;

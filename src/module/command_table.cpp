@@ -1,0 +1,129 @@
+// The readers of the command table: each turns a request's arguments into the
+// typed values of its command and runs it. The argument positions and the
+// words a ghost writes (switch values, setting keys) are known here only.
+#include "module/command_table.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+#include "base/decimal.h"
+#include "convert/conversion_command.h"
+#include "settings/setting_change.h"
+#include "settings/settings_menu.h"
+
+namespace zef {
+
+namespace {
+
+// Where a layout start carries each setting (layoutStartArgumentNames).
+enum LayoutArgument : std::size_t {
+  switchArgument = 1,
+  charactersArgument,
+  balloonsArgument,
+  pixelStepArgument,
+  moveTimeArgument,
+  dummyScopeArgument,
+  balloonNumberArgument,
+  fontNameArgument,
+  fontHeightArgument,
+  firstSurfaceOffsetArgument,
+};
+static_assert(std::size(layoutStartArgumentNames) == firstSurfaceOffsetArgument);
+
+// A layout start takes "On", "ON" and "on" for on, anything else for off.
+bool isLayoutSwitchOn(std::string_view text) { return text == "On" || text == "ON" || text == "on"; }
+
+// changeZEF takes exactly "On" and "Off"; any other value changes nothing.
+std::optional<bool> settingSwitch(std::string_view text) {
+  if (text == "On") return true;
+  if (text == "Off") return false;
+  return std::nullopt;
+}
+
+struct SettingKey {
+  std::string_view key;
+  SettingChange::Setting setting;
+};
+
+inline constexpr SettingKey settingKeys[] = {
+    {"Bl_Num", SettingChange::Setting::balloonCount},
+    {"Bl_Move", SettingChange::Setting::moveStep},
+    {"Bl_Time", SettingChange::Setting::moveTime},
+    {"ZEF_Switch", SettingChange::Setting::enabled},
+};
+
+SettingChange readSettingChange(const ArgumentList& arguments) {
+  const std::string_view key = arguments[1];
+  const std::string_view value = arguments[2];
+  const auto known = std::ranges::find(settingKeys, key, &SettingKey::key);
+  if (known == std::end(settingKeys)) return {};
+  if (known->setting == SettingChange::Setting::enabled) return {known->setting, 0, settingSwitch(value)};
+  return {known->setting, readDecimal(value), std::nullopt};
+}
+
+// The characters that a layout start names itself, under the value rule of
+// characterCount: the count it needs and the offsets it carries follow from it.
+std::int64_t namedCharacters(const ArgumentList& arguments) {
+  return boundCharacterCount(readDecimal(arguments[charactersArgument]));
+}
+
+CommandOutcome startLayout(const ArgumentList& arguments, const ModuleState& state, Layout layout) {
+  CommandOutcome outcome{{}, state};
+  runLayoutStart(readLayoutSettings(arguments), layout, *outcome.newState, outcome.resultScript);
+  return outcome;
+}
+
+}  // namespace
+
+bool countFits(const Command& command, const ArgumentList& arguments) {
+  const std::size_t count = arguments.size();
+  if (count < command.count.fewest || count > command.count.most) return false;
+  if (!command.count.onePerNamedCharacter) return true;
+  return static_cast<std::int64_t>(count) >= static_cast<std::int64_t>(command.count.fewest) + namedCharacters(arguments);
+}
+
+LayoutSettings readLayoutSettings(const ArgumentList& arguments) {
+  LayoutSettings settings;
+  settings.enabled = isLayoutSwitchOn(arguments[switchArgument]);
+  settings.characterCount = readDecimal(arguments[charactersArgument]);
+  settings.balloonCount = readDecimal(arguments[balloonsArgument]);
+  settings.moveStep = readDecimal(arguments[pixelStepArgument]);
+  settings.moveTime = readDecimal(arguments[moveTimeArgument]);
+  settings.dummyScopeBase = readDecimal(arguments[dummyScopeArgument]);
+  settings.balloonOffset = readDecimal(arguments[balloonNumberArgument]);
+  settings.fontName = arguments[fontNameArgument];
+  settings.fontHeight = readDecimal(arguments[fontHeightArgument]);
+  const auto offsets = static_cast<std::size_t>(namedCharacters(arguments));
+  settings.surfaceOffsets.resize(offsets);
+  for (std::size_t c = 0; c < offsets; ++c) settings.surfaceOffsets[c] = readDecimal(arguments[firstSurfaceOffsetArgument + c]);
+  return settings;
+}
+
+CommandOutcome runFirstZef(const ArgumentList& arguments, const ModuleState& state, Charset) {
+  return startLayout(arguments, state, Layout::fresh);
+}
+
+CommandOutcome runStartZef(const ArgumentList& arguments, const ModuleState& state, Charset) {
+  return startLayout(arguments, state, Layout::kept);
+}
+
+CommandOutcome runZef(const ArgumentList& arguments, const ModuleState& state, Charset) {
+  CommandOutcome outcome;
+  runConversion(std::span(arguments).subspan(1), state, outcome.resultScript);
+  return outcome;
+}
+
+CommandOutcome runSettingZef(const ArgumentList&, const ModuleState& state, Charset charset) {
+  CommandOutcome outcome;
+  runSettingsMenu(state, charset, outcome.resultScript);
+  return outcome;
+}
+
+CommandOutcome runChangeZef(const ArgumentList& arguments, const ModuleState& state, Charset) {
+  CommandOutcome outcome{{}, state};
+  runSettingChange(readSettingChange(arguments), *outcome.newState, outcome.resultScript);
+  return outcome;
+}
+
+}  // namespace zef
