@@ -1,32 +1,99 @@
-// Host script pieces that every part of the module writes.
+// The one writer of the host's script commands that the module builds: the
+// scope switch, the window move and the event raise. Every command writes
+// them through here, and sizes its script from the bounds beside them, so a
+// change to how the host spells one of them is one edit here.
 //
-// The scope switch `\p[N]` makes the host put what follows into scope N: the
-// conversion writes it around character tags and in front of balloons, the
-// layout in front of every dummy scope, the settings in front of every move.
-// It is spelt here once.
+//   appendScopeSwitch(out, 12);
+//   appendMove(out, Move{.async = true, .x = fix, .y = -100, .time = 100, .base = 10,
+//                        .corners = Corners::leftOfBase, .ignoreSticky = true});
+//   // out gains \p[12]\![moveasync,--X=fix,--Y=-100,--time=100,--base=10,
+//   //   --base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window]
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "base/decimal.h"
+#include "base/script_size.h"
 
 namespace zef {
 
-// The opening of a scope switch; the scope number and "]" follow.
+// The opening of a scope switch `\p[N]`: the scope number and "]" follow.
+// The talk's rewriting also reads the ghost's own scope switches by it.
 inline constexpr std::string_view scopeSwitchOpen = "\\p[";
 
-inline void appendScopeSwitch(std::string& out, std::int32_t scope) {
-  out += scopeSwitchOpen;
-  appendDecimal(out, scope);
-  out += ']';
-}
+// Makes the host put what follows into `scope`.
+void appendScopeSwitch(std::string& out, std::int32_t scope);
+std::string scopeSwitch(std::int32_t scope);
 
-inline std::string scopeSwitch(std::int32_t scope) {
-  std::string out;
-  appendScopeSwitch(out, scope);
-  return out;
+// A coordinate of a move: a pixel offset, or `fix` to keep the window's own.
+struct MoveCoordinate {
+  constexpr MoveCoordinate(std::int32_t offset) : pixels(offset) {}  // implicit: a number is its pixels
+  constexpr MoveCoordinate(std::int32_t offset, bool keep) : pixels(offset), kept(keep) {}
+  std::int32_t pixels;
+  bool kept = false;
+};
+inline constexpr MoveCoordinate fix{0, true};
+
+// What a move is made against: a scope, or `me`, the moved window itself.
+struct MoveBase {
+  constexpr MoveBase(std::int32_t number) : scope(number) {}  // implicit: a number is its scope
+  constexpr MoveBase(std::int32_t number, bool isItself) : scope(number), itself(isItself) {}
+  std::int32_t scope;
+  bool itself = false;
+};
+inline constexpr MoveBase me{0, true};
+
+// Which corners the move puts onto each other. Left of the base: the moved
+// window's right bottom corner onto the base's left top corner; right of it:
+// its left bottom corner onto the base's right top corner. None: the host's
+// own choice.
+enum class Corners { none, leftOfBase, rightOfBase };
+
+// `\![move,...]`, or `\![moveasync,...]` which the host runs in the
+// background: the window is moved to `base` shifted by x and y, over `time`;
+// with ignoreSticky it moves alone, not with its sticky group.
+struct Move {
+  bool async = false;
+  MoveCoordinate x = 0;
+  MoveCoordinate y = 0;
+  std::int32_t time = 0;
+  MoveBase base = me;
+  Corners corners = Corners::none;
+  bool ignoreSticky = false;
+};
+
+void appendMove(std::string& out, const Move& move);
+
+// Makes the host raise `event` to the ghost: `\![raise,EVENT]`.
+void appendRaise(std::string& out, std::string_view event);
+
+// How the host spells them, and the most bytes each one takes.
+namespace spelling {
+inline constexpr std::string_view close = "]";
+inline constexpr std::string_view move = "\\![move,--X=";
+inline constexpr std::string_view moveAsync = "\\![moveasync,--X=";
+inline constexpr std::string_view y = ",--Y=";
+inline constexpr std::string_view time = ",--time=";
+inline constexpr std::string_view base = ",--base=";
+inline constexpr std::string_view kept = "fix";
+inline constexpr std::string_view itself = "me";
+inline constexpr std::string_view leftOfBase = ",--base-offset=left.top,--move-offset=right.bottom";
+inline constexpr std::string_view rightOfBase = ",--base-offset=right.top,--move-offset=left.bottom";
+inline constexpr std::string_view ignoreSticky = ",--option=ignore-sticky-window";
+inline constexpr std::string_view raise = "\\![raise,";
+}  // namespace spelling
+
+inline constexpr std::uint64_t maxScopeSwitchBytes = spelling::close.size() + scopeSwitchOpen.size() + maxDecimalBytes;
+inline constexpr std::uint64_t maxMoveBytes =
+    std::max(spelling::move.size(), spelling::moveAsync.size()) + spelling::y.size() + spelling::time.size() +
+    spelling::base.size() + 4 * maxDecimalBytes +  // x, y, time and base; "fix" and "me" are shorter
+    std::max(spelling::leftOfBase.size(), spelling::rightOfBase.size()) + spelling::ignoreSticky.size() +
+    spelling::close.size();
+static_assert(spelling::kept.size() <= maxDecimalBytes && spelling::itself.size() <= maxDecimalBytes);
+constexpr std::uint64_t raiseBytes(std::string_view event) {
+  return spelling::raise.size() + event.size() + spelling::close.size();
 }
 
 }  // namespace zef

@@ -26,11 +26,8 @@ namespace zef {
 
 namespace {
 
-constexpr std::string_view moveHead = "\\![moveasync,--X=fix,--Y=";
-constexpr std::string_view timeKey = ",--time=";
-constexpr std::string_view baseKey = ",--base=";
 constexpr std::string_view hideBalloon = "\\c\\b[-1]";
-constexpr std::string_view balloonKey = "]\\b[";
+constexpr std::string_view balloonKey = "\\b[";
 constexpr std::string_view fontNameKey = "]\\f[name,";
 constexpr std::string_view fontHeightKey = "]\\f[height,";
 constexpr std::string_view plainTalkSeparator = "\\n[200]";
@@ -59,16 +56,14 @@ Seat seatOf(const ModuleState& state, std::uint32_t position) {
 // the anchor of the character that owns the scope whenever dummyScopeBase is
 // a multiple of characterCount, as with the defaults. Ghosts that choose
 // another base get the number they have always got.
-void appendMove(std::string& script, const ModuleState& state, std::int32_t scope, std::int32_t age) {
-  script += moveHead;
-  appendDecimal(script, wrapNeg(wrapMul(state.moveStep, age)));
-  script += timeKey;
-  appendDecimal(script, state.moveTime);
-  script += baseKey;
-  appendDecimal(script, dummyScope(state, 0, scope % state.characterCount));
-  script += sideCorners(scope);
-  script += ignoreStickyWindow;
-  script += ']';
+void appendBalloonMove(std::string& script, const ModuleState& state, std::int32_t scope, std::int32_t age) {
+  appendMove(script, Move{.async = true,
+                          .x = fix,
+                          .y = wrapNeg(wrapMul(state.moveStep, age)),
+                          .time = state.moveTime,
+                          .base = dummyScope(state, 0, scope % state.characterCount),
+                          .corners = placementCorners(scope),
+                          .ignoreSticky = true});
 }
 
 // The balloons shown so far in this talk, newest first.
@@ -95,7 +90,7 @@ class BalloonStack {
     for (std::size_t age = 0; age < scopes_.size(); ++age) {
       appendScopeSwitch(script, scopes_[age]);
       if (age < capacity_) {
-        appendMove(script, state, scopes_[age], static_cast<std::int32_t>(age));
+        appendBalloonMove(script, state, scopes_[age], static_cast<std::int32_t>(age));
       } else {
         script += hideBalloon;
       }
@@ -113,8 +108,7 @@ class BalloonStack {
 
 // The new balloon's scope, balloon number and font, then the utterance.
 void appendBalloonText(std::string& script, const ModuleState& state, Seat seat, std::string_view utterance) {
-  script += scopeSwitchOpen;
-  appendDecimal(script, seat.balloonScope);
+  appendScopeSwitch(script, seat.balloonScope);
   script += balloonKey;
   appendDecimal(script, state.balloonOffset);
   script += fontNameKey;
@@ -129,10 +123,9 @@ void appendBalloonText(std::string& script, const ModuleState& state, Seat seat,
 // that a long talk is not copied over and over while it grows. Only a hint:
 // the rewritten text may still outgrow it.
 std::uint64_t expectedTalkBytes(std::span<const std::string> utterances, const ModuleState& state) {
-  constexpr std::uint64_t perMove = 3 + maxDecimalBytes + moveHead.size() + 3 * maxDecimalBytes + timeKey.size() +
-                                    baseKey.size() + evenSideCorners.size() + ignoreStickyWindow.size() + 2;
-  constexpr std::uint64_t perHeader = 3 + 3 * maxDecimalBytes + balloonKey.size() + fontNameKey.size() +
-                                      fontHeightKey.size() + 1;
+  constexpr std::uint64_t perMove = maxScopeSwitchBytes + std::max(maxMoveBytes, hideBalloon.size());
+  constexpr std::uint64_t perHeader = maxScopeSwitchBytes + balloonKey.size() + fontNameKey.size() +
+                                      fontHeightKey.size() + 2 * maxDecimalBytes + 1;
   const std::uint64_t maxMoves = static_cast<std::uint64_t>(state.balloonCount) + 1;
   std::uint64_t bytes = 0;
   std::uint64_t balloons = 0;

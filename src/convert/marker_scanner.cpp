@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "base/host_script.h"
 #include "convert/script_bytes.h"
 
 namespace zef {
@@ -14,8 +15,8 @@ namespace {
 // blank runs of two candidates never overlap, so all checks together stay
 // linear.
 std::optional<std::size_t> markerEndAt(std::string_view text, std::size_t at) {
-  if (!hasAt(text, at, "\\p[")) return std::nullopt;
-  std::size_t next = skipBlanks(text, at + 3);
+  if (!hasAt(text, at, scopeSwitchOpen)) return std::nullopt;
+  std::size_t next = skipBlanks(text, at + scopeSwitchOpen.size());
   if (!hasAt(text, next, "zef")) return std::nullopt;
   next = skipBlanks(text, next + 3);
   if (byteAt(text, next) != ']') return std::nullopt;

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "base/host_script.h"
 #include "convert/forward_search.h"
 #include "convert/script_bytes.h"
 
@@ -21,8 +22,8 @@ class ScopeTagScanner {
   // backwards, a whole scan takes linear time: the `]` or line break that
   // ends one candidate is remembered for the next ones on the same stretch.
   bool startsAt(std::size_t at) {
-    if (!hasAt(text_, at, "\\p[")) return false;
-    const std::size_t stop = closeOrBreak_.next(at + 3);
+    if (!hasAt(text_, at, scopeSwitchOpen)) return false;
+    const std::size_t stop = closeOrBreak_.next(at + scopeSwitchOpen.size());
     return stop < text_.size() && text_[stop] == ']';
   }
 

@@ -130,7 +130,7 @@ class HeadRewriter {
     const std::string_view tag = text_.substr(0, end);
     std::size_t tagCopied = at;
     for (std::size_t inner = at; inner != std::string_view::npos; inner = tag.find('\\', inner + 1)) {
-      if (hasAt(tag, inner + 1, "p[")) {
+      if (hasAt(tag, inner, scopeSwitchOpen)) {
         scopeTagInSpan_ = inner;
         out.resize(mark);
         return;

@@ -4,43 +4,20 @@
 #include "settings/setting_change.h"
 
 #include <cstdint>
-#include <string_view>
 
-#include "base/decimal.h"
 #include "base/host_script.h"
-#include "placement/dummy_scope.h"
+#include "placement/fragments.h"
 
 namespace zef {
 
 namespace {
-
-constexpr std::string_view changeTakenEvent = "\\![raise,OnChangeZEF]";
-
-// Makes the balloon scope of a new level a dummy scope, places it on its
-// anchor scope and joins it to the real character, so that it follows the
-// character. The anchor scope does not join: it is already grouped.
-void appendNewLevelScope(std::string& out, const ModuleState& state, std::int32_t level, std::int32_t character) {
-  const std::int32_t scope = dummyScope(state, level, character);
-  out += scopeSwitchOpen;
-  appendDecimal(out, scope);
-  out += dummyScopeHead;
-  out += placeOnBase;
-  appendDecimal(out, anchorScope(state, character));
-  out += ignoreStickyWindow;
-  out += ']';
-  out += stickyGroupOpen;
-  appendDecimal(out, character);
-  out += ',';
-  appendDecimal(out, scope);
-  out += ']';
-}
 
 void changeBalloonCount(std::int32_t count, ModuleState& state, std::string& script) {
   const std::int32_t oldCount = state.balloonCount;
   state.setBalloonCount(count);
   // A smaller count leaves the scopes above it as the host has them.
   for (std::int32_t level = oldCount + 1; level <= state.balloonCount; ++level) {
-    for (std::int32_t c = 0; c < state.characterCount; ++c) appendNewLevelScope(script, state, level, c);
+    for (std::int32_t c = 0; c < state.characterCount; ++c) appendNewLevelFragment(script, state, level, c);
   }
 }
 
@@ -64,7 +41,7 @@ void runSettingChange(const SettingChange& change, ModuleState& state, std::stri
     case Setting::none:
       break;
   }
-  script += changeTakenEvent;
+  appendRaise(script, "OnChangeZEF");
 }
 
 }  // namespace zef

@@ -1,0 +1,68 @@
+// Writing the host's script commands from their spelling (host_script.h).
+#include "base/host_script.h"
+
+#include "base/decimal.h"
+
+namespace zef {
+
+namespace {
+
+void appendCoordinate(std::string& out, MoveCoordinate coordinate) {
+  if (coordinate.kept) {
+    out += spelling::kept;
+  } else {
+    appendDecimal(out, coordinate.pixels);
+  }
+}
+
+std::string_view cornersOf(Corners corners) {
+  switch (corners) {
+    case Corners::leftOfBase:
+      return spelling::leftOfBase;
+    case Corners::rightOfBase:
+      return spelling::rightOfBase;
+    case Corners::none:
+      break;
+  }
+  return {};
+}
+
+}  // namespace
+
+void appendScopeSwitch(std::string& out, std::int32_t scope) {
+  out += scopeSwitchOpen;
+  appendDecimal(out, scope);
+  out += spelling::close;
+}
+
+std::string scopeSwitch(std::int32_t scope) {
+  std::string out;
+  appendScopeSwitch(out, scope);
+  return out;
+}
+
+void appendMove(std::string& out, const Move& move) {
+  out += move.async ? spelling::moveAsync : spelling::move;
+  appendCoordinate(out, move.x);
+  out += spelling::y;
+  appendCoordinate(out, move.y);
+  out += spelling::time;
+  appendDecimal(out, move.time);
+  out += spelling::base;
+  if (move.base.itself) {
+    out += spelling::itself;
+  } else {
+    appendDecimal(out, move.base.scope);
+  }
+  out += cornersOf(move.corners);
+  if (move.ignoreSticky) out += spelling::ignoreSticky;
+  out += spelling::close;
+}
+
+void appendRaise(std::string& out, std::string_view event) {
+  out += spelling::raise;
+  out += event;
+  out += spelling::close;
+}
+
+}  // namespace zef
