@@ -108,15 +108,5 @@ TEST(SettingChange, UnknownKeysRaiseTheEventAndChangeNothing) {
   EXPECT_EQ(after.enabled, before.enabled);
 }
 
-TEST(SettingChange, WrongArgumentCountsDoNothing) {
-  test::FreshModule module;
-  EXPECT_EQ(resultOf({"changeZEF"}), "");
-  EXPECT_EQ(resultOf({"changeZEF", "Bl_Move"}), "");
-  EXPECT_EQ(resultOf({"changeZEF", "Bl_Move", "5", "x"}), "");
-  EXPECT_EQ(resultOf({"changeZEF", "Bl_Num", "8", ""}), "");
-  EXPECT_EQ(currentState().moveStep, 100);
-  EXPECT_EQ(currentState().balloonCount, 6);
-}
-
 }  // namespace
 }  // namespace zef
