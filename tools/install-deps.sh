@@ -63,6 +63,10 @@ fi
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+# Another apt run (an unattended upgrade, a second checkout's script) may
+# hold the lock for a while; wait for it rather than fail.
+APT=($SUDO apt-get -o DPkg::Lock::Timeout=600)
 
 echo "install-deps: installing ${missing[*]}"
 for package in "${missing[@]}"; do
@@ -76,6 +80,59 @@ for package in "${missing[@]}"; do
       ;;
   esac
 done
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+
+# A mirror in the middle of a sync can fail one index ("File has unexpected
+# size") for an hour while every other index is fine. Try a few times, then
+# go on with the lists apt has and say which index is missing.
+update_package_lists() {
+  local attempt log failed
+  log=$(mktemp)
+  for attempt in 1 2 3; do
+    if "${APT[@]}" update -qq >"$log" 2>&1; then
+      rm -f "$log"
+      return 0
+    fi
+    [ "$attempt" -lt 3 ] && sleep $((attempt * 10))
+  done
+  failed=$(sed -n 's/^[EW]: Failed to fetch \([^ ]*\).*/\1/p' "$log" | sort -u)
+  echo "install-deps: 'apt-get update' failed 3 times; going on with the package lists apt has." >&2
+  if [ -n "$failed" ]; then
+    echo "install-deps: these indexes could not be fetched:" >&2
+    sed 's/^/  /' <<<"$failed" >&2
+  else
+    sed 's/^/  /' "$log" >&2
+  fi
+  rm -f "$log"
+}
+
+install_packages() {
+  "${APT[@]}" install -y --no-install-recommends "$@"
+}
+
+update_package_lists
+if ! install_packages "${missing[@]}"; then
+  # With one architecture's index of the security suite missing, the amd64
+  # and i386 halves of a Multi-Arch: same pair (wine64 and wine32:i386)
+  # resolve to different versions. Preferring the release's main suite for
+  # this one command gives both the same version.
+  codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+  if [ -z "$codename" ]; then
+    echo "install-deps: the install failed, and /etc/os-release names no release to prefer" >&2
+    exit 1
+  fi
+  echo "install-deps: the install failed; trying once more with the main suite '$codename' preferred," \
+    "so that both architectures of each package get the same version" >&2
+  install_packages -t "$codename" "${missing[@]}" || true
+fi
+
+still_missing=()
+for entry in "${NEEDED[@]}"; do
+  read -r probe package <<<"$entry"
+  is_present "$probe" || still_missing+=("$package ($probe)")
+done
+if [ ${#still_missing[@]} -gt 0 ]; then
+  echo "install-deps: still missing after the install: ${still_missing[*]}" >&2
+  echo "install-deps: install them by hand (apt-get install ...) and run this again" >&2
+  exit 1
+fi
+echo "install-deps: everything is installed"

@@ -13,6 +13,24 @@ cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/skip.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/long_talks.cmake)
 
+# Some kernels are built without 32-bit support; there no i386 program runs,
+# Wine's loader included, and no install can change that. The check asks the
+# 32-bit loader itself (or I386_PROBE, which the test of this path points at
+# a file that is no program) before anything else.
+if(ARCH STREQUAL "win32")
+  if(NOT I386_PROBE)
+    find_program(I386_PROBE NAMES wine PATHS /usr/lib/wine NO_DEFAULT_PATH NO_CACHE)
+  endif()
+  if(I386_PROBE)
+    execute_process(COMMAND ${EXEC_PROBE} ${I386_PROBE} --version
+                    OUTPUT_QUIET ERROR_QUIET RESULT_VARIABLE status TIMEOUT 120)
+    if(status EQUAL 126)
+      set(reason "this kernel cannot run 32-bit programs (Exec format error)")
+      zef_skip_on_this_machine("${reason}. The 32-bit DLL was built and its tables checked, but not executed")
+    endif()
+  endif()
+endif()
+
 if(ARCH STREQUAL "win32")
   zef_require_program(wine "Wine's 32-bit loader (package wine32:i386) is not installed"
                       wine PATHS /usr/lib/wine NO_DEFAULT_PATH)
