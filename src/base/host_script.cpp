@@ -7,11 +7,11 @@ namespace zef {
 
 namespace {
 
-void appendCoordinate(std::string& out, MoveCoordinate coordinate) {
-  if (coordinate.kept) {
-    out += spelling::kept;
+void appendValue(std::string& out, MoveValue value) {
+  if (value.word.empty()) {
+    appendDecimal(out, value.number);
   } else {
-    appendDecimal(out, coordinate.pixels);
+    out += value.word;
   }
 }
 
@@ -43,17 +43,13 @@ std::string scopeSwitch(std::int32_t scope) {
 
 void appendMove(std::string& out, const Move& move) {
   out += move.async ? spelling::moveAsync : spelling::move;
-  appendCoordinate(out, move.x);
+  appendValue(out, move.x);
   out += spelling::y;
-  appendCoordinate(out, move.y);
+  appendValue(out, move.y);
   out += spelling::time;
   appendDecimal(out, move.time);
   out += spelling::base;
-  if (move.base.itself) {
-    out += spelling::itself;
-  } else {
-    appendDecimal(out, move.base.scope);
-  }
+  appendValue(out, move.base);
   out += cornersOf(move.corners);
   if (move.ignoreSticky) out += spelling::ignoreSticky;
   out += spelling::close;

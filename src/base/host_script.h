@@ -27,23 +27,16 @@ inline constexpr std::string_view scopeSwitchOpen = "\\p[";
 void appendScopeSwitch(std::string& out, std::int32_t scope);
 std::string scopeSwitch(std::int32_t scope);
 
-// A coordinate of a move: a pixel offset, or `fix` to keep the window's own.
-struct MoveCoordinate {
-  constexpr MoveCoordinate(std::int32_t offset) : pixels(offset) {}  // implicit: a number is its pixels
-  constexpr MoveCoordinate(std::int32_t offset, bool keep) : pixels(offset), kept(keep) {}
-  std::int32_t pixels;
-  bool kept = false;
+// A value of a move's options: a number, or a word that the host reads in
+// its place (`fix` keeps a coordinate, `me` makes the moved window its own base).
+struct MoveValue {
+  constexpr MoveValue(std::int32_t value) : number(value) {}  // implicit: a number is itself
+  constexpr explicit MoveValue(std::string_view hostWord) : word(hostWord) {}
+  std::int32_t number = 0;
+  std::string_view word;  // written instead of the number when not empty
 };
-inline constexpr MoveCoordinate fix{0, true};
-
-// What a move is made against: a scope, or `me`, the moved window itself.
-struct MoveBase {
-  constexpr MoveBase(std::int32_t number) : scope(number) {}  // implicit: a number is its scope
-  constexpr MoveBase(std::int32_t number, bool isItself) : scope(number), itself(isItself) {}
-  std::int32_t scope;
-  bool itself = false;
-};
-inline constexpr MoveBase me{0, true};
+inline constexpr MoveValue fix{std::string_view("fix")};
+inline constexpr MoveValue me{std::string_view("me")};
 
 // Which corners the move puts onto each other. Left of the base: the moved
 // window's right bottom corner onto the base's left top corner; right of it:
@@ -56,10 +49,10 @@ enum class Corners { none, leftOfBase, rightOfBase };
 // with ignoreSticky it moves alone, not with its sticky group.
 struct Move {
   bool async = false;
-  MoveCoordinate x = 0;
-  MoveCoordinate y = 0;
+  MoveValue x = 0;
+  MoveValue y = 0;
   std::int32_t time = 0;
-  MoveBase base = me;
+  MoveValue base = me;
   Corners corners = Corners::none;
   bool ignoreSticky = false;
 };
@@ -77,8 +70,6 @@ inline constexpr std::string_view moveAsync = "\\![moveasync,--X=";
 inline constexpr std::string_view y = ",--Y=";
 inline constexpr std::string_view time = ",--time=";
 inline constexpr std::string_view base = ",--base=";
-inline constexpr std::string_view kept = "fix";
-inline constexpr std::string_view itself = "me";
 inline constexpr std::string_view leftOfBase = ",--base-offset=left.top,--move-offset=right.bottom";
 inline constexpr std::string_view rightOfBase = ",--base-offset=right.top,--move-offset=left.bottom";
 inline constexpr std::string_view ignoreSticky = ",--option=ignore-sticky-window";
@@ -88,10 +79,10 @@ inline constexpr std::string_view raise = "\\![raise,";
 inline constexpr std::uint64_t maxScopeSwitchBytes = spelling::close.size() + scopeSwitchOpen.size() + maxDecimalBytes;
 inline constexpr std::uint64_t maxMoveBytes =
     std::max(spelling::move.size(), spelling::moveAsync.size()) + spelling::y.size() + spelling::time.size() +
-    spelling::base.size() + 4 * maxDecimalBytes +  // x, y, time and base; "fix" and "me" are shorter
+    spelling::base.size() + 4 * maxDecimalBytes +  // x, y, time and base
     std::max(spelling::leftOfBase.size(), spelling::rightOfBase.size()) + spelling::ignoreSticky.size() +
     spelling::close.size();
-static_assert(spelling::kept.size() <= maxDecimalBytes && spelling::itself.size() <= maxDecimalBytes);
+static_assert(fix.word.size() <= maxDecimalBytes && me.word.size() <= maxDecimalBytes);
 constexpr std::uint64_t raiseBytes(std::string_view event) {
   return spelling::raise.size() + event.size() + spelling::close.size();
 }

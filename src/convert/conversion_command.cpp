@@ -32,25 +32,6 @@ constexpr std::string_view fontNameKey = "]\\f[name,";
 constexpr std::string_view fontHeightKey = "]\\f[height,";
 constexpr std::string_view plainTalkSeparator = "\\n[200]";
 
-// Where the utterance at a position of the talk goes.
-struct Seat {
-  std::int32_t character;
-  std::int32_t balloonScope;
-};
-
-// The position is an unsigned 32-bit counter. The positions take level 1 of
-// every character in turn, then level 2, and so on up to balloonCount, then
-// level 1 again. The cycle is taken in 64 bits so that it is never zero,
-// whatever the counts.
-Seat seatOf(const ModuleState& state, std::uint32_t position) {
-  const auto characters = static_cast<std::uint32_t>(state.characterCount);
-  const std::uint64_t cycle = static_cast<std::uint64_t>(state.balloonCount) * characters;
-  const auto slot = static_cast<std::uint32_t>(position % cycle);
-  const auto character = static_cast<std::int32_t>(slot % characters);
-  const auto level = static_cast<std::int32_t>(1 + slot / characters);
-  return {character, dummyScope(state, level, character)};
-}
-
 // Moves a balloon `age` steps away from its base, on the side its scope
 // number's parity gives. The base is dummyScope(0, scope mod characterCount):
 // the anchor of the character that owns the scope whenever dummyScopeBase is

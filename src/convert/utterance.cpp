@@ -27,9 +27,8 @@
 
 #include "convert/character_tag_scanner.h"
 #include "convert/character_tags.h"
-#include "convert/marker_scanner.h"
 #include "convert/number_tag.h"
-#include "convert/scope_tag_scanner.h"
+#include "convert/scope_tags.h"
 #include "convert/script_bytes.h"
 #include "base/host_script.h"
 

@@ -1,11 +1,12 @@
-// The readers of the command table: each turns a request's arguments into the
-// typed values of its command and runs it. The argument positions and the
-// words a ghost writes (switch values, setting keys) are known here only.
+// The rows of the command table and their readers: each reader turns a
+// request's arguments into the typed values of its command and runs it. The
+// argument positions and the words a ghost writes (switch values, setting
+// keys) are known here only.
 #include "module/command_table.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <utility>
+#include <iterator>
 
 #include "base/decimal.h"
 #include "convert/conversion_command.h"
@@ -16,7 +17,14 @@ namespace zef {
 
 namespace {
 
-// Where a layout start carries each setting (layoutStartArgumentNames).
+constexpr std::string_view layoutStartArguments[] = {
+    "switch",         "characters", "balloons per character", "pixel step", "move time", "first dummy scope",
+    "balloon number", "font name",  "font height",            "surface offset of each character",
+};
+constexpr std::string_view talkArguments[] = {"utterance"};
+constexpr std::string_view settingChangeArguments[] = {"key", "value"};
+
+// Where a layout start carries each setting (layoutStartArguments).
 enum LayoutArgument : std::size_t {
   switchArgument = 1,
   charactersArgument,
@@ -29,7 +37,7 @@ enum LayoutArgument : std::size_t {
   fontHeightArgument,
   firstSurfaceOffsetArgument,
 };
-static_assert(std::size(layoutStartArgumentNames) == firstSurfaceOffsetArgument);
+static_assert(std::size(layoutStartArguments) == firstSurfaceOffsetArgument);
 
 // A layout start takes "On", "ON" and "on" for on, anything else for off.
 bool isLayoutSwitchOn(std::string_view text) { return text == "On" || text == "ON" || text == "on"; }
@@ -46,7 +54,7 @@ struct SettingKey {
   SettingChange::Setting setting;
 };
 
-inline constexpr SettingKey settingKeys[] = {
+constexpr SettingKey settingKeys[] = {
     {"Bl_Num", SettingChange::Setting::balloonCount},
     {"Bl_Move", SettingChange::Setting::moveStep},
     {"Bl_Time", SettingChange::Setting::moveTime},
@@ -74,32 +82,6 @@ CommandOutcome startLayout(const ArgumentList& arguments, const ModuleState& sta
   return outcome;
 }
 
-}  // namespace
-
-bool countFits(const Command& command, const ArgumentList& arguments) {
-  const std::size_t count = arguments.size();
-  if (count < command.count.fewest || count > command.count.most) return false;
-  if (!command.count.onePerNamedCharacter) return true;
-  return static_cast<std::int64_t>(count) >= static_cast<std::int64_t>(command.count.fewest) + namedCharacters(arguments);
-}
-
-LayoutSettings readLayoutSettings(const ArgumentList& arguments) {
-  LayoutSettings settings;
-  settings.enabled = isLayoutSwitchOn(arguments[switchArgument]);
-  settings.characterCount = readDecimal(arguments[charactersArgument]);
-  settings.balloonCount = readDecimal(arguments[balloonsArgument]);
-  settings.moveStep = readDecimal(arguments[pixelStepArgument]);
-  settings.moveTime = readDecimal(arguments[moveTimeArgument]);
-  settings.dummyScopeBase = readDecimal(arguments[dummyScopeArgument]);
-  settings.balloonOffset = readDecimal(arguments[balloonNumberArgument]);
-  settings.fontName = arguments[fontNameArgument];
-  settings.fontHeight = readDecimal(arguments[fontHeightArgument]);
-  const auto offsets = static_cast<std::size_t>(namedCharacters(arguments));
-  settings.surfaceOffsets.resize(offsets);
-  for (std::size_t c = 0; c < offsets; ++c) settings.surfaceOffsets[c] = readDecimal(arguments[firstSurfaceOffsetArgument + c]);
-  return settings;
-}
-
 CommandOutcome runFirstZef(const ArgumentList& arguments, const ModuleState& state, Charset) {
   return startLayout(arguments, state, Layout::fresh);
 }
@@ -124,6 +106,60 @@ CommandOutcome runChangeZef(const ArgumentList& arguments, const ModuleState& st
   CommandOutcome outcome{{}, state};
   runSettingChange(readSettingChange(arguments), *outcome.newState, outcome.resultScript);
   return outcome;
+}
+
+constexpr std::size_t unbounded = ArgumentCount{0}.most;
+
+constexpr Command commands[] = {
+    {"firstZEF", {10, unbounded, true}, layoutStartArguments, false, true, true, argumentErrorNotice, runFirstZef},
+    {"startZEF", {10, unbounded, true}, layoutStartArguments, false, true, true, argumentErrorNotice, runStartZef},
+    {"ZEF", {2}, talkArguments, true, false, false, {}, runZef},
+    {"settingZEF", {1}, {}, true, false, false, {}, runSettingZef},
+    {"changeZEF", {3, 3}, settingChangeArguments, false, false, true, {}, runChangeZef},
+};
+
+}  // namespace
+
+std::span<const Command> commandTable() { return commands; }
+
+const Command* findCommand(std::string_view word) {
+  const auto found = std::ranges::find(commands, word, &Command::word);
+  return found == std::end(commands) ? nullptr : found;
+}
+
+bool countFits(const Command& command, const ArgumentList& arguments) {
+  const std::size_t count = arguments.size();
+  if (count < command.count.fewest || count > command.count.most) return false;
+  if (!command.count.onePerNamedCharacter) return true;
+  return static_cast<std::int64_t>(count - command.count.fewest) >= namedCharacters(arguments);
+}
+
+CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState& state, Charset charset) {
+  if (arguments.empty()) return {};
+  const Command* command = findCommand(arguments[0]);
+  if (command == nullptr) return {};
+  if (!countFits(*command, arguments)) return {std::string(command->refusal.in(charset)), std::nullopt};
+  if (command->needsStartedLayout && !state.layoutStarted) return {};
+  return command->run(arguments, state, charset);
+}
+
+LayoutSettings readLayoutSettings(const ArgumentList& arguments) {
+  LayoutSettings settings;
+  settings.enabled = isLayoutSwitchOn(arguments[switchArgument]);
+  settings.characterCount = readDecimal(arguments[charactersArgument]);
+  settings.balloonCount = readDecimal(arguments[balloonsArgument]);
+  settings.moveStep = readDecimal(arguments[pixelStepArgument]);
+  settings.moveTime = readDecimal(arguments[moveTimeArgument]);
+  settings.dummyScopeBase = readDecimal(arguments[dummyScopeArgument]);
+  settings.balloonOffset = readDecimal(arguments[balloonNumberArgument]);
+  settings.fontName = arguments[fontNameArgument];
+  settings.fontHeight = readDecimal(arguments[fontHeightArgument]);
+  const auto offsets = static_cast<std::size_t>(namedCharacters(arguments));
+  settings.surfaceOffsets.reserve(offsets);
+  for (std::size_t c = 0; c < offsets; ++c) {
+    settings.surfaceOffsets.push_back(readDecimal(arguments[firstSurfaceOffsetArgument + c]));
+  }
+  return settings;
 }
 
 }  // namespace zef

@@ -1,7 +1,7 @@
 // The module's commands as a ghost sends them: the one place that knows a
 // request's shape. Each row names its command word, whether it waits for a
 // layout start, how many arguments it takes and what the ghost passes in each;
-// its reader (command_table.cpp) turns the arguments into the typed values
+// its reader turns the arguments into the typed values
 // that placement, conversion and settings work on, so none of them ever reads
 // an argument by its index.
 //
@@ -14,8 +14,8 @@
 // gives LayoutSettings{enabled = true, characterCount = 2, ...,
 // surfaceOffsets = {0, 0}} with Layout::fresh, which placement/ stores and lays out.
 //
-// A new command word is one row here (and its reader, if it takes new
-// arguments); saori-run and the session fuzzer read the rows too.
+// A new command word is one row in command_table.cpp (and a reader there, if
+// it takes new arguments); saori-run and the session fuzzer read the rows too.
 #pragma once
 
 #include <cstddef>
@@ -57,28 +57,14 @@ struct Command {
   // further argument when the count has no upper end.
   std::span<const std::string_view> argumentNames;
   bool needsStartedLayout;  // answered empty until a layout start was accepted
-  bool startsLayout;        // a layout start: marks the layout started
+  bool startsLayout;        // a layout start, which marks the layout started
   bool changesSettings;     // its outcome carries a new state
   // The answer when the count does not fit: the argument error notice for a
   // layout start, nothing for every other command.
   CharsetText refusal;
+  // Reads the arguments, which fit the count, into typed values and runs the command.
   CommandOutcome (*run)(const ArgumentList& arguments, const ModuleState& state, Charset charset);
 };
-
-// What the commands do with their arguments (command_table.cpp); each is
-// called only with arguments that its count fits.
-CommandOutcome runFirstZef(const ArgumentList& arguments, const ModuleState& state, Charset charset);
-CommandOutcome runStartZef(const ArgumentList& arguments, const ModuleState& state, Charset charset);
-CommandOutcome runZef(const ArgumentList& arguments, const ModuleState& state, Charset charset);
-CommandOutcome runSettingZef(const ArgumentList& arguments, const ModuleState& state, Charset charset);
-CommandOutcome runChangeZef(const ArgumentList& arguments, const ModuleState& state, Charset charset);
-
-inline constexpr std::string_view layoutStartArgumentNames[] = {
-    "switch",      "characters",          "balloons per character",      "pixel step", "move time",
-    "first dummy scope", "balloon number", "font name", "font height", "surface offset of each character",
-};
-inline constexpr std::string_view talkArgumentNames[] = {"utterance"};
-inline constexpr std::string_view settingChangeArgumentNames[] = {"key", "value"};
 
 // The argument error notice: shown by the host as a tray notice with an error
 // icon. Its text says, in Japanese, that starting ZEF failed and asks the
@@ -98,26 +84,19 @@ inline constexpr CharsetText argumentErrorNotice = {
     "]",
 };
 
-inline constexpr Command commandTable[] = {
-    {"firstZEF", {10, ArgumentCount{}.most, true}, layoutStartArgumentNames, false, true, true, argumentErrorNotice,
-     runFirstZef},
-    {"startZEF", {10, ArgumentCount{}.most, true}, layoutStartArgumentNames, false, true, true, argumentErrorNotice,
-     runStartZef},
-    {"ZEF", {2}, talkArgumentNames, true, false, false, {}, runZef},
-    {"settingZEF", {1}, {}, true, false, false, {}, runSettingZef},
-    {"changeZEF", {3, 3}, settingChangeArgumentNames, false, false, true, {}, runChangeZef},
-};
+// Every command, in the order a ghost's author meets them.
+std::span<const Command> commandTable();
 
 // The row of `word`, or null for a word that is none of the module's.
-constexpr const Command* findCommand(std::string_view word) {
-  for (const Command& command : commandTable) {
-    if (command.word == word) return &command;
-  }
-  return nullptr;
-}
+const Command* findCommand(std::string_view word);
 
 // Whether `arguments` (whose Argument0 is the command's word) fit its count.
 bool countFits(const Command& command, const ArgumentList& arguments);
+
+// Picks the command of Argument0 and runs it when its count fits and its
+// layout is started; the module's own non-ASCII text goes out in `charset`,
+// the request's.
+CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState& state, Charset charset);
 
 // The settings of a layout start whose count fits, read as the module reads
 // them (saori-run's preview reads the character count from here).

@@ -26,6 +26,25 @@ constexpr std::int32_t anchorScope(const ModuleState& state, std::int32_t charac
   return dummyScope(state, 0, character);
 }
 
+// Where the utterance at a position of a talk goes.
+struct Seat {
+  std::int32_t character;
+  std::int32_t balloonScope;
+};
+
+// The position is an unsigned 32-bit counter. The positions take level 1 of
+// every character in turn, then level 2, and so on up to balloonCount, then
+// level 1 again. The cycle is taken in 64 bits so that it is never zero,
+// whatever the counts.
+constexpr Seat seatOf(const ModuleState& state, std::uint32_t position) {
+  const auto characters = static_cast<std::uint32_t>(state.characterCount);
+  const std::uint64_t cycle = static_cast<std::uint64_t>(state.balloonCount) * characters;
+  const auto slot = static_cast<std::uint32_t>(position % cycle);
+  const auto character = static_cast<std::int32_t>(slot % characters);
+  const auto level = static_cast<std::int32_t>(1 + slot / characters);
+  return {character, dummyScope(state, level, character)};
+}
+
 // The corners of a placement. An even number is placed to the left of its
 // base, an odd one to the right, so that neighbouring characters' balloons
 // open to opposite sides.

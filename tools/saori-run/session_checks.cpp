@@ -25,7 +25,7 @@ std::string placeOf(const Step& step, std::string_view fileName) {
 // The module's command words that `wanted` picks, for a message: "firstZEF or startZEF".
 std::string commandWords(bool zef::Command::*wanted, std::string_view conjunction) {
   std::string words;
-  for (const zef::Command& command : zef::commandTable) {
+  for (const zef::Command& command : zef::commandTable()) {
     if (!(command.*wanted)) continue;
     if (!words.empty()) words.append(" ").append(conjunction).append(" ");
     words.append(command.word);

@@ -1,11 +1,12 @@
-// Recognises the bracketed scope tag: a backslash, `p[`, then the bytes up to
-// the first `]`, with no line break between.
-//
-// The utterance is only rewritten before its first scope tag; from it on the
-// ghost's own scope switches rule.
+// The ghost's scope tags in an utterance: the bracketed scope tag (a
+// backslash, `p[`, then the bytes up to the first `]`, with no line break
+// between), which ends the part of the utterance that is rewritten, and the
+// marker `\p[zef]` (blanks allowed on both sides of the lower-case word), with
+// which the ghost's author returns to the utterance's balloon after a `\p[N]`.
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "base/host_script.h"
@@ -31,5 +32,9 @@ class ScopeTagScanner {
   std::string_view text_;
   ForwardSearch<FindCloseOrBreak> closeOrBreak_;
 };
+
+// Appends `text` with every marker, left to right and without overlap,
+// replaced by `textScopeSwitch`.
+void appendReplacingMarkers(std::string& out, std::string_view text, std::string_view textScopeSwitch);
 
 }  // namespace zef

@@ -1,15 +1,14 @@
-// The balloon-scope marker and its replacement.
-#include "convert/marker_scanner.h"
+// The marker `\p[zef]` and its replacement.
+#include "convert/scope_tags.h"
 
 #include <cstddef>
 #include <optional>
 
-#include "base/host_script.h"
-#include "convert/script_bytes.h"
-
 namespace zef {
 
 namespace {
+
+constexpr std::string_view markerWord = "zef";
 
 // The end of the marker that starts at `at` (a backslash), if one does. The
 // blank runs of two candidates never overlap, so all checks together stay
@@ -17,8 +16,8 @@ namespace {
 std::optional<std::size_t> markerEndAt(std::string_view text, std::size_t at) {
   if (!hasAt(text, at, scopeSwitchOpen)) return std::nullopt;
   std::size_t next = skipBlanks(text, at + scopeSwitchOpen.size());
-  if (!hasAt(text, next, "zef")) return std::nullopt;
-  next = skipBlanks(text, next + 3);
+  if (!hasAt(text, next, markerWord)) return std::nullopt;
+  next = skipBlanks(text, next + markerWord.size());
   if (byteAt(text, next) != ']') return std::nullopt;
   return next + 1;
 }
