@@ -1,4 +1,4 @@
-// Choice scripts that move anchor scopes, with their closing brackets escaped.
+// Choice scripts that move anchor scopes, written as plain script.
 #include "settings/menu_scripts.h"
 
 #include "base/decimal.h"
@@ -9,11 +9,8 @@ namespace zef {
 
 namespace {
 
-// A "]" inside a choice script, which must not close the choice tag.
-constexpr std::string_view escapedClose = "\\]";
-
 // Lets the ghost show the menu again once the move is done.
-constexpr std::string_view raiseSettingEvent = "\\![raise,settingZEF\\]";
+constexpr std::string_view raiseSettingEvent = "\\![raise,settingZEF]";
 
 // A shift moves the scope against where it stands, in the background.
 constexpr std::string_view shiftXOpen = "\\![moveasync,--X=";
@@ -26,32 +23,33 @@ constexpr std::string_view shiftYClose = ",--time=0,--base=me";
 constexpr std::string_view resetHOpen = "\\![move,--X=0,--Y=fix,--time=0,--base=";
 constexpr std::string_view resetVOpen = "\\![move,--X=fix,--Y=0,--time=0,--base=";
 
-// A scope switch inside a choice script, its "]" escaped.
-void appendEscapedScopeSwitch(std::string& out, std::int32_t scope) {
-  out += scopeSwitchOpen;
-  appendDecimal(out, scope);
-  out += escapedClose;
-}
+// The choice writer doubles a `"` inside a script; these scripts need none,
+// so the host gets them exactly as they are built here.
+constexpr bool holdsNoQuote(std::string_view piece) { return piece.find('"') == std::string_view::npos; }
+static_assert(holdsNoQuote(raiseSettingEvent) && holdsNoQuote(shiftXOpen) && holdsNoQuote(shiftXClose) &&
+              holdsNoQuote(shiftYOpen) && holdsNoQuote(shiftYClose) && holdsNoQuote(resetHOpen) &&
+              holdsNoQuote(resetVOpen) && holdsNoQuote(placeOnBase) && holdsNoQuote(scopeSwitchOpen) &&
+              holdsNoQuote(evenSideCorners) && holdsNoQuote(oddSideCorners) && holdsNoQuote(ignoreStickyWindow));
 
 void appendShift(std::string& out, std::int32_t scope, std::string_view open, std::string_view amount,
                  std::string_view close) {
-  appendEscapedScopeSwitch(out, scope);
+  appendScopeSwitch(out, scope);
   out += open;
   out += amount;
   out += close;
   out += ignoreStickyWindow;
-  out += escapedClose;
+  out += ']';
 }
 
 // Moves the anchor scope of `character` against the real character, on the
 // character's side, with the move command that `open` begins.
 void appendReset(std::string& out, const ModuleState& state, std::int32_t character, std::string_view open) {
-  appendEscapedScopeSwitch(out, anchorScope(state, character));
+  appendScopeSwitch(out, anchorScope(state, character));
   out += open;
   appendDecimal(out, character);
   out += sideCorners(character);
   out += ignoreStickyWindow;
-  out += escapedClose;
+  out += ']';
 }
 
 void appendResetOfEveryCharacter(std::string& out, const ModuleState& state, std::string_view open) {

@@ -1,10 +1,10 @@
 // The choice scripts of the settings menu: shifts of anchor scopes by a pixel
 // amount and resets that put them back against their characters.
 //
-// A choice script stands inside the host's choice tag, after "script:" and
-// before the "]" that closes the tag, so every "]" of the script itself is
-// written "\]". These builders write that escaped form directly. Every script
-// ends by raising settingZEF, so that the ghost can ask for the menu again.
+// They write plain script; the menu puts each one into its choice tag with
+// appendScriptChoice (base/script_choice.h), which quotes it as the
+// host needs. Every script ends by raising settingZEF, so that the ghost can
+// ask for the menu again.
 #pragma once
 
 #include <cstdint>

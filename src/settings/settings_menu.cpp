@@ -14,6 +14,7 @@
 #include "base/decimal.h"
 #include "base/host_script.h"
 #include "base/int32_math.h"
+#include "base/script_choice.h"
 #include "base/script_size.h"
 #include "placement/dummy_scope.h"
 #include "settings/menu_scripts.h"
@@ -53,6 +54,15 @@ constexpr std::string_view lineBreak = "\\n";
 constexpr std::array<std::string_view, 6> shiftTitles = {"30", "10", "5", "-5", "-10", "-30"};
 constexpr std::array<std::string_view, 6> downwardAmounts = {"-30", "-10", "-5", "5", "10", "30"};
 
+// The amounts go into the choice scripts, which hold no `"` (menu_scripts.cpp).
+constexpr bool holdNoQuote(const std::array<std::string_view, 6>& amounts) {
+  for (std::string_view amount : amounts) {
+    if (amount.find('"') != std::string_view::npos) return false;
+  }
+  return true;
+}
+static_assert(holdNoQuote(shiftTitles) && holdNoQuote(downwardAmounts));
+
 // Upper bounds for sizing the menu once: a label; the parts of a section that
 // do not grow with the character count (title, horizontal line, "H" reset,
 // end choice and hint, about 1.2 KB at most); one scope of a vertical choice.
@@ -60,12 +70,6 @@ constexpr std::uint64_t labelBytes = scopeSwitchOpen.size() + labelMoveOpen.size
                                      ignoreStickyWindow.size() + 1 + labelSeparator.size() + 4 * maxDecimalBytes;
 constexpr std::uint64_t sectionFixedBytes = 2048;
 constexpr std::uint64_t verticalScopeBytes = 128;
-
-void openChoice(std::string& out, std::string_view title) {
-  out += "\\q[";
-  out += title;
-  out += ",script:";
-}
 
 void appendLabel(std::string& out, const ModuleState& state, std::int32_t levelIndex, std::int32_t character) {
   out += scopeSwitchOpen;
@@ -100,11 +104,12 @@ void appendShiftLine(std::string& out, const ModuleState& state, Charset charset
   out += line.title;
   out += line.arrow.in(charset);
   out += shiftHeadTail;
+  std::string script;
   for (std::size_t i = 0; i < shiftTitles.size(); ++i) {
     if (i != 0) out += '/';
-    openChoice(out, shiftTitles[i]);
-    appendShiftScript(out, state, character, line.mode, line.amounts[i]);
-    out += ']';
+    script.clear();
+    appendShiftScript(script, state, character, line.mode, line.amounts[i]);
+    appendScriptChoice(out, shiftTitles[i], script);
   }
   out += lineBreak;
 }
@@ -128,15 +133,13 @@ void appendResetLine(std::string& out, const ModuleState& state, Charset charset
   out += lineBreak;
   out += middleDot.in(charset);
   out += resetTitle;
-  openChoice(out, "H");
-  appendResetHScript(out, state, character);
-  out += "]/";
-  openChoice(out, "V");
-  out += resets.vertical;
-  out += "]/";
-  openChoice(out, "H&V");
-  out += resets.both;
-  out += ']';
+  std::string horizontal;
+  appendResetHScript(horizontal, state, character);
+  appendScriptChoice(out, "H", horizontal);
+  out += '/';
+  appendScriptChoice(out, "V", resets.vertical);
+  out += '/';
+  appendScriptChoice(out, "H&V", resets.both);
   out += endChoice;
 }
 

@@ -102,6 +102,24 @@ TEST(HostModel, ChoicesKeepTitleAndTargetWithBracketsReadBack) {
   EXPECT_EQ(line[3].target, "OnSettingZEF");
 }
 
+// Written unquoted, a choice script is cut at its first comma: the model runs
+// what the host keeps of it, and says why.
+TEST(HostModel, AChoiceScriptCutAtACommaIsNoted) {
+  HostModel model;
+  model.runScript("\\p[10]\\q[30,script:\\p[10\\]\\![moveasync,--X=30\\]\\![raise,settingZEF\\]]"
+                  "\\q[5,script:\\p[10\\]\\![moveasync,--X=5\\]]");
+  ASSERT_EQ(model.state().notes.size(), 1u);
+  const HostNote& note = model.state().notes.front();
+  EXPECT_EQ(note.kind, HostNote::Kind::CutChoice);
+  EXPECT_EQ(note.more, 1);
+  const Segment cut = model.state().choices.front().choice;
+  EXPECT_EQ(cut.target, "\\p[10]\\![moveasync");
+  const Rect before = model.state().windows.at(10).rect;
+  model.choose(cut);
+  EXPECT_EQ(model.state().windows.at(10).rect, before);
+  EXPECT_TRUE(model.state().events.empty());
+}
+
 TEST(HostModel, RaisedEventsAndOtherTagsAreRecorded) {
   HostModel model;
   model.runScript("\\_q\\![set,trayballoon,--icon=error,--title=T,--text=\x95\x5C\\n]"

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Opens saori-run's demo preview in headless Chromium: the page must load
-# without console errors and show one figure per request of the session.
+# without console errors and show one figure per request and choice of the session.
 # Skipped (exit 77) when Chromium is missing, unless CI=true.
 # usage: preview_in_chromium.sh SAORI_RUN WORK_DIRECTORY
 set -eu
@@ -23,7 +23,7 @@ profile=$(mktemp -d)
 trap 'rm -rf "$profile"' EXIT
 
 "$saori_run" --preview "$page"
-requests=$("$saori_run" --state | grep -c '^== request ')
+requests=$("$saori_run" --state | grep -cE '^== (request|choice) ')
 
 "$browser" --headless --no-sandbox --disable-gpu --disable-dev-shm-usage \
   --disable-background-networking --disable-component-update \

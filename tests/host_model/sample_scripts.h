@@ -41,7 +41,7 @@ inline std::string threeUtterances() {
 
 // A choice of the settings menu: shift character 0's anchor right by 30.
 inline constexpr const char* kShiftChoice =
-    "\\![*]\\q[30,script:\\p[10\\]\\![moveasync,--X=30,--Y=0,--time=0,--base=me,"
-    "--option=ignore-sticky-window\\]\\![raise,settingZEF\\]]";
+    "\\![*]\\q[30,\"script:\\p[10]\\![moveasync,--X=30,--Y=0,--time=0,--base=me,"
+    "--option=ignore-sticky-window]\\![raise,settingZEF]\"]";
 
 }  // namespace zef::host_model::samples

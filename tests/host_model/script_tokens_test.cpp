@@ -1,8 +1,11 @@
 // The model host's reading of SakuraScript: tags, brackets, escapes and
-// Shift-JIS characters whose second byte looks like a backslash or bracket.
+// Shift-JIS characters whose second byte looks like a backslash or bracket;
+// quoted arguments, and choices read as the host reads them.
 #include "script_tokens.h"
 
 #include <gtest/gtest.h>
+
+#include "choice_tag.h"
 
 namespace zef::host_model {
 namespace {
@@ -33,11 +36,58 @@ TEST(ScriptTokens, TextAfterABracketedTagStaysText) {
 }
 
 TEST(ScriptTokens, EscapedBracketsStayInsideTheTag) {
-  auto tokens = tokenize("\\q[30,script:\\p[10\\]\\![raise,settingZEF\\]]/");
+  auto tokens = tokenize("\\q[30,script:\\p[10\\]\\![raise\\]]/");
   ASSERT_EQ(tokens.size(), 2u);
-  EXPECT_EQ(tokens[0].bracket, "30,script:\\p[10\\]\\![raise,settingZEF\\]");
-  EXPECT_EQ(unescapeBracket(tokens[0].bracket), "30,script:\\p[10]\\![raise,settingZEF]");
+  EXPECT_EQ(tokens[0].bracket, "30,script:\\p[10\\]\\![raise\\]");
+  EXPECT_EQ(splitArguments(tokens[0].bracket), (std::vector<std::string>{"30", "script:\\p[10]\\![raise]"}));
   EXPECT_EQ(tokens[1].text, "/");
+}
+
+// From the second argument on, a quoted argument keeps its commas and "]";
+// "" is a quote in it. The first argument is never quoted.
+TEST(ScriptTokens, QuotedArgumentsHoldCommasBracketsAndDoubledQuotes) {
+  auto tokens = tokenize(R"(\![raise,OnTest,"100,2"]\![call,ghost,"the ""M"""]\q[one,"script:\q[two,script:three]"]x)");
+  ASSERT_EQ(tokens.size(), 4u);
+  EXPECT_EQ(splitArguments(tokens[0].bracket), (std::vector<std::string>{"raise", "OnTest", "100,2"}));
+  EXPECT_EQ(splitArguments(tokens[1].bracket), (std::vector<std::string>{"call", "ghost", R"(the "M")"}));
+  const std::vector<Argument> nested = readArguments(tokens[2].bracket);
+  ASSERT_EQ(nested.size(), 2u);
+  EXPECT_EQ(nested[1].text, R"(script:\q[two,script:three])");
+  EXPECT_TRUE(nested[1].quoted);
+  EXPECT_EQ(tokens[3].text, "x");
+  // Quotes only count wrapped round a whole argument after a comma.
+  EXPECT_EQ(splitArguments(R"("a,b",c"d,e")"), (std::vector<std::string>{R"("a)", R"(b")", R"(c"d)", R"(e")"}));
+  // Inside quotes the bytes stand as written, "\]" too.
+  EXPECT_EQ(splitArguments(R"(a,"\],\\")"), (std::vector<std::string>{"a", R"(\],\\)"}));
+}
+
+TEST(ScriptTokens, AnUnclosedQuoteLeavesTheTagBare) {
+  auto tokens = tokenize(R"(\![raise,"a]b)");
+  ASSERT_EQ(tokens.size(), 2u);
+  EXPECT_FALSE(tokens[0].hasBracket);
+  EXPECT_EQ(tokens[1].text, R"([raise,"a]b)");
+}
+
+// The host cuts an unquoted script at its first comma: the choice runs what
+// stands before it, and the rest becomes arguments of its own.
+TEST(ChoiceTag, AnUnquotedScriptIsCutAtItsFirstComma) {
+  const ChoiceTag cut = readChoiceTag(R"(30,script:\p[10\]\![move,--X=3\]\![raise,settingZEF\])", Charset::shiftJis);
+  EXPECT_EQ(cut.title, "30");
+  EXPECT_TRUE(cut.runsScript);
+  EXPECT_TRUE(cut.cutAtComma);
+  EXPECT_EQ(cut.target, R"(\p[10]\![move)");
+
+  const ChoiceTag whole = readChoiceTag(R"(30,"script:\p[10]\![move,--X=3]\![raise,settingZEF]")", Charset::shiftJis);
+  EXPECT_FALSE(whole.cutAtComma);
+  EXPECT_EQ(whole.target, R"(\p[10]\![move,--X=3]\![raise,settingZEF])");
+
+  const ChoiceTag oneTag = readChoiceTag(R"(5,script:\p[10\])", Charset::shiftJis);
+  EXPECT_FALSE(oneTag.cutAtComma);
+  EXPECT_EQ(oneTag.target, R"(\p[10])");
+
+  const ChoiceTag event = readChoiceTag("End,OnSettingZEF", Charset::shiftJis);
+  EXPECT_FALSE(event.runsScript);
+  EXPECT_EQ(event.target, "OnSettingZEF");
 }
 
 TEST(ScriptTokens, DoubleByteCharactersHideTheirTrailBytes) {

@@ -3,6 +3,9 @@
 // settings menu, a menu choice and a growing balloon count.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include "host_model.h"
 #include "support/saori_client.h"
 
@@ -102,37 +105,113 @@ TEST(SessionMeaning, TheSettingsMenuLabelsEveryBalloonScopeAtItsStackedPlace) {
   }
 }
 
-// The choices on the "Pos-H" line of a character's menu section.
-std::vector<Segment> positionChoices(const HostState& state, int character) {
-  for (const BalloonLine& line : state.balloons.at(character).lines) {
-    if (line.empty() || !line.front().text.starts_with("\xA5Pos-H")) continue;
-    std::vector<Segment> choices;
-    for (const Segment& segment : line) {
-      if (segment.kind == Segment::Kind::Choice) choices.push_back(segment);
-    }
-    return choices;
-  }
-  return {};
+// A layout start with the defaults but `characters` characters.
+std::vector<std::string> layoutStartFor(int characters) {
+  std::vector<std::string> arguments = test::defaultLayoutStart();
+  arguments[2] = std::to_string(characters);
+  arguments.resize(10 + static_cast<std::size_t>(characters), "0");
+  return arguments;
 }
 
-TEST(SessionMeaning, APositionChoiceMovesOnlyItsCharactersAnchorByItsTitle) {
-  Session session;
-  session.send(test::defaultLayoutStart());
-  session.send({"settingZEF"});
-  for (int character = 0; character < 2; ++character) {
-    std::vector<Segment> choices = positionChoices(session.state(), character);
-    ASSERT_EQ(choices.size(), 6u) << character;
-    for (const Segment& choice : choices) {
-      ASSERT_TRUE(choice.runsScript);
-      HostModel picked = session.model;
-      picked.runScript(choice.target);
-      int anchor = kAnchorBase + character;
-      for (const auto& [scope, window] : picked.state().windows) {
-        Rect before = session.state().windows.at(scope).rect;
-        Rect expected = scope == anchor ? Rect{before.x + std::stoi(choice.text), before.y, 0, 0} : before;
-        EXPECT_EQ(window.rect, expected) << "choice " << choice.text << ", scope " << scope;
+// A menu choice, the character whose balloon shows it and the text that
+// heads its line ("･Pos-H [px] →+  ", "･Position Reset  ", ...).
+struct MenuChoice {
+  int character;
+  std::string line;
+  Segment choice;
+};
+
+std::vector<MenuChoice> menuChoices(const HostState& state, int characters) {
+  std::vector<MenuChoice> found;
+  for (int character = 0; character < characters; ++character) {
+    for (const BalloonLine& line : state.balloons.at(character).lines) {
+      for (const Segment& segment : line) {
+        if (segment.kind == Segment::Kind::Choice) found.push_back({character, line.front().text, segment});
       }
+    }
+  }
+  return found;
+}
+
+// Where picking `picked` must leave the anchor scopes that it moves, and
+// only those: its line names the move, its title the amount, its balloon the
+// character; `now` and `home` are where the anchors stand and where the
+// layout start put them.
+std::map<int, Point> expectedAnchors(const MenuChoice& picked, int characters, const std::map<int, Point>& now,
+                                     const std::map<int, Point>& home) {
+  std::map<int, Point> expected;
+  const std::string& title = picked.choice.text;
+  const int own = kAnchorBase + picked.character;
+  if (picked.line.find("Pos-H") != std::string::npos) {
+    expected[own] = {now.at(own).x + std::stoi(title), now.at(own).y};
+  } else if (picked.line.find("Pos-V") != std::string::npos) {
+    for (int c = 0; c < characters; ++c) {
+      const Point at = now.at(kAnchorBase + c);
+      expected[kAnchorBase + c] = {at.x, at.y - std::stoi(title)};
+    }
+  } else if (title == "H") {
+    expected[own] = {home.at(own).x, now.at(own).y};
+  } else {
+    for (int c = 0; c < characters; ++c) {
+      const int anchor = kAnchorBase + c;
+      expected[anchor] = title == "V" ? Point{now.at(anchor).x, home.at(anchor).y} : home.at(anchor);
+    }
+  }
+  return expected;
+}
+
+// Every choice of the menu, for one to three characters, runs a script that
+// the host reads whole: it moves exactly the anchor scopes that its line and
+// title name, to where they say, and raises settingZEF; "End" raises
+// OnSettingZEF. The anchors stand away from home first, so that every reset
+// has something to undo.
+TEST(SessionMeaning, EveryMenuChoiceMovesTheAnchorsItNamesAndAsksForTheMenuAgain) {
+  for (int characters = 1; characters <= 3; ++characters) {
+    SCOPED_TRACE("characters " + std::to_string(characters));
+    Session session;
+    session.model = HostModel(characters);
+    session.send(layoutStartFor(characters));
+    std::map<int, Point> home;
+    std::string displace;
+    for (int c = 0; c < characters; ++c) {
+      home[kAnchorBase + c] = session.anchorOf(c);
+      displace += "\\p[" + std::to_string(kAnchorBase + c) +
+                  "]\\![move,--X=7,--Y=-9,--time=0,--base=me,--option=ignore-sticky-window]";
+    }
+    session.model.runScript(displace);
+    std::map<int, Point> now;
+    for (int c = 0; c < characters; ++c) now[kAnchorBase + c] = session.anchorOf(c);
+    session.send({"settingZEF"});
+
+    const std::vector<MenuChoice> choices = menuChoices(session.state(), characters);
+    ASSERT_EQ(choices.size(), static_cast<std::size_t>(characters * 10 + 6));
+    ASSERT_EQ(session.state().choices.size(), choices.size());
+    EXPECT_TRUE(session.state().notes.size() <= 1) << "only the move without --move-offset is noted";
+    for (const MenuChoice& menuChoice : choices) {
+      const Segment& choice = menuChoice.choice;
+      SCOPED_TRACE("character " + std::to_string(menuChoice.character) + " choice " + choice.text);
+      HostModel picked = session.model;
+      picked.choose(choice);
+      if (choice.text == "End") {
+        EXPECT_FALSE(choice.runsScript);
+        EXPECT_EQ(picked.state().events, std::vector<std::string>{"OnSettingZEF"});
+        continue;
+      }
+      ASSERT_TRUE(choice.runsScript);
+      EXPECT_EQ(choice.target.find('"'), std::string::npos);
       EXPECT_EQ(picked.state().events, std::vector<std::string>{"settingZEF"});
+      const std::map<int, Point> expected = expectedAnchors(menuChoice, characters, now, home);
+      std::set<int> moved;
+      for (const MoveRecord& move : picked.state().moves) moved.insert(move.scope);
+      EXPECT_EQ(moved.size(), expected.size());
+      for (const auto& [scope, window] : picked.state().windows) {
+        const Rect before = session.state().windows.at(scope).rect;
+        const auto target = expected.find(scope);
+        const Point at{window.rect.x, window.rect.y};
+        const Point should = target == expected.end() ? Point{before.x, before.y} : target->second;
+        EXPECT_EQ(at, should) << "scope " << scope;
+        if (target != expected.end()) EXPECT_EQ(moved.count(scope), 1u) << "scope " << scope;
+      }
     }
   }
 }

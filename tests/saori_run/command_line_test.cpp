@@ -96,7 +96,7 @@ TEST(CommandLine, UnusableInputsExitOneNamingTheFileAndTheReason) {
       {{ZEF_MODULE_PATH}, std::string(ZEF_MODULE_PATH) +
                               ":1: byte 0x7F at column 1: this is not a text file; a session file holds one "
                               "request per line (@raw TEXT can send other bytes as \\xHH)"},
-      {{malformed}, malformed + ":2: unknown directive \"@frobnicate\" (expected @load, @unload or @raw TEXT)"},
+      {{malformed}, malformed + ":2: unknown directive \"@frobnicate\" (expected @load, @unload, @raw TEXT or @choose N)"},
       {{"--preview", directory + "no/such/page.html", "--", "changeZEF", "Bl_Move", "5"},
        "cannot write " + directory + "no/such/page.html: No such file or directory"},
   };
@@ -145,6 +145,32 @@ TEST(CommandLine, WarningsExplainWhatRanAndLeaveTheStatusAtZero) {
   const Outcome spaced = run({"--", "ZEF Hello."});
   EXPECT_EQ(spaced.err, "saori-run: warning: the command word \"ZEF Hello.\" is not one the module knows, but its "
                         "first word \"ZEF\" is: give each argument as a word of its own after --\n");
+}
+
+// @choose picks a choice of the balloons shown: its script runs, and the ghost
+// answers settingZEF with the menu again; "End" raises its event and leaves
+// nothing to choose from.
+TEST(CommandLine, ChoicesArePickedFromTheBalloonsShown) {
+  const std::string path = sessionFile("choose.txt", typicalStart + "\nsettingZEF\n@choose 99\n@choose 14\n"
+                                                     "@choose 16\n@choose 1\n");
+  const Outcome plain = run({path});
+  EXPECT_EQ(plain.status, 0);
+  EXPECT_EQ(plain.err, "saori-run: warning: " + path + ":3: @choose 99: the balloons shown offer 26 choices "
+                       "(--state lists them numbered)\nsaori-run: warning: " + path +
+                       ":6: @choose 1: the balloons shown offer no choices\n");
+  EXPECT_NE(plain.out.find("== choice 14: \"V\" runs:\n\\p[10]\\![move,--X=fix,"), std::string::npos) << plain.out;
+  EXPECT_NE(plain.out.find("\\![raise,settingZEF]\nevent settingZEF: the ghost answers with a request\n\n"
+                           "== request 3: settingZEF\n"),
+            std::string::npos);
+  EXPECT_NE(plain.out.find("== choice 16: \"End\" raises OnSettingZEF\n"
+                           "event OnSettingZEF: saori-run sends no request for it\n"),
+            std::string::npos);
+
+  const Outcome state = run({"--state", path});
+  EXPECT_NE(state.out.find("== choice 14: V\n"), std::string::npos) << state.out;
+  EXPECT_NE(state.out.find("move 10 by 0,0 time 0 alone\nmove 11 by 0,0 time 0 alone\nevent settingZEF\n"),
+            std::string::npos);
+  EXPECT_NE(state.out.find("== choice 16: End\n"), std::string::npos);
 }
 
 TEST(CommandLine, AShiftJisSessionRunsWithoutAWordOnStandardError) {

@@ -28,7 +28,7 @@ TEST(SessionFile, RequestsDirectivesCommentsAndBlankLines) {
 
 TEST(SessionFile, MalformedLinesAreNamedWithTheirNumberAndText) {
   const std::pair<std::string_view, std::string_view> cases[] = {
-      {"ok\n@bogus\n", "s.txt:2: unknown directive \"@bogus\" (expected @load, @unload or @raw TEXT)"},
+      {"ok\n@bogus\n", "s.txt:2: unknown directive \"@bogus\" (expected @load, @unload, @raw TEXT or @choose N)"},
       {"ok\n@raw \\q\n", "s.txt:2: malformed escape in \"@raw \\q\" (@raw knows \\r \\n \\t \\0 \\\\ \\xHH)"},
       {"ok\n@raw \\x4\n", "s.txt:2: malformed escape in \"@raw \\x4\" (@raw knows \\r \\n \\t \\0 \\\\ \\xHH)"},
       {"ok\n@raw x\\\n", "s.txt:2: malformed escape in \"@raw x\\\" (@raw knows \\r \\n \\t \\0 \\\\ \\xHH)"},
@@ -38,6 +38,22 @@ TEST(SessionFile, MalformedLinesAreNamedWithTheirNumberAndText) {
     std::string error;
     EXPECT_FALSE(parseSession(text, "s.txt", session, error)) << text;
     EXPECT_EQ(error, message);
+  }
+}
+
+TEST(SessionFile, ChooseNamesAChoiceByItsNumber) {
+  Session session;
+  std::string error;
+  ASSERT_TRUE(parseSession("settingZEF\n@choose 16\n", "s.txt", session, error)) << error;
+  ASSERT_EQ(session.size(), 2u);
+  EXPECT_EQ(session[1].kind, Kind::choose);
+  EXPECT_EQ(session[1].choice, 16u);
+  EXPECT_EQ(session[1].line, 2u);
+  for (std::string_view line : {"@choose", "@choose 0", "@choose x", "@choose 3 4", "@choose -1"}) {
+    session.clear();
+    EXPECT_FALSE(parseSession(line, "s.txt", session, error)) << line;
+    EXPECT_EQ(error, "s.txt:1: no choice number in \"" + std::string(line) +
+                         "\" (@choose N picks choice N, counted from 1)");
   }
 }
 

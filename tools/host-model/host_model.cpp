@@ -1,6 +1,7 @@
 // Running one result script on the model host.
 #include "host_model.h"
 
+#include "choice_tag.h"
 #include "move_command.h"
 #include "script_number.h"
 #include "script_tokens.h"
@@ -28,7 +29,7 @@ class ScriptRun {
     if (name == "b") return setBalloon(token);
     if (name == "c") return clearBalloon();
     if (name == "n") return breakLine(token);
-    if (name == "q" && token.hasBracket) return addChoice(token.bracket);
+    if (name == "q" && token.hasBracket) return addChoice(token);
     if (name == "!" && token.hasBracket) return runCommand(token);
     return record(token);
   }
@@ -94,15 +95,11 @@ class ScriptRun {
     return true;
   }
 
-  bool addChoice(const std::string& bracket) {
-    std::size_t comma = bracket.find(',');
-    Segment choice{Segment::Kind::Choice, unescapeBracket(bracket.substr(0, comma), state_.charset), "", false};
-    if (comma != std::string::npos) {
-      std::string_view target = std::string_view(bracket).substr(comma + 1);
-      choice.runsScript = target.starts_with("script:");
-      if (choice.runsScript) target.remove_prefix(7);
-      choice.target = unescapeBracket(target, state_.charset);
-    }
+  bool addChoice(const Token& token) {
+    ChoiceTag tag = readChoiceTag(token.bracket, state_.charset);
+    if (tag.cutAtComma) state_.addNote({HostNote::Kind::CutChoice, token.text, scope_, 0, 0});
+    Segment choice{Segment::Kind::Choice, std::move(tag.title), std::move(tag.target), tag.runsScript};
+    state_.choices.push_back({scope_, choice});
     appendSegment(std::move(choice));
     return true;
   }
@@ -189,6 +186,7 @@ void HostModel::runScript(std::string_view script, Charset charset) {
   state_.moves.clear();
   state_.logs.clear();
   state_.notes.clear();
+  state_.choices.clear();
   state_.charset = charset;
   ScriptRun run(state_);
   for (const Token& token : tokenize(script, charset)) {
@@ -197,6 +195,15 @@ void HostModel::runScript(std::string_view script, Charset charset) {
   for (const HostNote& note : state_.notes) {
     if (note.kind == HostNote::Kind::DummySurface) state_.dummySurfaceNoted = true;
   }
+}
+
+void HostModel::choose(const Segment& choice) {
+  if (choice.runsScript) {
+    runScript(choice.target, state_.charset);
+    return;
+  }
+  runScript("", state_.charset);
+  state_.events.push_back(choice.target);
 }
 
 }  // namespace zef::host_model

@@ -10,7 +10,8 @@
 //
 // Where the host is documented to act otherwise than the picture (a refused
 // sticky group, a surface the shell must define, a move without a moved
-// point, a right-facing balloon) the script's notes say so.
+// point, a right-facing balloon, a choice script cut at a comma) the
+// script's notes say so.
 #pragma once
 
 #include <string_view>
@@ -26,6 +27,11 @@ class HostModel {
 
   // Runs `script`, whose text is in `charset`.
   void runScript(std::string_view script, Charset charset = Charset::shiftJis);
+
+  // Picks `choice` of the last script as a user does: the host runs its
+  // script as a new talk, in the last script's charset, or closes the
+  // balloons and raises its event.
+  void choose(const Segment& choice);
 
   const HostState& state() const { return state_; }
 

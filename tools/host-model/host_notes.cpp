@@ -22,6 +22,10 @@ std::string reason(const HostNote& note) {
     case HostNote::Kind::OddBalloon:
       return "odd balloon numbers are the right-facing variants, so the host shows balloon " + n(note.detail) +
              " facing right; the picture draws every balloon on its scope's side";
+    case HostNote::Kind::CutChoice:
+      return "its script is not wrapped in double quotes, so the host cuts it at its first comma and runs only "
+             "what stands before it (the choices list shows it). Write \\q[TITLE,\"script:SCRIPT\"], with "
+             "plain ] and each \" doubled inside the quotes";
   }
   return {};
 }

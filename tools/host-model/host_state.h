@@ -29,11 +29,17 @@ struct Segment {
   enum class Kind { Text, Choice, Marker };
   Kind kind = Kind::Text;
   std::string text;    // the shown text, or a choice's title
-  std::string target;  // a choice's event, or its script with "\]" read as "]"
+  std::string target;  // a choice's event, or its script, as the host reads them
   bool runsScript = false;
 };
 
 using BalloonLine = std::vector<Segment>;
+
+// A choice that a script offered, and the scope whose balloon shows it.
+struct OfferedChoice {
+  int scope = 0;
+  Segment choice;
+};
 
 struct Balloon {
   bool shown = false;
@@ -62,10 +68,11 @@ struct MoveRecord {
 };
 
 // A point where the real host is documented to act otherwise than the
-// picture shows, or to refuse a command. A script's notes of one kind are
+// picture shows, or to refuse a command, or to read it otherwise than its
+// writer plainly meant. A script's notes of one kind are
 // kept as one: the first command and how many more there were.
 struct HostNote {
-  enum class Kind { RefusedGroup, DummySurface, MoveWithoutMoveOffset, OddBalloon };
+  enum class Kind { RefusedGroup, DummySurface, MoveWithoutMoveOffset, OddBalloon, CutChoice };
   Kind kind = Kind::RefusedGroup;
   std::string command;  // the first such command, as written
   int scope = 0;        // the scope it ran in
@@ -84,6 +91,7 @@ struct HostState {
   std::vector<std::string> events;
   std::vector<MoveRecord> moves;
   std::map<int, std::vector<std::string>> logs;  // tags the model only records
+  std::vector<OfferedChoice> choices;            // in the order the script offers them
   std::vector<HostNote> notes;
   // Whether a script has shown the dummy surface: that note is made once.
   bool dummySurfaceNoted = false;

@@ -21,7 +21,7 @@ constexpr std::string_view kStyle =
     ".balloon{fill:#fff;stroke:#345;stroke-width:2}"
     ".balloon-label{fill:#345;font-size:13px;font-weight:bold}"
     ".choice{fill:#1a55c4;text-decoration:underline}.marker{fill:#888}"
-    "figcaption code{background:#f3f3f3;padding:0 .3em}"
+    "figcaption code{background:#f3f3f3;padding:0 .3em;word-break:break-all}"
     ".notes li{margin:.3em 0}"
     // A link to one figure (page.html#request-3) shows that figure alone.
     "body:has(figure:target)>:not(:target){display:none}figure:target{border:0;margin:0}"
@@ -35,14 +35,34 @@ std::string argumentList(const std::vector<std::string>& arguments) {
   return out;
 }
 
-std::string noteList(int number, const std::vector<HostNote>& notes, Charset charset) {
+// `heading` as it continues a sentence: "request 3".
+std::string inSentence(std::string_view heading) {
+  std::string out(heading);
+  if (!out.empty() && out.front() >= 'A' && out.front() <= 'Z') out.front() = static_cast<char>(out.front() - 'A' + 'a');
+  return out;
+}
+
+std::string noteList(std::string_view heading, const std::vector<HostNote>& notes, Charset charset) {
   if (notes.empty()) return {};
-  std::string out = "<p>Host notes on request " + std::to_string(number) + ":</p><ul class=\"notes\">";
+  std::string out = "<p>Host notes on " + escapeHtml(inSentence(heading)) + ":</p><ul class=\"notes\">";
   for (const HostNote& note : notes) {
     out += "<li><code>" + escapeHtml(textAsUtf8(note.command, charset)) + "</code>" + escapeHtml(noteRemark(note)) +
            "</li>";
   }
   return out + "</ul>";
+}
+
+// Open, as the list is what an author reads the menu by; numbered as
+// saori-run's @choose counts.
+std::string choiceList(const std::vector<OfferedChoice>& choices, Charset charset) {
+  if (choices.empty()) return {};
+  std::string out = "<details open><summary>Choices (" + std::to_string(choices.size()) +
+                    "), numbered for @choose</summary><ol class=\"choices\">";
+  for (const OfferedChoice& offered : choices) {
+    out += "<li><code>" + escapeHtml(choiceAction(offered.choice, charset)) + "</code> (scope " +
+           std::to_string(offered.scope) + ")</li>";
+  }
+  return out + "</ol></details>";
 }
 
 std::string eventList(const std::vector<std::string>& events, Charset charset) {
@@ -68,13 +88,14 @@ std::string escapeHtml(std::string_view text) {
   return out;
 }
 
-std::string renderFigure(int number, const std::vector<std::string>& arguments, std::string_view script,
-                         const HostState& state) {
-  std::string out = "<figure id=\"request-" + std::to_string(number) + "\">";
+std::string renderFigure(std::string_view id, std::string_view heading, const std::vector<std::string>& arguments,
+                         std::string_view script, const HostState& state) {
+  std::string out = "<figure id=\"" + escapeHtml(id) + "\">";
   out += renderDesktopSvg(state);
-  out += "<figcaption><p><b>Request " + std::to_string(number) + ":</b> " + argumentList(arguments) + "</p>";
+  out += "<figcaption><p><b>" + escapeHtml(heading) + ":</b> " + argumentList(arguments) + "</p>";
   out += "<p>Events raised: " + eventList(state.events, state.charset) + "</p>";
-  out += noteList(number, state.notes, state.charset);
+  out += noteList(heading, state.notes, state.charset);
+  out += choiceList(state.choices, state.charset);
   out += "<details><summary>Result script (" + std::to_string(script.size()) + " bytes)</summary><pre>" +
          escapeHtml(textAsUtf8(script, state.charset)) + "</pre></details>";
   out += "<details><summary>Model state</summary><pre>" + escapeHtml(dumpState(state)) + "</pre></details>";

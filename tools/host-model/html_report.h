@@ -4,7 +4,8 @@
 // script ran: the characters, the dummy points labelled with their scope
 // numbers, every shown balloon with its text and scope number, and below it
 // the request's arguments, the events raised, the host notes (where the real
-// host acts otherwise), its script and the state. The page loads nothing
+// host acts otherwise), the choices offered with what each one runs
+// (numbered for saori-run's @choose), its script and the state. The page loads nothing
 // from anywhere.
 #pragma once
 
@@ -16,10 +17,12 @@
 
 namespace zef::host_model {
 
-// One request's figure. `arguments` are the request's arguments as UTF-8
-// text; `script` is the result's bytes, in the charset of the model's state.
-std::string renderFigure(int number, const std::vector<std::string>& arguments, std::string_view script,
-                         const HostState& state);
+// One figure: `id` names it in the page (page.html#ID shows it alone),
+// `heading` says what ran ("Request 3", "Choice 1 of request 2"), `arguments`
+// are the request's arguments or the choice's title as UTF-8 text, and
+// `script` is the script's bytes, in the charset of the model's state.
+std::string renderFigure(std::string_view id, std::string_view heading, const std::vector<std::string>& arguments,
+                         std::string_view script, const HostState& state);
 
 // The whole page around the figures; `pageNotes` (UTF-8) say what the picture
 // leaves out for the whole session.

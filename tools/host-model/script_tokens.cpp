@@ -33,13 +33,45 @@ std::size_t nameEnd(std::string_view script, std::size_t pos) {
   return end;
 }
 
-// Finds the closing bracket of a bracket that opens at `open`; npos if none.
-std::size_t closingBracket(std::string_view script, std::size_t open, Charset charset) {
-  std::size_t pos = open + 1;
-  while (pos < script.size()) {
-    char c = script[pos];
-    if (c == ']') return pos;
-    pos += isEscape(script, pos) ? 2 : characterLength(script, pos, charset);
+// Reads a bracket from `pos`, the byte after its "[", as the host does, into
+// `arguments`; returns the position of the "]" that closes it, or npos when
+// none does.
+std::size_t readBracket(std::string_view text, std::size_t pos, Charset charset, std::vector<Argument>& arguments) {
+  arguments.assign(1, Argument{});
+  bool argumentStart = false;  // only arguments after a comma may be quoted
+  bool inQuotes = false;
+  while (pos < text.size()) {
+    const char c = text[pos];
+    Argument& argument = arguments.back();
+    if (inQuotes && c == '"') {
+      const bool doubled = pos + 1 < text.size() && text[pos + 1] == '"';
+      if (doubled) argument.text += '"';
+      inQuotes = doubled;
+      pos += doubled ? 2 : 1;
+      continue;
+    }
+    if (!inQuotes && argumentStart && c == '"') {
+      inQuotes = argument.quoted = true;
+      argumentStart = false;
+      ++pos;
+      continue;
+    }
+    argumentStart = false;
+    if (!inQuotes && c == ']') return pos;
+    if (!inQuotes && c == ',') {
+      arguments.emplace_back();
+      argumentStart = true;
+      ++pos;
+      continue;
+    }
+    if (!inQuotes && isEscape(text, pos)) {
+      argument.text += text[pos + 1];
+      pos += 2;
+      continue;
+    }
+    const std::size_t length = characterLength(text, pos, charset);
+    argument.text.append(text.substr(pos, length));
+    pos += length;
   }
   return std::string_view::npos;
 }
@@ -72,7 +104,8 @@ std::vector<Token> tokenize(std::string_view script, Charset charset) {
     std::size_t end = nameEnd(script, pos + 1);
     tag.name = std::string(script.substr(pos + 1, end - pos - 1));
     if (end < script.size() && script[end] == '[') {
-      std::size_t close = closingBracket(script, end, charset);
+      std::vector<Argument> arguments;
+      std::size_t close = readBracket(script, end + 1, charset, arguments);
       if (close != std::string_view::npos) {
         tag.hasBracket = true;
         tag.bracket = std::string(script.substr(end + 1, close - end - 1));
@@ -89,37 +122,16 @@ std::vector<Token> tokenize(std::string_view script, Charset charset) {
   return tokens;
 }
 
-std::vector<std::string> splitArguments(std::string_view bracket, Charset charset) {
-  std::vector<std::string> parts(1);
-  std::size_t pos = 0;
-  while (pos < bracket.size()) {
-    char c = bracket[pos];
-    if (c == ',') {
-      parts.emplace_back();
-      ++pos;
-      continue;
-    }
-    std::size_t length = isEscape(bracket, pos) ? 2 : characterLength(bracket, pos, charset);
-    parts.back().append(bracket.substr(pos, length));
-    pos += length;
-  }
-  return parts;
+std::vector<Argument> readArguments(std::string_view bracket, Charset charset) {
+  std::vector<Argument> arguments;
+  readBracket(bracket, 0, charset, arguments);
+  return arguments;
 }
 
-std::string unescapeBracket(std::string_view text, Charset charset) {
-  std::string out;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    if (isEscape(text, pos)) {
-      out += text[pos + 1];
-      pos += 2;
-      continue;
-    }
-    std::size_t length = characterLength(text, pos, charset);
-    out.append(text.substr(pos, length));
-    pos += length;
-  }
-  return out;
+std::vector<std::string> splitArguments(std::string_view bracket, Charset charset) {
+  std::vector<std::string> texts;
+  for (Argument& argument : readArguments(bracket, charset)) texts.push_back(std::move(argument.text));
+  return texts;
 }
 
 }  // namespace zef::host_model

@@ -3,8 +3,13 @@
 // The host reads Shift-JIS by characters: a lead byte and its trail byte are
 // one character, so a trail byte 0x5C or 0x5D inside a double-byte character
 // is never a backslash or a closing bracket. UTF-8 is read byte by byte.
-// Inside a tag's brackets "\]" stands for "]" and "\\" for "\"; the raw
-// bracket text keeps both escapes.
+// Inside a tag's brackets "\]" stands for "]" and "\\" for "\". From the
+// second argument on, an argument wrapped whole in double quotes may hold
+// commas and "]", and "" stands for one `"` in it; its other bytes are taken
+// as they stand:
+//   \![raise,OnTest,"100,2"]              -> raise | OnTest | 100,2
+//   \q[one,"script:\q[two,script:three]"] -> one | script:\q[two,script:three]
+// The raw bracket text keeps the escapes and quotes.
 #pragma once
 
 #include <string>
@@ -30,10 +35,17 @@ bool isLeadByte(unsigned char byte);
 
 std::vector<Token> tokenize(std::string_view script, Charset charset = Charset::shiftJis);
 
-// The bracket text split at its commas (escapes kept).
-std::vector<std::string> splitArguments(std::string_view bracket, Charset charset = Charset::shiftJis);
+// One argument of a bracket as the host reads it: escapes undone, quotes
+// taken off.
+struct Argument {
+  std::string text;
+  bool quoted = false;  // it was wrapped in double quotes
+};
 
-// `text` with "\]" read as "]" and "\\" as "\".
-std::string unescapeBracket(std::string_view text, Charset charset = Charset::shiftJis);
+// The raw bracket text split into its arguments.
+std::vector<Argument> readArguments(std::string_view bracket, Charset charset = Charset::shiftJis);
+
+// The texts of readArguments.
+std::vector<std::string> splitArguments(std::string_view bracket, Charset charset = Charset::shiftJis);
 
 }  // namespace zef::host_model

@@ -62,11 +62,23 @@ std::string lineText(const BalloonLine& line, Charset charset) {
   return out;
 }
 
+std::string choiceAction(const Segment& choice, Charset charset) {
+  std::string out;
+  add(out, "\"", textAsUtf8(choice.text, charset), "\"", choice.runsScript ? " runs " : " raises ",
+      textAsUtf8(choice.target, charset));
+  return out;
+}
+
 std::string dumpState(const HostState& state) {
   std::string out;
   for (const auto& [scope, window] : state.windows) dumpWindow(out, scope, window, state.charset);
   for (const auto& [scope, balloon] : state.balloons) {
     if (balloon.shown) dumpBalloon(out, state, scope, balloon);
+  }
+  for (std::size_t i = 0; i < state.choices.size(); ++i) {
+    const OfferedChoice& offered = state.choices[i];
+    add(out, "choice ", number(static_cast<int>(i + 1)), " scope ", number(offered.scope), " ",
+        choiceAction(offered.choice, state.charset), "\n");
   }
   for (const auto& group : state.groups) {
     out += "group";

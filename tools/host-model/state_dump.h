@@ -4,6 +4,8 @@
 //   window 10 point at 1670,780 surface __system_dummy__
 //   balloon 12 number 0 at 1410,780 size 260x60
 //     | Hello.
+//   choice 1 scope 0 "30" runs \p[10]\![moveasync,--X=30,...]\![raise,settingZEF]
+//   choice 16 scope 0 "End" raises OnSettingZEF
 //   group 0 10 12 14
 //   move 12 by 0,-100 time 100 async alone
 //   event settingZEF
@@ -12,6 +14,7 @@
 //
 // Windows and balloons are listed by scope; only shown balloons appear, with
 // one "|" row per line, choices in brackets and the choice marker as "◇".
+// The choices follow, numbered in the order the script offers them.
 // Text is shown as UTF-8.
 #pragma once
 
@@ -25,5 +28,9 @@ std::string dumpState(const HostState& state);
 
 // A balloon line, its text in `charset`, as the dump and the report show it (UTF-8).
 std::string lineText(const BalloonLine& line, Charset charset);
+
+// What picking a choice does, as the dump and the report show it (UTF-8):
+// "30" runs \p[10]\![raise,settingZEF], or "End" raises OnSettingZEF.
+std::string choiceAction(const Segment& choice, Charset charset);
 
 }  // namespace zef::host_model

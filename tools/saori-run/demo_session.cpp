@@ -7,6 +7,12 @@ namespace {
 
 Step request(std::vector<std::string> arguments) { return {Step::Kind::request, std::move(arguments), {}}; }
 
+Step choose(std::size_t number) {
+  Step step{Step::Kind::choose, {}, {}};
+  step.choice = number;
+  return step;
+}
+
 // "konnichiwa" in hiragana, in each charset.
 std::string greeting(Charset charset) {
   return charset == Charset::utf8 ? "\xe3\x81\x93\xe3\x82\x93\xe3\x81\xab\xe3\x81\xa1\xe3\x81\xaf"
@@ -29,6 +35,9 @@ Session demoSession(Charset charset) {
       request(typicalLayoutStart()),
       request({"ZEF", "\\s[5]Hello.", "\\s[10]Hi. " + greeting(charset), "Bye."}),
       request({"settingZEF"}),
+      // The user picks "Pos-H" 30 in character 0's balloon; the ghost answers
+      // the event settingZEF with the menu again.
+      choose(1),
       request({"changeZEF", "Bl_Num", "8"}),
       // What a ghost sends on later boots: the same settings, scopes left in place.
       request(typicalLayoutStart("startZEF")),

@@ -10,7 +10,8 @@
 namespace saori_run {
 
 // A layout start refused for too few arguments, one with the default
-// settings, a three-utterance talk, the settings menu, a setting change and
+// settings, a three-utterance talk, the settings menu, a choice picked in it
+// (with the menu that the ghost asks for again), a setting change and
 // the layout start that keeps the scopes where they stand. Its one Japanese
 // word is written in `charset`.
 Session demoSession(Charset charset);

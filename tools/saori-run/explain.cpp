@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "script_tokens.h"  // the host model's tokenizer
+#include "choice_tag.h"  // the host model's reading of tags
+#include "script_tokens.h"
 #include "sjis_text.h"
 
 namespace saori_run {
@@ -13,26 +14,21 @@ using host_model::Charset;
 
 namespace {
 
-constexpr std::string_view scriptChoiceMark = ",script:";
-
-// Prints a choice: its title and what picking it does.
-void explainChoice(std::string_view argument, Charset charset, std::ostream& out, const std::string& pad, int indent) {
+// Prints a choice: its title and what picking it does, as the host reads it.
+void explainChoice(std::string_view bracket, Charset charset, std::ostream& out, const std::string& pad, int indent) {
   auto show = [charset](std::string_view text) { return host_model::textAsUtf8(text, charset); };
-  const std::size_t scriptAt = argument.find(scriptChoiceMark);
-  if (scriptAt != std::string_view::npos) {
-    out << pad << "choice \"" << show(argument.substr(0, scriptAt)) << "\" runs:\n";
-    const std::string script =
-        host_model::unescapeBracket(argument.substr(scriptAt + scriptChoiceMark.size()), charset);
-    explainScript(script, charset, out, indent + 4);
+  const host_model::ChoiceTag choice = host_model::readChoiceTag(bracket, charset);
+  out << pad << "choice \"" << show(choice.title) << "\"";
+  if (choice.runsScript) {
+    out << (choice.cutAtComma ? " runs (cut at a comma: its script is not quoted):\n" : " runs:\n");
+    explainScript(choice.target, charset, out, indent + 4);
     return;
   }
-  const std::size_t comma = argument.find(',');
-  if (comma == std::string_view::npos) {
-    out << pad << "choice \"" << show(argument) << "\"\n";
+  if (bracket.find(',') == std::string_view::npos) {
+    out << "\n";
     return;
   }
-  out << pad << "choice \"" << show(argument.substr(0, comma)) << "\" raises " << show(argument.substr(comma + 1))
-      << "\n";
+  out << " raises " << show(choice.target) << "\n";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "choice_step.h"
 #include "file_io.h"
 #include "host_model.h"
 #include "html_report.h"
@@ -19,16 +20,27 @@ using zef::host_model::HostModel;
 
 constexpr int mostCharacters = 7;  // as many as stand side by side on the model desktop
 
+// A script that ran on the host: a request's result, or a picked choice.
 struct Answer {
-  const Step* step;
+  Step step;
   std::string script;
-  Charset charset;  // that the response names
+  Charset charset;  // that the response names, or of the script chosen from
+  bool chosen = false;
+  zef::host_model::Segment choice;  // when chosen
 };
 
-// Sends the session to the module, its requests in `charset`; the result
-// script of every request.
+// Sends the session to the module, its requests in `charset`, and picks its
+// choices; the scripts in the order they run.
 std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charset charset, AnswerWatch& watch) {
   std::vector<Answer> answers;
+  ShownChoices shown;
+  auto send = [&](const Step& step) {
+    bool gotBlock = false;
+    const std::string response = module.request(requestTextOf(step, charset), gotBlock);
+    answers.push_back({step, std::string(resultValue(response)), responseCharset(response), false, {}});
+    watch.answered(step, answers.back().script);
+    shown.shown(answers.back().script, answers.back().charset);
+  };
   for (const Step& step : session) {
     if (step.kind == Step::Kind::load) {
       module.load(".");
@@ -39,10 +51,22 @@ std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charse
       module.unload();
       continue;
     }
-    bool gotBlock = false;
-    const std::string response = module.request(requestTextOf(step, charset), gotBlock);
-    answers.push_back({&step, std::string(resultValue(response)), responseCharset(response)});
-    watch.answered(step, answers.back().script);
+    if (step.kind != Step::Kind::choose) {
+      send(step);
+      continue;
+    }
+    Chosen chosen;
+    std::string problem;
+    if (!shown.pick(step.choice, chosen, problem)) {
+      watch.warn(step, problem);
+      continue;
+    }
+    const std::string script = chosen.choice.runsScript ? chosen.choice.target : "";
+    answers.push_back({step, script, shown.charset(), true, chosen.choice});
+    for (const std::string& event : chosen.events) {
+      std::vector<std::string> answer = ghostAnswer(event);
+      if (!answer.empty()) send(Step{Step::Kind::request, std::move(answer), {}, step.line, 0});
+    }
   }
   return answers;
 }
@@ -52,8 +76,8 @@ std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charse
 int namedCharacterCount(const std::vector<Answer>& answers) {
   zef::ModuleState state;
   for (const Answer& answer : answers) {
-    if (!acceptsLayoutStart(*answer.step, answer.script)) continue;
-    state.setCharacterCount(zef::readLayoutSettings(answer.step->arguments).characterCount);
+    if (!acceptsLayoutStart(answer.step, answer.script)) continue;
+    state.setCharacterCount(zef::readLayoutSettings(answer.step.arguments).characterCount);
     break;
   }
   return state.characterCount;
@@ -77,8 +101,8 @@ std::vector<std::string> captionArguments(const Step& step, Charset charset) {
   return shown;
 }
 
-std::string heading(int number, const std::vector<std::string>& caption) {
-  std::string text = "== request " + std::to_string(number) + ":";
+std::string heading(std::string_view what, const std::vector<std::string>& caption) {
+  std::string text = "== " + std::string(what) + ":";
   const char* separator = " ";
   for (const std::string& argument : caption) {
     text += separator + argument;
@@ -99,14 +123,28 @@ int runPreview(ModuleHost& module, const Session& session, const PreviewOptions&
     for (const std::string& note : notes) out << "note " << note << "\n";
   }
   std::vector<std::string> figures;
-  int number = 0;
+  int requests = 0;
+  int choices = 0;
   for (const Answer& answer : answers) {
-    model.runScript(answer.script, answer.charset);
-    ++number;
-    const std::vector<std::string> caption = captionArguments(*answer.step, charset);
-    if (options.state) out << heading(number, caption) << zef::host_model::dumpState(model.state());
+    std::vector<std::string> caption;
+    std::string id;
+    std::string what;
+    if (answer.chosen) {
+      model.choose(answer.choice);
+      caption = {zef::host_model::textAsUtf8(answer.choice.text, answer.charset)};
+      id = "choice-" + std::to_string(++choices);
+      what = "choice " + std::to_string(answer.step.choice);
+    } else {
+      model.runScript(answer.script, answer.charset);
+      caption = captionArguments(answer.step, charset);
+      id = "request-" + std::to_string(++requests);
+      what = "request " + std::to_string(requests);
+    }
+    if (options.state) out << heading(what, caption) << zef::host_model::dumpState(model.state());
     if (!options.reportFile.empty()) {
-      figures.push_back(zef::host_model::renderFigure(number, caption, answer.script, model.state()));
+      std::string title = what;
+      title.front() = static_cast<char>(title.front() - 'a' + 'A');
+      figures.push_back(zef::host_model::renderFigure(id, title, caption, answer.script, model.state()));
     }
   }
   if (options.reportFile.empty()) return 0;

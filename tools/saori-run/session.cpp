@@ -1,6 +1,9 @@
 // Reading session files and building request texts.
 #include "session.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "module/request.h"
 
 namespace saori_run {
@@ -82,6 +85,20 @@ bool isText(std::string_view line, std::string& problem) {
   return true;
 }
 
+// "@choose N": N a choice number from 1, in decimal.
+bool parseChoose(std::string_view line, std::string_view number, Session& session, std::string& problem) {
+  std::size_t choice = 0;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), choice);
+  if (error != std::errc{} || end != number.data() + number.size() || choice == 0) {
+    problem = "no choice number in " + quoted(line) + " (@choose N picks choice N, counted from 1)";
+    return false;
+  }
+  Step step{Step::Kind::choose, {}, {}};
+  step.choice = choice;
+  session.push_back(std::move(step));
+  return true;
+}
+
 bool parseLine(std::string_view line, Session& session, std::string& problem) {
   if (!isText(line, problem)) return false;
   if (line.empty() || line.front() == '#') return true;
@@ -97,9 +114,13 @@ bool parseLine(std::string_view line, Session& session, std::string& problem) {
     session.push_back({Step::Kind::unload, {}, {}});
     return true;
   }
+  constexpr std::string_view chooseWord = "@choose";
+  if (line == chooseWord || line.starts_with("@choose ")) {
+    return parseChoose(line, line.substr(std::min(line.size(), chooseWord.size() + 1)), session, problem);
+  }
   constexpr std::string_view rawHead = "@raw ";
   if (line.substr(0, rawHead.size()) != rawHead) {
-    problem = "unknown directive " + quoted(line) + " (expected @load, @unload or @raw TEXT)";
+    problem = "unknown directive " + quoted(line) + " (expected @load, @unload, @raw TEXT or @choose N)";
     return false;
   }
   Step step{Step::Kind::rawRequest, {}, {}};

@@ -4,6 +4,9 @@
 //   ARG0<TAB>ARG1<TAB>...   a request with these arguments, bytes as given
 //   @load / @unload         call the module's load or unload entry
 //   @raw TEXT               a request sent as TEXT, with \r \n \t \\ \xHH escapes
+//   @choose N               the user picks choice N (from 1, in script order)
+//                           of the balloons shown; the ghost answers the event
+//                           it raises (see choice_step.h)
 // Blank lines and lines starting with '#' are skipped. A session file is
 // text: control bytes other than TAB (and CR before LF) are refused. A UTF-8
 // byte order mark at its start is skipped; all other bytes go out as they are.
@@ -20,11 +23,12 @@ namespace saori_run {
 using zef::host_model::Charset;
 
 struct Step {
-  enum class Kind { request, rawRequest, load, unload };
+  enum class Kind { request, rawRequest, load, unload, choose };
   Kind kind = Kind::request;
   std::vector<std::string> arguments;  // for request
   std::string text;                    // for rawRequest
   std::size_t line = 0;                // its line in the session file; 0 when it comes from elsewhere
+  std::size_t choice = 0;              // for choose: the choice's number, from 1
 };
 
 using Session = std::vector<Step>;

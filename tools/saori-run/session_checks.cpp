@@ -66,6 +66,11 @@ bool acceptsLayoutStart(const Step& step, std::string_view result) {
   return command != nullptr && command->startsLayout && zef::countFits(*command, step.arguments);
 }
 
+void AnswerWatch::warn(const Step& step, std::string_view reason) {
+  const std::string what = step.kind == Step::Kind::choose ? "@choose " + std::to_string(step.choice) + ": " : "";
+  warnings_ << warningHead << placeOf(step, fileName_) << what << reason << "\n";
+}
+
 void AnswerWatch::answered(const Step& step, std::string_view result) {
   // A raw request may be a layout start: nothing is assumed after one.
   if (step.kind == Step::Kind::rawRequest || acceptsLayoutStart(step, result)) layoutStarted_ = true;

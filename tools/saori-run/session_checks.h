@@ -32,6 +32,8 @@ class AnswerWatch {
     warned_ = false;
   }
   void answered(const Step& step, std::string_view result);
+  // A step that could not do what it says, with the reason.
+  void warn(const Step& step, std::string_view reason);
 
  private:
   std::string fileName_;

@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "choice_step.h"
 #include "explain.h"
 #include "sjis_text.h"
 
@@ -49,11 +50,47 @@ void printResponse(std::string_view response, bool gotBlock, const Options& opti
   out << textAsUtf8(result, charset) << "\n";
 }
 
+// A picked choice: its title, what it runs (shown like a result) and what its
+// events bring.
+void printChoice(const Step& step, const Chosen& chosen, Charset charset, const Options& options,
+                 std::ostream& out) {
+  const zef::host_model::Segment& choice = chosen.choice;
+  const std::string title = options.raw ? choice.text : textAsUtf8(choice.text, charset);
+  out << "\n== choice " << step.choice << ": \"" << title << "\"";
+  if (!choice.runsScript) {
+    out << " raises " << (options.raw ? choice.target : textAsUtf8(choice.target, charset)) << "\n";
+  } else if (options.raw) {
+    out << " runs:\n" << choice.target << "\n";
+  } else if (options.explain) {
+    out << " runs:\n";
+    explainScript(choice.target, charset, out);
+  } else {
+    out << " runs:\n" << textAsUtf8(choice.target, charset) << "\n";
+  }
+  if (chosen.events.empty()) out << "(it raises no event)\n";
+  for (const std::string& event : chosen.events) {
+    const std::vector<std::string> answer = ghostAnswer(event);
+    out << "event " << textAsUtf8(event, charset)
+        << (answer.empty() ? ": saori-run sends no request for it\n" : ": the ghost answers with a request\n");
+  }
+}
+
 }  // namespace
 
 void runSession(ModuleHost& module, const Session& session, const Options& options, AnswerWatch& watch,
                 std::ostream& out) {
   std::size_t requestNumber = 0;
+  ShownChoices shown;
+  auto send = [&](const Step& step) {
+    printHeading(step, ++requestNumber, options, out);
+    bool gotBlock = false;
+    const std::string response = module.request(requestTextOf(step, options.charset), gotBlock);
+    printResponse(response, gotBlock, options, out);
+    // The warning follows the output that it explains.
+    out.flush();
+    watch.answered(step, resultValue(response));
+    shown.shown(resultValue(response), responseCharset(response));
+  };
   for (const Step& step : session) {
     if (step.kind == Step::Kind::load) {
       out << "== load -> " << module.load(".") << "\n";
@@ -64,13 +101,22 @@ void runSession(ModuleHost& module, const Session& session, const Options& optio
       out << "== unload -> " << module.unload() << "\n";
       continue;
     }
-    printHeading(step, ++requestNumber, options, out);
-    bool gotBlock = false;
-    const std::string response = module.request(requestTextOf(step, options.charset), gotBlock);
-    printResponse(response, gotBlock, options, out);
-    // The warning follows the output that it explains.
-    out.flush();
-    watch.answered(step, resultValue(response));
+    if (step.kind != Step::Kind::choose) {
+      send(step);
+      continue;
+    }
+    Chosen chosen;
+    std::string problem;
+    if (!shown.pick(step.choice, chosen, problem)) {
+      out.flush();
+      watch.warn(step, problem);
+      continue;
+    }
+    printChoice(step, chosen, shown.charset(), options, out);
+    for (const std::string& event : chosen.events) {
+      std::vector<std::string> answer = ghostAnswer(event);
+      if (!answer.empty()) send(Step{Step::Kind::request, std::move(answer), {}, step.line, 0});
+    }
   }
 }
 

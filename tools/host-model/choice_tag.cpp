@@ -1,0 +1,29 @@
+// Reading a choice tag's arguments.
+#include "choice_tag.h"
+
+#include <vector>
+
+#include "script_tokens.h"
+
+namespace zef::host_model {
+
+namespace {
+
+constexpr std::string_view scriptHead = "script:";
+
+}  // namespace
+
+ChoiceTag readChoiceTag(std::string_view bracket, Charset charset) {
+  std::vector<Argument> arguments = readArguments(bracket, charset);
+  ChoiceTag choice;
+  choice.title = std::move(arguments.front().text);
+  if (arguments.size() < 2) return choice;
+  const Argument& target = arguments[1];
+  choice.runsScript = target.text.starts_with(scriptHead);
+  choice.target = target.text.substr(choice.runsScript ? scriptHead.size() : 0);
+  // What followed the comma was the rest of the script, now lost.
+  choice.cutAtComma = choice.runsScript && !target.quoted && arguments.size() > 2;
+  return choice;
+}
+
+}  // namespace zef::host_model

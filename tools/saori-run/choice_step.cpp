@@ -1,0 +1,36 @@
+// Picking a choice of the balloons shown, and the ghost's answer.
+#include "choice_step.h"
+
+#include "host_model.h"
+
+namespace saori_run {
+
+void ShownChoices::shown(std::string_view script, Charset charset) {
+  script_ = script;
+  charset_ = charset;
+}
+
+bool ShownChoices::pick(std::size_t number, Chosen& chosen, std::string& problem) {
+  // What a choice offers and raises does not depend on where windows stand.
+  zef::host_model::HostModel model;
+  model.runScript(script_, charset_);
+  const std::vector<zef::host_model::OfferedChoice>& choices = model.state().choices;
+  if (number == 0 || number > choices.size()) {
+    problem = choices.empty() ? "the balloons shown offer no choices"
+                              : "the balloons shown offer " + std::to_string(choices.size()) +
+                                    " choices (--state lists them numbered)";
+    return false;
+  }
+  chosen.choice = choices[number - 1].choice;
+  model.choose(chosen.choice);
+  chosen.events = model.state().events;
+  script_ = chosen.choice.runsScript ? chosen.choice.target : "";
+  return true;
+}
+
+std::vector<std::string> ghostAnswer(std::string_view event) {
+  if (event == "settingZEF") return {"settingZEF"};
+  return {};
+}
+
+}  // namespace saori_run
