@@ -61,4 +61,17 @@ void appendRaise(std::string& out, std::string_view event) {
   out += spelling::close;
 }
 
+void appendScriptChoice(std::string& out, std::string_view title, std::string_view script) {
+  out += spelling::choiceOpen;
+  out += title;
+  out += spelling::choiceScript;
+  for (std::size_t quote = script.find('"'); quote != std::string_view::npos; quote = script.find('"')) {
+    out.append(script.substr(0, quote + 1));
+    out += '"';
+    script.remove_prefix(quote + 1);
+  }
+  out += script;
+  out += spelling::choiceClose;
+}
+
 }  // namespace zef

@@ -1,5 +1,6 @@
 // The one writer of the host's script commands that the module builds: the
-// scope switch, the window move and the event raise. Every command writes
+// scope switch, the window move, the choice that runs a script and the event
+// raise. Every command writes
 // them through here, and sizes its script from the bounds beside them, so a
 // change to how the host spells one of them is one edit here.
 //
@@ -8,6 +9,8 @@
 //                        .corners = Corners::leftOfBase, .ignoreSticky = true});
 //   // out gains \p[12]\![moveasync,--X=fix,--Y=-100,--time=100,--base=10,
 //   //   --base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window]
+//   appendScriptChoice(out, "30", "\\p[10]\\![raise,settingZEF]");
+//   // out gains \q[30,"script:\p[10]\![raise,settingZEF]"]
 #pragma once
 
 #include <algorithm>
@@ -62,6 +65,15 @@ void appendMove(std::string& out, const Move& move);
 // Makes the host raise `event` to the ghost: `\![raise,EVENT]`.
 void appendRaise(std::string& out, std::string_view event);
 
+// A choice titled `title` that runs `script` when the user picks it. The host
+// splits a tag's bracket at its commas from the second argument on, unless
+// that argument is wrapped whole in double quotes; inside the quotes a "]"
+// does not close the tag and a `"` is written twice. A choice script holds
+// commas (between the options of every move), so it is always quoted, and it
+// is written as plain script. `title` is written as it is: the first argument
+// is never quoted, so it must hold no "," and no "]".
+void appendScriptChoice(std::string& out, std::string_view title, std::string_view script);
+
 // How the host spells them, and the most bytes each one takes.
 namespace spelling {
 inline constexpr std::string_view close = "]";
@@ -74,6 +86,9 @@ inline constexpr std::string_view leftOfBase = ",--base-offset=left.top,--move-o
 inline constexpr std::string_view rightOfBase = ",--base-offset=right.top,--move-offset=left.bottom";
 inline constexpr std::string_view ignoreSticky = ",--option=ignore-sticky-window";
 inline constexpr std::string_view raise = "\\![raise,";
+inline constexpr std::string_view choiceOpen = "\\q[";
+inline constexpr std::string_view choiceScript = ",\"script:";
+inline constexpr std::string_view choiceClose = "\"]";
 }  // namespace spelling
 
 inline constexpr std::uint64_t maxScopeSwitchBytes = spelling::close.size() + scopeSwitchOpen.size() + maxDecimalBytes;
@@ -85,6 +100,11 @@ inline constexpr std::uint64_t maxMoveBytes =
 static_assert(fix.word.size() <= maxDecimalBytes && me.word.size() <= maxDecimalBytes);
 constexpr std::uint64_t raiseBytes(std::string_view event) {
   return spelling::raise.size() + event.size() + spelling::close.size();
+}
+// A choice around a script that holds no `"` (each one makes it a byte longer).
+constexpr std::uint64_t choiceBytes(std::uint64_t titleBytes, std::uint64_t scriptBytes) {
+  return spelling::choiceOpen.size() + titleBytes + spelling::choiceScript.size() + scriptBytes +
+         spelling::choiceClose.size();
 }
 
 }  // namespace zef

@@ -61,13 +61,4 @@ inline constexpr std::string_view freeAlignment = "\\![set,alignmenttodesktop,fr
 // separated by commas, then "]".
 inline constexpr std::string_view stickyGroupOpen = "\\![set,sticky-window,";
 
-// The settings menu's pieces, until it writes its moves through host_script.h.
-inline constexpr std::string_view evenSideCorners = ",--base-offset=left.top,--move-offset=right.bottom";
-inline constexpr std::string_view oddSideCorners = ",--base-offset=right.top,--move-offset=left.bottom";
-constexpr std::string_view sideCorners(std::int32_t number) {
-  return number % 2 == 0 ? evenSideCorners : oddSideCorners;
-}
-inline constexpr std::string_view ignoreStickyWindow = ",--option=ignore-sticky-window";
-inline constexpr std::string_view placeOnBase = "\\![move,--X=0,--Y=0,--time=0,--base=";
-
 }  // namespace zef

@@ -1,5 +1,5 @@
 // The host script writer: the one place that pins how the host spells a
-// scope switch, a move and a raise, and the bounds that size scripts by them.
+// scope switch, a move, a raise and a choice, and the bounds that size scripts by them.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -46,6 +46,17 @@ TEST(HostScript, BoundsHoldForTheWidestMoves) {
   std::string raise;
   appendRaise(raise, "settingZEF");
   EXPECT_EQ(raise.size(), raiseBytes("settingZEF"));
+}
+
+// The host's quoting: the script wrapped whole in double quotes, each `"`
+// inside it doubled; commas and "]" stay as they are.
+TEST(ScriptChoice, QuotesTheScriptAndDoublesItsQuotes) {
+  std::string out = "/";
+  appendScriptChoice(out, "H&V", R"(\p[1]\![call,ghost,"the ""M"""]x")");
+  EXPECT_EQ(out, R"(/\q[H&V,"script:\p[1]\![call,ghost,""the """"M""""""]x"""])");
+  out.clear();
+  appendScriptChoice(out, "5", "");
+  EXPECT_EQ(out, R"(\q[5,"script:"])");
 }
 
 }  // namespace
