@@ -112,7 +112,7 @@ TEST(SettingsMenu, OneCharacterMovesOnlyItsOwnAnchor) {
   const std::string_view vertical = between(menu, "Pos-V", R"(\n)");
   EXPECT_EQ(countOf(vertical, R"(\p[)"), 6u);
   EXPECT_EQ(countOf(vertical, R"(\p[10])"), 6u);
-  // What each choice moves is checked on the model host (host_model/session_meaning_test.cpp).
+  // What each choice moves is checked on the model host (host-model/session_meaning_test.cpp).
   EXPECT_NE(menu.find(R"(\n\n*MouseOffset Reset  Ctrl + Shift + F10\*\![set,balloontimeout,0])"), std::string::npos);
   EXPECT_EQ(countOf(menu, "ZEF Balloon Settings"), 1u);
 }
@@ -132,7 +132,7 @@ TEST(SettingsMenu, OnlyCharacterZeroOffersTheVerticalLineAndHint) {
     EXPECT_EQ(section.find("MouseOffset"), std::string::npos) << section;
   }
   // What each choice moves, for one to three characters, is checked on the
-  // model host (host_model/session_meaning_test.cpp).
+  // model host (host-model/session_meaning_test.cpp).
 }
 
 TEST(SettingsMenu, LabelsFollowTheSignOfTheStep) {
