@@ -24,20 +24,13 @@ constexpr std::string_view layoutStartArguments[] = {
 constexpr std::string_view talkArguments[] = {"utterance"};
 constexpr std::string_view settingChangeArguments[] = {"key", "value"};
 
-// Where a layout start carries each setting (layoutStartArguments).
-enum LayoutArgument : std::size_t {
-  switchArgument = 1,
-  charactersArgument,
-  balloonsArgument,
-  pixelStepArgument,
-  moveTimeArgument,
-  dummyScopeArgument,
-  balloonNumberArgument,
-  fontNameArgument,
-  fontHeightArgument,
-  firstSurfaceOffsetArgument,
-};
-static_assert(std::size(layoutStartArguments) == firstSurfaceOffsetArgument);
+// The position of a layout start's argument by its name (Argument1 is the
+// first); a name that is none of them does not compile.
+consteval std::size_t layoutArgument(std::string_view name) {
+  const auto found = std::ranges::find(layoutStartArguments, name);
+  if (found == std::end(layoutStartArguments)) throw "not a layout start argument";
+  return static_cast<std::size_t>(found - std::begin(layoutStartArguments)) + 1;
+}
 
 // A layout start takes "On", "ON" and "on" for on, anything else for off.
 bool isLayoutSwitchOn(std::string_view text) { return text == "On" || text == "ON" || text == "on"; }
@@ -73,7 +66,7 @@ SettingChange readSettingChange(const ArgumentList& arguments) {
 // The characters that a layout start names itself, under the value rule of
 // characterCount: the count it needs and the offsets it carries follow from it.
 std::int64_t namedCharacters(const ArgumentList& arguments) {
-  return boundCharacterCount(readDecimal(arguments[charactersArgument]));
+  return boundCharacterCount(readDecimal(arguments[layoutArgument("characters")]));
 }
 
 CommandOutcome startLayout(const ArgumentList& arguments, const ModuleState& state, Layout layout) {
@@ -82,27 +75,19 @@ CommandOutcome startLayout(const ArgumentList& arguments, const ModuleState& sta
   return outcome;
 }
 
-CommandOutcome runFirstZef(const ArgumentList& arguments, const ModuleState& state, Charset) {
-  return startLayout(arguments, state, Layout::fresh);
-}
-
-CommandOutcome runStartZef(const ArgumentList& arguments, const ModuleState& state, Charset) {
-  return startLayout(arguments, state, Layout::kept);
-}
-
-CommandOutcome runZef(const ArgumentList& arguments, const ModuleState& state, Charset) {
+CommandOutcome runTalk(const ArgumentList& arguments, const ModuleState& state, Charset) {
   CommandOutcome outcome;
   runConversion(std::span(arguments).subspan(1), state, outcome.resultScript);
   return outcome;
 }
 
-CommandOutcome runSettingZef(const ArgumentList&, const ModuleState& state, Charset charset) {
+CommandOutcome runMenu(const ArgumentList&, const ModuleState& state, Charset charset) {
   CommandOutcome outcome;
   runSettingsMenu(state, charset, outcome.resultScript);
   return outcome;
 }
 
-CommandOutcome runChangeZef(const ArgumentList& arguments, const ModuleState& state, Charset) {
+CommandOutcome runChange(const ArgumentList& arguments, const ModuleState& state, Charset) {
   CommandOutcome outcome{{}, state};
   runSettingChange(readSettingChange(arguments), *outcome.newState, outcome.resultScript);
   return outcome;
@@ -111,11 +96,17 @@ CommandOutcome runChangeZef(const ArgumentList& arguments, const ModuleState& st
 constexpr std::size_t unbounded = ArgumentCount{0}.most;
 
 constexpr Command commands[] = {
-    {"firstZEF", {10, unbounded, true}, layoutStartArguments, false, true, true, argumentErrorNotice, runFirstZef},
-    {"startZEF", {10, unbounded, true}, layoutStartArguments, false, true, true, argumentErrorNotice, runStartZef},
-    {"ZEF", {2}, talkArguments, true, false, false, {}, runZef},
-    {"settingZEF", {1}, {}, true, false, false, {}, runSettingZef},
-    {"changeZEF", {3, 3}, settingChangeArguments, false, false, true, {}, runChangeZef},
+    {"firstZEF", {10, unbounded, true}, layoutStartArguments, false, true, true, argumentErrorNotice,
+     [](const ArgumentList& arguments, const ModuleState& state, Charset) {
+       return startLayout(arguments, state, Layout::fresh);
+     }},
+    {"startZEF", {10, unbounded, true}, layoutStartArguments, false, true, true, argumentErrorNotice,
+     [](const ArgumentList& arguments, const ModuleState& state, Charset) {
+       return startLayout(arguments, state, Layout::kept);
+     }},
+    {"ZEF", {2}, talkArguments, true, false, false, {}, runTalk},
+    {"settingZEF", {1}, {}, true, false, false, {}, runMenu},
+    {"changeZEF", {3, 3}, settingChangeArguments, false, false, true, {}, runChange},
 };
 
 }  // namespace
@@ -145,19 +136,20 @@ CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState&
 
 LayoutSettings readLayoutSettings(const ArgumentList& arguments) {
   LayoutSettings settings;
-  settings.enabled = isLayoutSwitchOn(arguments[switchArgument]);
-  settings.characterCount = readDecimal(arguments[charactersArgument]);
-  settings.balloonCount = readDecimal(arguments[balloonsArgument]);
-  settings.moveStep = readDecimal(arguments[pixelStepArgument]);
-  settings.moveTime = readDecimal(arguments[moveTimeArgument]);
-  settings.dummyScopeBase = readDecimal(arguments[dummyScopeArgument]);
-  settings.balloonOffset = readDecimal(arguments[balloonNumberArgument]);
-  settings.fontName = arguments[fontNameArgument];
-  settings.fontHeight = readDecimal(arguments[fontHeightArgument]);
+  const auto number = [&arguments](std::size_t at) { return readDecimal(arguments[at]); };
+  settings.enabled = isLayoutSwitchOn(arguments[layoutArgument("switch")]);
+  settings.characterCount = number(layoutArgument("characters"));
+  settings.balloonCount = number(layoutArgument("balloons per character"));
+  settings.moveStep = number(layoutArgument("pixel step"));
+  settings.moveTime = number(layoutArgument("move time"));
+  settings.dummyScopeBase = number(layoutArgument("first dummy scope"));
+  settings.balloonOffset = number(layoutArgument("balloon number"));
+  settings.fontName = arguments[layoutArgument("font name")];
+  settings.fontHeight = number(layoutArgument("font height"));
   const auto offsets = static_cast<std::size_t>(namedCharacters(arguments));
   settings.surfaceOffsets.reserve(offsets);
   for (std::size_t c = 0; c < offsets; ++c) {
-    settings.surfaceOffsets.push_back(readDecimal(arguments[firstSurfaceOffsetArgument + c]));
+    settings.surfaceOffsets.push_back(number(layoutArgument("surface offset of each character") + c));
   }
   return settings;
 }
