@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <utility>
+#include <vector>
 
 #include "base/decimal.h"
 #include "convert/conversion_command.h"
@@ -71,7 +73,8 @@ std::int64_t namedCharacters(const ArgumentList& arguments) {
 
 CommandOutcome startLayout(const ArgumentList& arguments, const ModuleState& state, Layout layout) {
   CommandOutcome outcome{{}, state};
-  runLayoutStart(readLayoutSettings(arguments), layout, *outcome.newState, outcome.resultScript);
+  storeLayoutSettings(arguments, *outcome.newState);
+  runLayoutStart(layout, *outcome.newState, outcome.resultScript);
   return outcome;
 }
 
@@ -134,24 +137,21 @@ CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState&
   return command->run(arguments, state, charset);
 }
 
-LayoutSettings readLayoutSettings(const ArgumentList& arguments) {
-  LayoutSettings settings;
+void storeLayoutSettings(const ArgumentList& arguments, ModuleState& state) {
   const auto number = [&arguments](std::size_t at) { return readDecimal(arguments[at]); };
-  settings.enabled = isLayoutSwitchOn(arguments[layoutArgument("switch")]);
-  settings.characterCount = number(layoutArgument("characters"));
-  settings.balloonCount = number(layoutArgument("balloons per character"));
-  settings.moveStep = number(layoutArgument("pixel step"));
-  settings.moveTime = number(layoutArgument("move time"));
-  settings.dummyScopeBase = number(layoutArgument("first dummy scope"));
-  settings.balloonOffset = number(layoutArgument("balloon number"));
-  settings.fontName = arguments[layoutArgument("font name")];
-  settings.fontHeight = number(layoutArgument("font height"));
-  const auto offsets = static_cast<std::size_t>(namedCharacters(arguments));
-  settings.surfaceOffsets.reserve(offsets);
-  for (std::size_t c = 0; c < offsets; ++c) {
-    settings.surfaceOffsets.push_back(number(layoutArgument("surface offset of each character") + c));
-  }
-  return settings;
+  state.setEnabled(isLayoutSwitchOn(arguments[layoutArgument("switch")]));
+  state.setCharacterCount(number(layoutArgument("characters")));
+  state.setBalloonCount(number(layoutArgument("balloons per character")));
+  state.setMoveStep(number(layoutArgument("pixel step")));
+  state.setMoveTime(number(layoutArgument("move time")));
+  state.setDummyScopeBase(number(layoutArgument("first dummy scope")));
+  state.setBalloonOffset(number(layoutArgument("balloon number")));
+  state.setFontName(arguments[layoutArgument("font name")]);
+  state.setFontHeight(number(layoutArgument("font height")));
+  // The new offsets are complete before the old ones are given up.
+  std::vector<std::int32_t> offsets(static_cast<std::size_t>(state.characterCount));
+  for (std::size_t c = 0; c < offsets.size(); ++c) offsets[c] = number(layoutArgument("surface offset of each character") + c);
+  state.surfaceOffsets = std::move(offsets);
 }
 
 }  // namespace zef

@@ -11,8 +11,9 @@
 // its reader give SettingChange{Setting::moveStep, 50}, which settings/ applies.
 // The request
 //   Argument0: firstZEF  Argument1: On  Argument2: 2 ... Argument11: 0
-// gives LayoutSettings{enabled = true, characterCount = 2, ...,
-// surfaceOffsets = {0, 0}} with Layout::fresh, which placement/ stores and lays out.
+// stores enabled = true, characterCount = 2, ..., surfaceOffsets = {0, 0}
+// into the new state under its value rules, and placement/ lays that state
+// out with Layout::fresh.
 //
 // A new command word is one row in command_table.cpp (and a reader there, if
 // it takes new arguments); saori-run and the session fuzzer read the rows too.
@@ -98,8 +99,8 @@ bool countFits(const Command& command, const ArgumentList& arguments);
 // the request's.
 CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState& state, Charset charset);
 
-// The settings of a layout start whose count fits, read as the module reads
-// them (saori-run's preview reads the character count from here).
-LayoutSettings readLayoutSettings(const ArgumentList& arguments);
+// Stores the settings of a layout start whose count fits into `state`, under
+// the state's value rules (saori-run's preview reads the character count so).
+void storeLayoutSettings(const ArgumentList& arguments, ModuleState& state);
 
 }  // namespace zef

@@ -1,9 +1,7 @@
-// The layout start commands: take the ghost's settings, lay the dummy scopes out.
+// The layout start commands: the dummy scopes laid out for the ghost's settings.
 #include "placement/layout_start.h"
 
 #include <cstdint>
-#include <utility>
-#include <vector>
 
 #include "base/script_size.h"
 #include "placement/dummy_scope.h"
@@ -12,22 +10,6 @@
 namespace zef {
 
 namespace {
-
-// The new offsets are complete before the old ones are given up.
-void storeSettings(const LayoutSettings& settings, ModuleState& state) {
-  state.setEnabled(settings.enabled);
-  state.setCharacterCount(settings.characterCount);
-  state.setBalloonCount(settings.balloonCount);
-  state.setMoveStep(settings.moveStep);
-  state.setMoveTime(settings.moveTime);
-  state.setDummyScopeBase(settings.dummyScopeBase);
-  state.setBalloonOffset(settings.balloonOffset);
-  state.setFontName(settings.fontName);
-  state.setFontHeight(settings.fontHeight);
-  std::vector<std::int32_t> offsets = settings.surfaceOffsets;
-  offsets.resize(static_cast<std::size_t>(state.characterCount));
-  state.surfaceOffsets = std::move(offsets);
-}
 
 std::uint64_t characters(const ModuleState& state) { return static_cast<std::uint64_t>(state.characterCount); }
 std::uint64_t balloonLevels(const ModuleState& state) { return static_cast<std::uint64_t>(state.balloonCount); }
@@ -55,8 +37,7 @@ void appendKeptLayout(std::string& script, const ModuleState& state) {
 
 }  // namespace
 
-void runLayoutStart(const LayoutSettings& settings, Layout layout, ModuleState& state, std::string& script) {
-  storeSettings(settings, state);
+void runLayoutStart(Layout layout, ModuleState& state, std::string& script) {
   if (layout == Layout::fresh) {
     appendFreshLayout(script, state);
   } else {

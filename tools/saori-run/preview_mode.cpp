@@ -77,7 +77,7 @@ int namedCharacterCount(const std::vector<Answer>& answers) {
   zef::ModuleState state;
   for (const Answer& answer : answers) {
     if (!acceptsLayoutStart(answer.step, answer.script)) continue;
-    state.setCharacterCount(zef::readLayoutSettings(answer.step.arguments).characterCount);
+    zef::storeLayoutSettings(answer.step.arguments, state);
     break;
   }
   return state.characterCount;
