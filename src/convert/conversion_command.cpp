@@ -118,33 +118,13 @@ std::uint64_t expectedTalkBytes(std::span<const std::string> utterances, const M
   return bytes;
 }
 
-void appendBalloonTalk(std::span<const std::string> utterances, const ModuleState& state, std::string& script) {
-  reserveMore(script, expectedTalkBytes(utterances, state));
-  BalloonStack stack(state.balloonCount);
-  std::uint32_t position = 0;
-  for (const std::string& utterance : utterances) {
-    const std::uint32_t at = position++;  // an empty utterance still uses up its position
-    if (utterance.empty()) continue;
-    const Seat seat = seatOf(state, at);
-    stack.push(seat.balloonScope);
-    stack.appendMoves(script, state);
-    stack.dropHidden();
-    appendBalloonText(script, state, seat, utterance);
-  }
-}
-
 // With the conversion switched off each utterance stays in its character's
 // own scope and balloon.
-void appendPlainTalk(std::span<const std::string> utterances, const ModuleState& state, std::string& script) {
-  std::uint32_t position = 0;
-  for (const std::string& utterance : utterances) {
-    const std::uint32_t at = position++;
-    if (utterance.empty()) continue;
-    const std::int32_t character = seatOf(state, at).character;
-    appendScopeSwitch(script, character);
-    script += convertUtterance(state, character, character, utterance);
-    script += plainTalkSeparator;
-  }
+void appendPlainText(std::string& script, const ModuleState& state, std::int32_t character,
+                     std::string_view utterance) {
+  appendScopeSwitch(script, character);
+  script += convertUtterance(state, character, character, utterance);
+  script += plainTalkSeparator;
 }
 
 }  // namespace
@@ -152,10 +132,20 @@ void appendPlainTalk(std::span<const std::string> utterances, const ModuleState&
 void runConversion(std::span<const std::string> utterances, const ModuleState& state, std::string& script) {
   // A layout start guarantees both counts; without them there is no seat.
   if (state.characterCount < 1 || state.balloonCount < 1) return;
-  if (state.enabled) {
-    appendBalloonTalk(utterances, state, script);
-  } else {
-    appendPlainTalk(utterances, state, script);
+  if (state.enabled) reserveMore(script, expectedTalkBytes(utterances, state));
+  BalloonStack stack(state.balloonCount);
+  std::uint32_t position = 0;
+  for (const std::string& utterance : utterances) {
+    const Seat seat = seatOf(state, position++);  // an empty utterance still uses up its position
+    if (utterance.empty()) continue;
+    if (!state.enabled) {
+      appendPlainText(script, state, seat.character, utterance);
+      continue;
+    }
+    stack.push(seat.balloonScope);
+    stack.appendMoves(script, state);
+    stack.dropHidden();
+    appendBalloonText(script, state, seat, utterance);
   }
 }
 

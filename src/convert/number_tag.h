@@ -2,11 +2,8 @@
 // rewriting shifts: a backslash, the letter, `[`, blanks, one or more ASCII
 // digits, blanks, `]`, and nothing else inside the brackets.
 //
-// A ghost numbers the surfaces of each character from 0 and its balloons from
-// 0; the layout gives each character a surface offset and the extra balloons
-// a balloon offset, which the rewriting of an utterance adds to every such
-// tag of its head. Each tag is rewritten once; the numbers written are never
-// looked at again.
+// The rewriting of an utterance adds the character's surface offset and the
+// balloon offset to every such tag of its head, once.
 #pragma once
 
 #include <cstddef>

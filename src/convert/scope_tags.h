@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "base/host_script.h"
-#include "convert/forward_search.h"
 #include "convert/script_bytes.h"
 
 namespace zef {
