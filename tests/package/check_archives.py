@@ -9,29 +9,24 @@
 - readme.txt and the sample dictionaries decode as Shift_JIS (iconv) and have
   CR LF line ends; LICENSE and the picture are the repository's bytes; both
   archives carry the same bytes of each.
-- The samples call only command words that the README documents and the
-  module's source handles, and every call, sent as it stands to the archive's
-  own module under the name zef.dll, gets a script back (none empty, none
-  the argument error notice).
+- The samples pass check_samples.py (command words that the README documents
+  and the module's source handles, with their argument counts; no event that
+  ghosts define themselves), and every call, sent as it stands to the
+  archive's own module under the name zef.dll, gets a script back (none
+  empty, none the argument error notice).
 
 usage: check_archives.py DIST_DIR SOURCE_DIR VERSION SAORI_RUN CMAKE COPYRIGHT
 """
 import gzip
 import pathlib
 import re
-import shlex
 import subprocess
 import sys
 import tarfile
 import tempfile
 import zipfile
 
-# Per engine: the call pattern and how its text splits into the request's arguments.
-CALLS = {
-    "yaya/zef.dic": (r'FUNCTIONEX\(("zef\.dll",[^)]*)\)', lambda call: re.findall(r'"([^"]*)"', call)[1:]),
-    "satori/dic_zef.txt": (r"（zef、(.*?)）", lambda call: re.split(r"[、,，]", call)),
-    "kawari/dict-zef.txt": (r"\$\(callsaori zef (.*?)\)", shlex.split),
-}
+import check_samples
 
 failures = []
 
@@ -57,13 +52,14 @@ def check_shipped_file(name, data, source):
            f"{name} does not have CR LF line ends throughout")
 
 
-def sample_calls(files):
+def sample_calls(files, words):
     """The requests that the samples send, each a list of Shift_JIS arguments, in file order."""
     requests = []
-    for name, (pattern, split) in CALLS.items():
+    for name in check_samples.ENGINES:
         text = files[f"sample/{name}"].decode("shift_jis")
-        calls = [split(call) for call in re.findall(pattern, text)]
-        expect(calls, f"sample/{name} calls zef nowhere")
+        for problem in check_samples.problems(name, text, words):
+            expect(False, problem)
+        calls = check_samples.calls_in(name, text)
         requests.append((name, [[argument.encode("shift_jis") for argument in call] for call in calls]))
     return requests
 
@@ -143,9 +139,8 @@ def main():
         words = documented_words(source)
         expect({"firstZEF", "startZEF", "ZEF", "settingZEF", "changeZEF"} <= words, f"documented command words: {words}")
         (work / "zef.dll").write_bytes(module)
-        for name, requests in sample_calls(windows):
+        for name, requests in sample_calls(windows, words):
             called = {arguments[0].decode() for arguments in requests}
-            expect(called <= words, f"sample/{name} calls {sorted(called - words)}, which zef does not have")
             check_samples_run(name, requests, work / "zef.dll", saori_run, work)
             print(f"sample/{name}: {len(requests)} calls ({', '.join(sorted(called))}), every one answered")
 

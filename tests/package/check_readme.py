@@ -7,14 +7,15 @@ sequence of argument names, setting keys, event names, quoted values and
 numbers that its description mentions. It also checks that the readme has the
 sections that SAORI readmes use, that its title and newest change entry name
 the project version, that it can be written in Shift_JIS, and that both
-documents show the shell's surfaces.txt snippet exactly as the sample ships it.
+documents show the shell's drop-in file surfaces_zef.txt exactly as the sample
+ships it.
 
 usage: check_readme.py README.md package/readme.txt VERSION
 """
 import re
 import sys
 
-SECTIONS = ["これは何をするものか", "動作環境", "使用方法", "既知の制限", "配布条件", "更新履歴"]
+SECTIONS = ["概要", "動作環境", "使用方法", "既知の制限", "配布条件", "更新履歴"]
 
 # Argument names, quoted ASCII values, ASCII words (kept when they are command
 # words, setting keys or events: they contain "ZEF" or "_") and numbers.
@@ -59,7 +60,7 @@ def main():
     english_path, japanese_path, version = sys.argv[1:4]
     english = open(english_path, encoding="utf-8").read()
     japanese = open(japanese_path, encoding="utf-8").read()
-    snippet_path = japanese_path.replace("readme.txt", "sample/shell/surfaces.txt")
+    snippet_path = japanese_path.replace("readme.txt", "sample/shell/surfaces_zef.txt")
     snippet = open(snippet_path, encoding="utf-8").read()
     failures = []
 
