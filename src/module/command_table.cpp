@@ -12,6 +12,7 @@
 
 #include "base/decimal.h"
 #include "convert/conversion_command.h"
+#include "placement/layout_start.h"
 #include "settings/setting_change.h"
 #include "settings/settings_menu.h"
 
@@ -150,7 +151,8 @@ void storeLayoutSettings(const ArgumentList& arguments, ModuleState& state) {
   state.setFontHeight(number(layoutArgument("font height")));
   // The new offsets are complete before the old ones are given up.
   std::vector<std::int32_t> offsets(static_cast<std::size_t>(state.characterCount));
-  for (std::size_t c = 0; c < offsets.size(); ++c) offsets[c] = number(layoutArgument("surface offset of each character") + c);
+  constexpr std::size_t firstOffset = layoutArgument("surface offset of each character");
+  for (std::size_t c = 0; c < offsets.size(); ++c) offsets[c] = number(firstOffset + c);
   state.surfaceOffsets = std::move(offsets);
 }
 

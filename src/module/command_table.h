@@ -29,7 +29,6 @@
 #include "base/charset.h"
 #include "base/module_state.h"
 #include "module/argument_list.h"
-#include "placement/layout_start.h"
 
 namespace zef {
 

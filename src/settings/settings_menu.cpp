@@ -145,8 +145,9 @@ void appendSection(std::string& out, const ModuleState& state, Charset charset, 
 std::uint64_t menuBytes(const ModuleState& state, const SharedResets& resets) {
   const std::uint64_t characters = static_cast<std::uint64_t>(std::max(state.characterCount, std::int32_t{0}));
   const std::uint64_t levels = static_cast<std::uint64_t>(std::max(state.balloonCount, std::int32_t{0}));
-  const std::uint64_t texts = 2 * maxDecimalBytes + maxScopeSwitchBytes + sectionTitle.size() +
-                              2 * (middleDot.utf8.size() + horizontalLine.title.size() + rightArrow.utf8.size() + shiftHeadTail.size()) +
+  const std::uint64_t shiftHead =
+      middleDot.utf8.size() + horizontalLine.title.size() + rightArrow.utf8.size() + shiftHeadTail.size();
+  const std::uint64_t texts = 2 * maxDecimalBytes + maxScopeSwitchBytes + sectionTitle.size() + 2 * shiftHead +
                               2 * lineBreak.size() + resetTitle.size() + endChoice.size() + mouseOffsetHint.size();
   const std::uint64_t choice = choiceBytes(maxDecimalBytes, 0) + 1;  // and the "/" before it
   const std::uint64_t section = texts + shiftTitles.size() * (choice + menuScriptBytes(1)) +
