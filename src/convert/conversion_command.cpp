@@ -104,7 +104,7 @@ void appendBalloonText(std::string& script, const ModuleState& state, Seat seat,
 // that a long talk is not copied over and over while it grows. Only a hint:
 // the rewritten text may still outgrow it.
 std::uint64_t expectedTalkBytes(std::span<const std::string> utterances, const ModuleState& state) {
-  constexpr std::uint64_t perMove = maxScopeSwitchBytes + std::max(maxMoveBytes, hideBalloon.size());
+  constexpr std::uint64_t perMove = maxScopeSwitchBytes + std::max<std::uint64_t>(maxMoveBytes, hideBalloon.size());
   constexpr std::uint64_t perHeader = maxScopeSwitchBytes + balloonKey.size() + fontNameKey.size() +
                                       fontHeightKey.size() + 2 * maxDecimalBytes + 1;
   const std::uint64_t maxMoves = static_cast<std::uint64_t>(state.balloonCount) + 1;
