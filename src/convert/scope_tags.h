@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,8 +33,33 @@ class ScopeTagScanner {
   ForwardSearch<FindCloseOrBreak> closeOrBreak_;
 };
 
+inline constexpr std::string_view markerWord = "zef";
+
+// The end of the marker that starts at `at` (a backslash), if one does. The
+// blank runs of two candidates never overlap, so all checks together stay
+// linear.
+inline std::optional<std::size_t> markerEndAt(std::string_view text, std::size_t at) {
+  if (!hasAt(text, at, scopeSwitchOpen)) return std::nullopt;
+  std::size_t next = skipBlanks(text, at + scopeSwitchOpen.size());
+  if (!hasAt(text, next, markerWord)) return std::nullopt;
+  next = skipBlanks(text, next + markerWord.size());
+  if (byteAt(text, next) != ']') return std::nullopt;
+  return next + 1;
+}
+
 // Appends `text` with every marker, left to right and without overlap,
 // replaced by `textScopeSwitch`.
-void appendReplacingMarkers(std::string& out, std::string_view text, std::string_view textScopeSwitch);
+inline void appendReplacingMarkers(std::string& out, std::string_view text, std::string_view textScopeSwitch) {
+  std::size_t copied = 0;
+  for (std::size_t at = text.find('\\'); at != std::string_view::npos; at = text.find('\\', at + 1)) {
+    const auto end = markerEndAt(text, at);
+    if (!end) continue;
+    out.append(text, copied, at - copied);
+    out += textScopeSwitch;
+    copied = *end;
+    at = *end - 1;
+  }
+  out.append(text, copied);
+}
 
 }  // namespace zef
