@@ -27,13 +27,16 @@ constexpr std::string_view layoutStartArguments[] = {
 constexpr std::string_view talkArguments[] = {"utterance"};
 constexpr std::string_view settingChangeArguments[] = {"key", "value"};
 
-// The position of a layout start's argument by its name (Argument1 is the
-// first); a name that is none of them does not compile.
-consteval std::size_t layoutArgument(std::string_view name) {
-  const auto found = std::ranges::find(layoutStartArguments, name);
-  if (found == std::end(layoutStartArguments)) throw "not a layout start argument";
-  return static_cast<std::size_t>(found - std::begin(layoutStartArguments)) + 1;
+// The position of a command's argument by its name (Argument1 is the first);
+// a name that is none of them does not compile.
+template <std::size_t count>
+consteval std::size_t argumentNamed(const std::string_view (&names)[count], std::string_view name) {
+  const auto found = std::ranges::find(names, name);
+  if (found == std::end(names)) throw "no argument of that name";
+  return static_cast<std::size_t>(found - std::begin(names)) + 1;
 }
+
+consteval std::size_t layoutArgument(std::string_view name) { return argumentNamed(layoutStartArguments, name); }
 
 // A layout start takes "On", "ON" and "on" for on, anything else for off.
 bool isLayoutSwitchOn(std::string_view text) { return text == "On" || text == "ON" || text == "on"; }
@@ -58,8 +61,8 @@ constexpr SettingKey settingKeys[] = {
 };
 
 SettingChange readSettingChange(const ArgumentList& arguments) {
-  const std::string_view key = arguments[1];
-  const std::string_view value = arguments[2];
+  const std::string_view key = arguments[argumentNamed(settingChangeArguments, "key")];
+  const std::string_view value = arguments[argumentNamed(settingChangeArguments, "value")];
   const auto known = std::ranges::find(settingKeys, key, &SettingKey::key);
   if (known == std::end(settingKeys)) return {};
   if (known->setting == SettingChange::Setting::enabled) return {known->setting, 0, settingSwitch(value)};
