@@ -1,10 +1,10 @@
 # The module's libraries, one per subsystem, stacked in a fixed order:
 #
-#   zef_module     src/module         request parsing, framing, dispatch, entries
+#   zef_module     src/module         request parsing, framing, command table, entries
 #   zef_convert    src/convert        the ZEF talk            } side by side:
 #   zef_settings   src/settings       menu, setting changes   } neither sees the other
 #   zef_placement  src/placement      dummy scopes, fragments, layout start
-#   zef_base       src/module/base    ModuleState, numbers, host script pieces
+#   zef_base       src/base           ModuleState, numbers, the host script writer
 #   zef_platform   src/platform       memory blocks, the one Windows/POSIX split
 #
 # A library reaches the headers of its own folder and of the libraries it
@@ -12,7 +12,7 @@
 # include path: each library gets an include directory of its own in the
 # build tree, holding one forwarding header per header of its folder. So an
 # include against the order fails to compile with "No such file", which the
-# tests in tests/layers prove for every pair of layers.
+# tests in tests/layers prove for all 16 forbidden pairs of layers.
 
 # zef_add_layer(TARGET FOLDER SOURCES files... [DEPENDS targets...])
 # FOLDER is relative to src/; SOURCES relative to it.

@@ -18,7 +18,7 @@
 
 #include "convert/reference_convert.h"
 #include "convert/utterance.h"
-#include "module/base/module_state.h"
+#include "base/module_state.h"
 
 namespace {
 

@@ -42,6 +42,7 @@
 #include <vector>
 
 #include "hardening/state_invariants.h"
+#include "module/command_table.h"
 #include "module/entries.h"
 #include "module/module_instance.h"
 #include "module/request.h"
@@ -103,8 +104,8 @@ void checkOthersUnchanged(const Snapshot& before, Target touched) {
 
 bool changesSettings(const zef::ArgumentList& arguments) {
   if (arguments.empty()) return false;
-  const std::string_view word = arguments[0];
-  return word == "firstZEF" || word == "startZEF" || word == "changeZEF";
+  const zef::Command* command = zef::findCommand(arguments[0]);
+  return command != nullptr && command->changesSettings;
 }
 
 std::string rawRequest(std::string_view line) {

@@ -1,9 +1,6 @@
 // Finds the character tags of an utterance's head, as the lists of
-// character_tags.h define them.
-//
-// Each lazy span is found through a forward search that remembers its last
-// answer, so one scan over a text is linear in its length however the tags
-// are arranged, and uses no recursion.
+// character_tags.h define them, in one linear scan without recursion: each
+// lazy span is found through a ForwardSearch (script_bytes.h).
 #pragma once
 
 #include <cstddef>
@@ -11,7 +8,6 @@
 #include <string_view>
 
 #include "convert/character_tags.h"
-#include "convert/forward_search.h"
 #include "convert/script_bytes.h"
 #include "convert/word_search.h"
 

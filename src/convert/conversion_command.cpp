@@ -10,63 +10,41 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "convert/utterance.h"
-#include "module/base/decimal.h"
-#include "module/base/host_script.h"
-#include "module/base/int32_math.h"
-#include "module/base/script_size.h"
+#include "base/decimal.h"
+#include "base/host_script.h"
+#include "base/int32_math.h"
+#include "base/script_size.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {
 
 namespace {
 
-constexpr std::string_view moveHead = "\\![moveasync,--X=fix,--Y=";
-constexpr std::string_view timeKey = ",--time=";
-constexpr std::string_view baseKey = ",--base=";
 constexpr std::string_view hideBalloon = "\\c\\b[-1]";
-constexpr std::string_view balloonKey = "]\\b[";
+constexpr std::string_view balloonKey = "\\b[";
 constexpr std::string_view fontNameKey = "]\\f[name,";
 constexpr std::string_view fontHeightKey = "]\\f[height,";
 constexpr std::string_view plainTalkSeparator = "\\n[200]";
-
-// Where the utterance at a position of the talk goes.
-struct Seat {
-  std::int32_t character;
-  std::int32_t balloonScope;
-};
-
-// The position is an unsigned 32-bit counter. The positions take level 1 of
-// every character in turn, then level 2, and so on up to balloonCount, then
-// level 1 again. The cycle is taken in 64 bits so that it is never zero,
-// whatever the counts.
-Seat seatOf(const ModuleState& state, std::uint32_t position) {
-  const auto characters = static_cast<std::uint32_t>(state.characterCount);
-  const std::uint64_t cycle = static_cast<std::uint64_t>(state.balloonCount) * characters;
-  const auto slot = static_cast<std::uint32_t>(position % cycle);
-  const auto character = static_cast<std::int32_t>(slot % characters);
-  const auto level = static_cast<std::int32_t>(1 + slot / characters);
-  return {character, dummyScope(state, level, character)};
-}
 
 // Moves a balloon `age` steps away from its base, on the side its scope
 // number's parity gives. The base is dummyScope(0, scope mod characterCount):
 // the anchor of the character that owns the scope whenever dummyScopeBase is
 // a multiple of characterCount, as with the defaults. Ghosts that choose
 // another base get the number they have always got.
-void appendMove(std::string& script, const ModuleState& state, std::int32_t scope, std::int32_t age) {
-  script += moveHead;
-  appendDecimal(script, wrapNeg(wrapMul(state.moveStep, age)));
-  script += timeKey;
-  appendDecimal(script, state.moveTime);
-  script += baseKey;
-  appendDecimal(script, dummyScope(state, 0, scope % state.characterCount));
-  script += sideCorners(scope);
-  script += ignoreStickyWindow;
-  script += ']';
+void appendBalloonMove(std::string& script, const ModuleState& state, std::int32_t scope, std::int32_t age) {
+  appendMove(script, Move{.async = true,
+                          .x = fix,
+                          .y = wrapNeg(wrapMul(state.moveStep, age)),
+                          .time = state.moveTime,
+                          .base = dummyScope(state, 0, scope % state.characterCount),
+                          .corners = placementCorners(scope),
+                          .ignoreSticky = true});
 }
 
 // The balloons shown so far in this talk, newest first.
@@ -93,7 +71,7 @@ class BalloonStack {
     for (std::size_t age = 0; age < scopes_.size(); ++age) {
       appendScopeSwitch(script, scopes_[age]);
       if (age < capacity_) {
-        appendMove(script, state, scopes_[age], static_cast<std::int32_t>(age));
+        appendBalloonMove(script, state, scopes_[age], static_cast<std::int32_t>(age));
       } else {
         script += hideBalloon;
       }
@@ -111,8 +89,7 @@ class BalloonStack {
 
 // The new balloon's scope, balloon number and font, then the utterance.
 void appendBalloonText(std::string& script, const ModuleState& state, Seat seat, std::string_view utterance) {
-  script += scopeSwitchOpen;
-  appendDecimal(script, seat.balloonScope);
+  appendScopeSwitch(script, seat.balloonScope);
   script += balloonKey;
   appendDecimal(script, state.balloonOffset);
   script += fontNameKey;
@@ -126,60 +103,49 @@ void appendBalloonText(std::string& script, const ModuleState& state, Seat seat,
 // Room for the moves and headers of a talk and about twice its text, so
 // that a long talk is not copied over and over while it grows. Only a hint:
 // the rewritten text may still outgrow it.
-std::uint64_t expectedTalkBytes(const ArgumentList& arguments, const ModuleState& state) {
-  constexpr std::uint64_t perMove = 3 + maxDecimalBytes + moveHead.size() + 3 * maxDecimalBytes + timeKey.size() +
-                                    baseKey.size() + evenSideCorners.size() + ignoreStickyWindow.size() + 2;
-  constexpr std::uint64_t perHeader = 3 + 3 * maxDecimalBytes + balloonKey.size() + fontNameKey.size() +
-                                      fontHeightKey.size() + 1;
+std::uint64_t expectedTalkBytes(std::span<const std::string> utterances, const ModuleState& state) {
+  constexpr std::uint64_t perMove = maxScopeSwitchBytes + std::max<std::uint64_t>(maxMoveBytes, hideBalloon.size());
+  constexpr std::uint64_t perHeader = maxScopeSwitchBytes + balloonKey.size() + fontNameKey.size() +
+                                      fontHeightKey.size() + 2 * maxDecimalBytes + 1;
   const std::uint64_t maxMoves = static_cast<std::uint64_t>(state.balloonCount) + 1;
   std::uint64_t bytes = 0;
   std::uint64_t balloons = 0;
-  for (std::size_t index = 1; index < arguments.size(); ++index) {
-    if (arguments[index].empty()) continue;
+  for (const std::string& utterance : utterances) {
+    if (utterance.empty()) continue;
     balloons = std::min(balloons + 1, maxMoves);
-    bytes += balloons * perMove + perHeader + state.fontName.size() + 2 * arguments[index].size();
+    bytes += balloons * perMove + perHeader + state.fontName.size() + 2 * utterance.size();
   }
   return bytes;
 }
 
-void appendBalloonTalk(const ArgumentList& arguments, const ModuleState& state, std::string& script) {
-  reserveMore(script, expectedTalkBytes(arguments, state));
-  BalloonStack stack(state.balloonCount);
-  std::uint32_t position = 0;
-  for (std::size_t index = 1; index < arguments.size(); ++index, ++position) {
-    const std::string& utterance = arguments[index];
-    if (utterance.empty()) continue;  // still uses up its position
-    const Seat seat = seatOf(state, position);
-    stack.push(seat.balloonScope);
-    stack.appendMoves(script, state);
-    stack.dropHidden();
-    appendBalloonText(script, state, seat, utterance);
-  }
-}
-
 // With the conversion switched off each utterance stays in its character's
 // own scope and balloon.
-void appendPlainTalk(const ArgumentList& arguments, const ModuleState& state, std::string& script) {
-  std::uint32_t position = 0;
-  for (std::size_t index = 1; index < arguments.size(); ++index, ++position) {
-    const std::string& utterance = arguments[index];
-    if (utterance.empty()) continue;
-    const std::int32_t character = seatOf(state, position).character;
-    appendScopeSwitch(script, character);
-    script += convertUtterance(state, character, character, utterance);
-    script += plainTalkSeparator;
-  }
+void appendPlainText(std::string& script, const ModuleState& state, std::int32_t character,
+                     std::string_view utterance) {
+  appendScopeSwitch(script, character);
+  script += convertUtterance(state, character, character, utterance);
+  script += plainTalkSeparator;
 }
 
 }  // namespace
 
-void runConversion(const ArgumentList& arguments, const ModuleState& state, std::string& script) {
+void runConversion(std::span<const std::string> utterances, const ModuleState& state, std::string& script) {
   // A layout start guarantees both counts; without them there is no seat.
   if (state.characterCount < 1 || state.balloonCount < 1) return;
-  if (state.enabled) {
-    appendBalloonTalk(arguments, state, script);
-  } else {
-    appendPlainTalk(arguments, state, script);
+  if (state.enabled) reserveMore(script, expectedTalkBytes(utterances, state));
+  BalloonStack stack(state.balloonCount);
+  std::uint32_t position = 0;
+  for (const std::string& utterance : utterances) {
+    const Seat seat = seatOf(state, position++);  // an empty utterance still uses up its position
+    if (utterance.empty()) continue;
+    if (!state.enabled) {
+      appendPlainText(script, state, seat.character, utterance);
+      continue;
+    }
+    stack.push(seat.balloonScope);
+    stack.appendMoves(script, state);
+    stack.dropHidden();
+    appendBalloonText(script, state, seat, utterance);
   }
 }
 

@@ -2,18 +2,21 @@
 // rewriting shifts: a backslash, the letter, `[`, blanks, one or more ASCII
 // digits, blanks, `]`, and nothing else inside the brackets.
 //
-// A ghost numbers the surfaces of each character from 0 and its balloons from
-// 0; the layout gives each character a surface offset and the extra balloons
-// a balloon offset, which the rewriting of an utterance adds to every such
-// tag of its head. Each tag is rewritten once; the numbers written are never
-// looked at again.
+// The rewriting of an utterance adds the character's surface offset and the
+// balloon offset to every such tag of its head, once.
 #pragma once
 
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <iterator>
 #include <string>
 #include <string_view>
+
+#include "base/decimal.h"
+#include "base/int32_math.h"
+#include "convert/script_bytes.h"
 
 namespace zef {
 
@@ -22,9 +25,6 @@ struct NumberTag {
   // Its number; one too large for 32 bits counts as 2147483647.
   std::int32_t number = 0;
 };
-
-// The tag `\<letter>[ N ]` that begins at `at`, if one does.
-std::optional<NumberTag> numberTagAt(std::string_view text, char letter, std::size_t at);
 
 // One of the two shifts. `\s[N]` becomes `\s[M]` with M = N + the character's
 // surface offset in wrapping 32-bit arithmetic, written unsigned: the host
@@ -40,7 +40,30 @@ struct NumberShift {
 constexpr NumberShift surfaceShift(std::int32_t offset) { return {'s', offset, true}; }
 constexpr NumberShift balloonShift(std::int32_t offset) { return {'b', offset, false}; }
 
+// The tag `\<letter>[ N ]` that begins at `at`, if one does.
+inline std::optional<NumberTag> numberTagAt(std::string_view text, char letter, std::size_t at) {
+  if (byteAt(text, at) != '\\' || byteAt(text, at + 1) != letter || byteAt(text, at + 2) != '[') return std::nullopt;
+  const std::size_t digitsBegin = skipBlanks(text, at + 3);
+  std::size_t digitsEnd = digitsBegin;
+  while (digitsEnd < text.size() && isAsciiDigit(text[digitsEnd])) ++digitsEnd;
+  if (digitsEnd == digitsBegin) return std::nullopt;
+  const std::size_t close = skipBlanks(text, digitsEnd);
+  if (byteAt(text, close) != ']') return std::nullopt;
+  // Read as argument values are, so a run beyond 32 bits saturates.
+  return NumberTag{close + 1, readDecimal(text.substr(digitsBegin, digitsEnd - digitsBegin))};
+}
+
 // Appends `tag` with its number shifted, without its blanks.
-void appendShiftedTag(std::string& out, const NumberTag& tag, const NumberShift& shift);
+inline void appendShiftedTag(std::string& out, const NumberTag& tag, const NumberShift& shift) {
+  const std::int32_t sum = wrapAdd(tag.number, shift.offset);
+  out += '\\';
+  out += shift.letter;
+  out += '[';
+  // Surface numbers are written unsigned: 2^32 plus a negative sum.
+  const std::int64_t written = shift.writtenUnsigned ? std::int64_t{static_cast<std::uint32_t>(sum)} : sum;
+  char digits[16];
+  out.append(digits, std::to_chars(digits, std::end(digits), written).ptr);
+  out += ']';
+}
 
 }  // namespace zef

@@ -1,14 +1,21 @@
-// Byte tests shared by the tag scanners.
+// Byte tests and the remembering search shared by the tag scanners.
 //
 // Tags are recognised byte by byte on undecoded Shift-JIS text: a line break
 // (CR or LF) ends every lazy span, a blank is only the byte 0x20, and a digit
 // only an ASCII one (isAsciiDigit, shared with the number reader).
+//
+// The lazy spans of the tag patterns ("up to the next `]`", "up to the next
+// `repaint`") are asked for again and again while a scan moves forward. A
+// ForwardSearch remembers its last answer: when every query starts at or
+// after the previous one, that answer either still holds or the search goes
+// on from beyond it, so each byte is examined once in all, however many tags
+// share a stretch. A query that goes backwards is still answered, only anew.
 #pragma once
 
 #include <cstddef>
 #include <string_view>
 
-#include "module/base/decimal.h"  // isAsciiDigit
+#include "base/decimal.h"  // isAsciiDigit
 
 namespace zef {
 
@@ -35,6 +42,30 @@ struct FindCloseOrBreak {
     while (from < text.size() && text[from] != ']' && !isLineBreak(text[from])) ++from;
     return from;
   }
+};
+
+// Finder: std::size_t(std::string_view text, std::size_t from), the first
+// position at or after `from` where it finds what it looks for, or
+// text.size().
+template <typename Finder>
+class ForwardSearch {
+ public:
+  ForwardSearch(std::string_view text, Finder finder) : text_(text), finder_(finder) {}
+
+  std::size_t next(std::size_t from) {
+    if (known_ && from >= searchedFrom_ && from <= found_) return found_;
+    known_ = true;
+    searchedFrom_ = from;
+    found_ = from >= text_.size() ? text_.size() : finder_(text_, from);
+    return found_;
+  }
+
+ private:
+  std::string_view text_;
+  Finder finder_;
+  bool known_ = false;
+  std::size_t searchedFrom_ = 0;
+  std::size_t found_ = 0;
 };
 
 }  // namespace zef

@@ -27,11 +27,10 @@
 
 #include "convert/character_tag_scanner.h"
 #include "convert/character_tags.h"
-#include "convert/marker_scanner.h"
 #include "convert/number_tag.h"
-#include "convert/scope_tag_scanner.h"
+#include "convert/scope_tags.h"
 #include "convert/script_bytes.h"
-#include "module/base/host_script.h"
+#include "base/host_script.h"
 
 namespace zef {
 
@@ -130,7 +129,7 @@ class HeadRewriter {
     const std::string_view tag = text_.substr(0, end);
     std::size_t tagCopied = at;
     for (std::size_t inner = at; inner != std::string_view::npos; inner = tag.find('\\', inner + 1)) {
-      if (hasAt(tag, inner + 1, "p[")) {
+      if (hasAt(tag, inner, scopeSwitchOpen)) {
         scopeTagInSpan_ = inner;
         out.resize(mark);
         return;

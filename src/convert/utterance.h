@@ -7,7 +7,11 @@
 // scope and a switch back, surface numbers get the character's surface offset
 // and, while conversion is on, balloon numbers the balloon offset. From the
 // first `\p[...]` on the text is kept as the ghost wrote it, except that each
-// marker `\p[zef]` becomes a switch back to the text scope.
+// marker `\p[zef]` becomes a switch back to the text scope. For character 0,
+// text scope 12 and surface offset 100:
+//
+//   \s[5]Hello.\![anim,clear,1]\p[1]Hi.\p[zef]Bye.
+//   \p[0]\s[105]\p[12]Hello.\p[0]\![anim,clear,1]\p[12]\p[1]Hi.\p[12]Bye.
 //
 // Every step is a forward scan in time linear in the text, with no recursion,
 // so an utterance of any length and shape is safe on a small host stack.
@@ -17,7 +21,7 @@
 #include <string>
 #include <string_view>
 
-#include "module/base/module_state.h"
+#include "base/module_state.h"
 
 namespace zef {
 

@@ -1,17 +1,14 @@
 // Finding the first of a few fixed words, or the line break that comes first.
 //
 // The lazy spans `lock`...`repaint` and `set`...setting name end at the
-// nearest of their word or a line break. Talk breaks its lines with the tag
-// `\n`, not with a line feed, so such a search often has to look through the
-// whole rest of an utterance. It goes byte by byte and stops at the first
-// word or line break, reading nothing beyond it, so that searches from one
-// position after another, one per tag, stay linear in all.
-//
-// A table of the words' first bytes rules out most positions with one
-// lookup, and the second byte most of the rest. On talk this plain loop is
-// faster than a library search per word (std::string_view::find stops at
-// every common first letter; std::boyer_moore_horspool_searcher is slower
-// still on words this short), and it needs no remembered answer per word.
+// nearest of their word or a line break; talk breaks its lines with the tag
+// `\n`, so such a search often reads the whole rest of an utterance. It goes
+// byte by byte and reads nothing beyond what it finds, so that searches from
+// one position after another stay linear in all. A table of the words' first
+// bytes rules out most positions, the second byte most of the rest: on talk
+// this plain loop beats a library search per word (std::string_view::find
+// stops at every common first letter; std::boyer_moore_horspool_searcher is
+// slower still on words this short).
 #pragma once
 
 #include <algorithm>

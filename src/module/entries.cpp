@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "module/dispatch.h"
+#include "module/command_table.h"
 #include "module/module_instance.h"
 #include "module/request.h"
 #include "platform/failure_guard.h"

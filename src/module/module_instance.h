@@ -7,7 +7,7 @@
 // receives the state it works on as an argument.
 #pragma once
 
-#include "module/base/module_state.h"
+#include "base/module_state.h"
 
 namespace zef {
 

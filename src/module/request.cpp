@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "module/base/decimal.h"
+#include "base/decimal.h"
 
 namespace zef {
 

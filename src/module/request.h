@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "module/base/argument_list.h"
-#include "module/base/charset.h"
+#include "module/argument_list.h"
+#include "base/charset.h"
 
 namespace zef {
 

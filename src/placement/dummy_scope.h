@@ -1,5 +1,6 @@
-// The numbering of the dummy scopes, and the literal pieces of script that
-// place them, shared by every command that addresses them.
+// The numbering of the dummy scopes, the side each one is placed on, and the
+// pieces of script that make a scope one, shared by every command that
+// addresses them.
 //
 // Each real character c owns a column of dummy scopes, one per balloon level:
 // level 0 is its anchor scope, levels 1 .. balloonCount its balloon scopes.
@@ -9,8 +10,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "module/base/int32_math.h"
-#include "module/base/module_state.h"
+#include "base/host_script.h"
+#include "base/int32_math.h"
+#include "base/module_state.h"
 
 namespace zef {
 
@@ -24,30 +26,36 @@ constexpr std::int32_t anchorScope(const ModuleState& state, std::int32_t charac
   return dummyScope(state, 0, character);
 }
 
-// Corner pairs of a placement. An even number is placed with its right bottom
-// corner on the base's left top corner, an odd one the other way round, so
-// that neighbouring characters' balloons open to opposite sides.
-inline constexpr std::string_view evenSideCorners = ",--base-offset=left.top,--move-offset=right.bottom";
-inline constexpr std::string_view oddSideCorners = ",--base-offset=right.top,--move-offset=left.bottom";
+// Where the utterance at a position of a talk goes.
+struct Seat {
+  std::int32_t character;
+  std::int32_t balloonScope;
+};
 
-constexpr std::string_view sideCorners(std::int32_t number) {
-  return number % 2 == 0 ? evenSideCorners : oddSideCorners;
+// The position is an unsigned 32-bit counter. The positions take level 1 of
+// every character in turn, then level 2, and so on up to balloonCount, then
+// level 1 again. The cycle is taken in 64 bits so that it is never zero,
+// whatever the counts.
+constexpr Seat seatOf(const ModuleState& state, std::uint32_t position) {
+  const auto characters = static_cast<std::uint32_t>(state.characterCount);
+  const std::uint64_t cycle = static_cast<std::uint64_t>(state.balloonCount) * characters;
+  const auto slot = static_cast<std::uint32_t>(position % cycle);
+  const auto character = static_cast<std::int32_t>(slot % characters);
+  const auto level = static_cast<std::int32_t>(1 + slot / characters);
+  return {character, dummyScope(state, level, character)};
 }
 
-// Moves only the named scope, not the sticky group it belongs to.
-inline constexpr std::string_view ignoreStickyWindow = ",--option=ignore-sticky-window";
+// The corners of a placement. An even number is placed to the left of its
+// base, an odd one to the right, so that neighbouring characters' balloons
+// open to opposite sides.
+constexpr Corners placementCorners(std::int32_t number) {
+  return number % 2 == 0 ? Corners::leftOfBase : Corners::rightOfBase;
+}
 
-// Pieces of the fragments that make a scope a dummy scope. A fragment is
-// scopeSwitchOpen (module/base/host_script.h) + scope number + dummyScopeHead,
-// optionally followed by a move of the scope.
-inline constexpr std::string_view dummyScopeHead = "]\\s[__system_dummy__]\\![set,alignmenttodesktop,free]";
-inline constexpr std::string_view dummyScopeSurface = "]\\s[__system_dummy__]";
-
-// A move onto the base with no offset and at once; the base scope number follows.
-inline constexpr std::string_view placeOnBase = "\\![move,--X=0,--Y=0,--time=0,--base=";
-
-// A move of the scope by nothing against itself, so it stays where it stands.
-inline constexpr std::string_view holdInPlace = "\\![moveasync,--X=0,--Y=0,--time=0,--base=me";
+// What makes a scope a dummy scope: the surface that the shell defines as
+// transparent, and a window no longer tied to the desktop's edge.
+inline constexpr std::string_view dummySurface = "\\s[__system_dummy__]";
+inline constexpr std::string_view freeAlignment = "\\![set,alignmenttodesktop,free]";
 
 // Joins scopes into a group that moves together; the scope numbers follow,
 // separated by commas, then "]".

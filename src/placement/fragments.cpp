@@ -1,9 +1,9 @@
 // Building the dummy scope fragments from the shared pieces.
 #include "placement/fragments.h"
 
-#include "module/base/decimal.h"
-#include "module/base/host_script.h"
-#include "module/base/script_size.h"
+#include "base/decimal.h"
+#include "base/host_script.h"
+#include "base/script_size.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {
@@ -16,20 +16,17 @@ std::int32_t placementBase(const ModuleState& state, std::int32_t level, std::in
   return level == 0 ? character : anchorScope(state, character);
 }
 
-void appendScopeHead(std::string& out, std::int32_t scope, std::string_view head) {
-  out += scopeSwitchOpen;
-  appendDecimal(out, scope);
-  out += head;
-}
-
 }  // namespace
 
+void appendDummyFragment(std::string& out, std::int32_t scope) {
+  appendScopeSwitch(out, scope);
+  out += dummySurface;
+  out += freeAlignment;
+}
+
 void appendPlacementFragment(std::string& out, const ModuleState& state, std::int32_t level, std::int32_t character) {
-  appendScopeHead(out, dummyScope(state, level, character), dummyScopeHead);
-  out += placeOnBase;
-  appendDecimal(out, placementBase(state, level, character));
-  out += sideCorners(character);
-  out += ']';
+  appendDummyFragment(out, dummyScope(state, level, character));
+  appendMove(out, Move{.base = placementBase(state, level, character), .corners = placementCorners(character)});
 }
 
 void appendPlacementScript(std::string& out, const ModuleState& state) {
@@ -42,12 +39,20 @@ void appendPlacementScript(std::string& out, const ModuleState& state) {
   }
 }
 
-void appendDummyFragment(std::string& out, std::int32_t scope) { appendScopeHead(out, scope, dummyScopeHead); }
-
 void appendHoldFragment(std::string& out, std::int32_t scope) {
-  appendScopeHead(out, scope, dummyScopeSurface);
-  out += holdInPlace;
-  out += ignoreStickyWindow;
+  appendScopeSwitch(out, scope);
+  out += dummySurface;
+  appendMove(out, Move{.async = true, .base = me, .ignoreSticky = true});
+}
+
+void appendNewLevelFragment(std::string& out, const ModuleState& state, std::int32_t level, std::int32_t character) {
+  const std::int32_t scope = dummyScope(state, level, character);
+  appendDummyFragment(out, scope);
+  appendMove(out, Move{.base = anchorScope(state, character), .ignoreSticky = true});
+  out += stickyGroupOpen;
+  appendDecimal(out, character);
+  out += ',';
+  appendDecimal(out, scope);
   out += ']';
 }
 
@@ -61,19 +66,11 @@ void appendStickyGroup(std::string& out, const ModuleState& state, std::int32_t 
   out += ']';
 }
 
-static_assert(evenSideCorners.size() == oddSideCorners.size());
+std::uint64_t dummyFragmentBytes() { return maxScopeSwitchBytes + dummySurface.size() + freeAlignment.size(); }
 
-std::uint64_t placementFragmentBytes() {
-  return scopeSwitchOpen.size() + maxDecimalBytes + dummyScopeHead.size() + placeOnBase.size() + maxDecimalBytes +
-         evenSideCorners.size() + 1;
-}
+std::uint64_t placementFragmentBytes() { return dummyFragmentBytes() + maxMoveBytes; }
 
-std::uint64_t dummyFragmentBytes() { return scopeSwitchOpen.size() + maxDecimalBytes + dummyScopeHead.size(); }
-
-std::uint64_t holdFragmentBytes() {
-  return scopeSwitchOpen.size() + maxDecimalBytes + dummyScopeSurface.size() + holdInPlace.size() +
-         ignoreStickyWindow.size() + 1;
-}
+std::uint64_t holdFragmentBytes() { return maxScopeSwitchBytes + dummySurface.size() + maxMoveBytes; }
 
 std::uint64_t stickyGroupBytes(const ModuleState& state) {
   const std::uint64_t scopes = static_cast<std::uint64_t>(state.balloonCount) + 1;

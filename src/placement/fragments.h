@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "module/base/module_state.h"
+#include "base/module_state.h"
 
 namespace zef {
 
@@ -28,11 +28,17 @@ void appendDummyFragment(std::string& out, std::int32_t scope);
 // it stays where the host has it.
 void appendHoldFragment(std::string& out, std::int32_t scope);
 
+// Makes the balloon scope of a level that a larger balloon count adds a dummy
+// scope, places it on its anchor scope and joins it to the real character, so
+// that it follows the character. The anchor scope does not join: it is
+// already grouped.
+void appendNewLevelFragment(std::string& out, const ModuleState& state, std::int32_t level, std::int32_t character);
+
 // Groups the real character with all of its dummy scopes, level 0 first.
 void appendStickyGroup(std::string& out, const ModuleState& state, std::int32_t character);
 
 // Upper bounds of the bytes the fragments above take, so that a script can be
-// sized once (module/base/script_size.h).
+// sized once (base/script_size.h).
 std::uint64_t placementFragmentBytes();
 std::uint64_t dummyFragmentBytes();
 std::uint64_t holdFragmentBytes();

@@ -3,14 +3,16 @@
 
 #include <string>
 
-#include "module/base/argument_list.h"
-#include "module/base/module_state.h"
+#include "base/module_state.h"
 
 namespace zef {
 
-// Stores the ghost's settings and surface offsets from `arguments` into
-// `state` and appends the layout script. The caller has checked that every
-// argument the command reads is present, and marks the layout started.
-void runLayoutStart(const ArgumentList& arguments, ModuleState& state, std::string& script);
+// firstZEF places every dummy scope afresh; startZEF leaves them where the
+// host already has them.
+enum class Layout { fresh, kept };
+
+// Appends the layout script for the settings that a layout start has just
+// stored into `state` (module/command_table.cpp), and marks the layout started.
+void runLayoutStart(Layout layout, ModuleState& state, std::string& script);
 
 }  // namespace zef

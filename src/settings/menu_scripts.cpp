@@ -1,8 +1,7 @@
-// Choice scripts that move anchor scopes, written as plain script.
+// Choice scripts that move anchor scopes, written through the host script writer.
 #include "settings/menu_scripts.h"
 
-#include "module/base/decimal.h"
-#include "module/base/host_script.h"
+#include "base/host_script.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {
@@ -10,78 +9,49 @@ namespace zef {
 namespace {
 
 // Lets the ghost show the menu again once the move is done.
-constexpr std::string_view raiseSettingEvent = "\\![raise,settingZEF]";
+constexpr std::string_view settingEvent = "settingZEF";
 
-// A shift moves the scope against where it stands, in the background.
-constexpr std::string_view shiftXOpen = "\\![moveasync,--X=";
-constexpr std::string_view shiftXClose = ",--Y=0,--time=0,--base=me";
-constexpr std::string_view shiftYOpen = "\\![moveasync,--X=0,--Y=";
-constexpr std::string_view shiftYClose = ",--time=0,--base=me";
-
-// A reset places the scope against its character at once, keeping the
-// coordinate marked "fix"; a reset in both directions is a plain placeOnBase.
-constexpr std::string_view resetHOpen = "\\![move,--X=0,--Y=fix,--time=0,--base=";
-constexpr std::string_view resetVOpen = "\\![move,--X=fix,--Y=0,--time=0,--base=";
-
-// The choice writer doubles a `"` inside a script; these scripts need none,
-// so the host gets them exactly as they are built here.
-constexpr bool holdsNoQuote(std::string_view piece) { return piece.find('"') == std::string_view::npos; }
-static_assert(holdsNoQuote(raiseSettingEvent) && holdsNoQuote(shiftXOpen) && holdsNoQuote(shiftXClose) &&
-              holdsNoQuote(shiftYOpen) && holdsNoQuote(shiftYClose) && holdsNoQuote(resetHOpen) &&
-              holdsNoQuote(resetVOpen) && holdsNoQuote(placeOnBase) && holdsNoQuote(scopeSwitchOpen) &&
-              holdsNoQuote(evenSideCorners) && holdsNoQuote(oddSideCorners) && holdsNoQuote(ignoreStickyWindow));
-
-void appendShift(std::string& out, std::int32_t scope, std::string_view open, std::string_view amount,
-                 std::string_view close) {
-  appendScopeSwitch(out, scope);
-  out += open;
-  out += amount;
-  out += close;
-  out += ignoreStickyWindow;
-  out += ']';
+void appendShift(std::string& out, const ModuleState& state, Shift shift, std::int32_t character,
+                 std::int32_t pixels) {
+  appendScopeSwitch(out, anchorScope(state, character));
+  const bool right = shift == Shift::right;
+  appendMove(out, Move{.async = true, .x = right ? pixels : 0, .y = right ? 0 : pixels, .ignoreSticky = true});
 }
 
 // Moves the anchor scope of `character` against the real character, on the
-// character's side, with the move command that `open` begins.
-void appendReset(std::string& out, const ModuleState& state, std::int32_t character, std::string_view open) {
+// character's side, keeping the coordinate that the reset leaves alone.
+void appendReset(std::string& out, const ModuleState& state, Reset reset, std::int32_t character) {
   appendScopeSwitch(out, anchorScope(state, character));
-  out += open;
-  appendDecimal(out, character);
-  out += sideCorners(character);
-  out += ignoreStickyWindow;
-  out += ']';
-}
-
-void appendResetOfEveryCharacter(std::string& out, const ModuleState& state, std::string_view open) {
-  for (std::int32_t c = 0; c < state.getCharacterCount(); ++c) appendReset(out, state, c, open);
-  out += raiseSettingEvent;
+  appendMove(out, Move{.x = reset == Reset::vertical ? fix : 0,
+                       .y = reset == Reset::horizontal ? fix : 0,
+                       .base = character,
+                       .corners = placementCorners(character),
+                       .ignoreSticky = true});
 }
 
 }  // namespace
 
-void appendShiftScript(std::string& out, const ModuleState& state, std::int32_t character, std::string_view mode,
-                       std::string_view amount) {
-  if (mode == "BPh") {
-    appendShift(out, anchorScope(state, character), shiftXOpen, amount, shiftXClose);
-  } else if (mode == "BPv") {
-    for (std::int32_t c = 0; c < state.getCharacterCount(); ++c) {
-      appendShift(out, anchorScope(state, c), shiftYOpen, amount, shiftYClose);
-    }
+void appendShiftScript(std::string& out, const ModuleState& state, Shift shift, std::int32_t character,
+                       std::int32_t pixels) {
+  if (shift == Shift::right) {
+    appendShift(out, state, shift, character, pixels);
+  } else {
+    for (std::int32_t c = 0; c < state.characterCount; ++c) appendShift(out, state, shift, c, pixels);
   }
-  out += raiseSettingEvent;
+  appendRaise(out, settingEvent);
 }
 
-void appendResetHScript(std::string& out, const ModuleState& state, std::int32_t character) {
-  appendReset(out, state, character, resetHOpen);
-  out += raiseSettingEvent;
+void appendResetScript(std::string& out, const ModuleState& state, Reset reset, std::int32_t character) {
+  if (reset == Reset::horizontal) {
+    appendReset(out, state, reset, character);
+  } else {
+    for (std::int32_t c = 0; c < state.characterCount; ++c) appendReset(out, state, reset, c);
+  }
+  appendRaise(out, settingEvent);
 }
 
-void appendResetVScript(std::string& out, const ModuleState& state) {
-  appendResetOfEveryCharacter(out, state, resetVOpen);
-}
-
-void appendResetHVScript(std::string& out, const ModuleState& state) {
-  appendResetOfEveryCharacter(out, state, placeOnBase);
+std::uint64_t menuScriptBytes(std::uint64_t scopes) {
+  return scopes * (maxScopeSwitchBytes + maxMoveBytes) + raiseBytes(settingEvent);
 }
 
 }  // namespace zef

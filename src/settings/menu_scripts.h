@@ -2,33 +2,39 @@
 // amount and resets that put them back against their characters.
 //
 // They write plain script; the menu puts each one into its choice tag with
-// appendScriptChoice (module/base/script_choice.h), which quotes it as the
-// host needs. Every script ends by raising settingZEF, so that the ghost can
-// ask for the menu again.
+// appendScriptChoice (base/host_script.h), which quotes it as the host needs.
+// Every script ends by raising settingZEF, so that the ghost can ask for the
+// menu again.
 #pragma once
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
-#include "module/base/module_state.h"
+#include "base/module_state.h"
 
 namespace zef {
 
-// Mode "BPh" moves the anchor scope of `character` right by `amount` pixels;
-// mode "BPv" moves the anchor scopes of every character down by `amount`
-// (`character` plays no part). Any other mode moves nothing. The amount is
-// inserted as it is, unparsed.
-void appendShiftScript(std::string& out, const ModuleState& state, std::int32_t character, std::string_view mode,
-                       std::string_view amount);
+enum class Shift {
+  right,  // the anchor scope of one character
+  down,   // the anchor scopes of every character
+};
 
-// Puts the anchor scope of `character` back against it horizontally.
-void appendResetHScript(std::string& out, const ModuleState& state, std::int32_t character);
+// Moves anchor scopes by `pixels` in the background, each scope against where
+// it stands; `character` names the one that Shift::right moves.
+void appendShiftScript(std::string& out, const ModuleState& state, Shift shift, std::int32_t character,
+                       std::int32_t pixels);
 
-// Puts the anchor scopes of every character back against them vertically.
-void appendResetVScript(std::string& out, const ModuleState& state);
+enum class Reset {
+  horizontal,  // the anchor scope of one character, horizontally
+  vertical,    // every character's, vertically
+  both,        // every character's, in both directions
+};
 
-// Puts the anchor scopes of every character back against them in both directions.
-void appendResetHVScript(std::string& out, const ModuleState& state);
+// Puts anchor scopes back against their characters at once, on each
+// character's side; `character` names the one that Reset::horizontal moves.
+void appendResetScript(std::string& out, const ModuleState& state, Reset reset, std::int32_t character);
+
+// The most bytes of such a script when it moves `scopes` anchor scopes.
+std::uint64_t menuScriptBytes(std::uint64_t scopes);
 
 }  // namespace zef

@@ -11,11 +11,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "module/base/decimal.h"
-#include "module/base/host_script.h"
-#include "module/base/int32_math.h"
-#include "module/base/script_choice.h"
-#include "module/base/script_size.h"
+#include "base/decimal.h"
+#include "base/host_script.h"
+#include "base/int32_math.h"
+#include "base/script_size.h"
 #include "placement/dummy_scope.h"
 #include "settings/menu_scripts.h"
 
@@ -27,10 +26,7 @@ namespace {
 constexpr std::string_view menuOpen = "\\_q";
 constexpr std::string_view menuClose = "\\*\\![set,balloontimeout,0]";
 
-// A label: the balloon scope, set free and moved above its anchor scope,
-// then the text "character - level index".
-constexpr std::string_view labelMoveOpen = "]\\![set,alignmenttodesktop,free]\\![move,--X=0,--Y=";
-constexpr std::string_view labelMoveBase = ",--time=0,--base=";
+// A label's text: "character - level index".
 constexpr std::string_view labelSeparator = " - ";
 
 // The menu's three characters that are not ASCII, in each charset: the
@@ -43,59 +39,42 @@ constexpr CharsetText upArrow = {"\x81\xAA", "\xE2\x86\x91"};
 // The text of a character's section. A shift line's head is the middle dot,
 // its title, its arrow and the tail; the reset line's head follows a break.
 constexpr std::string_view sectionTitle = "] ZEF Balloon Settings ----------------\\n";
+constexpr std::string_view resetTitles[] = {"H", "V", "H&V"};
 constexpr std::string_view shiftHeadTail = "+  \\![*]";
 constexpr std::string_view resetTitle = "Position Reset  \\![*]";
 constexpr std::string_view endChoice = "               \\![*]\\q[End,OnSettingZEF]";
 constexpr std::string_view mouseOffsetHint = "\\n\\n*MouseOffset Reset  Ctrl + Shift + F10";
 constexpr std::string_view lineBreak = "\\n";
 
-// The titles count pixels to the right or upwards. The host's Y grows
-// downwards, so a vertical choice moves by the negated title.
-constexpr std::array<std::string_view, 6> shiftTitles = {"30", "10", "5", "-5", "-10", "-30"};
-constexpr std::array<std::string_view, 6> downwardAmounts = {"-30", "-10", "-5", "5", "10", "30"};
+// The shift choices' titles count pixels to the right or upwards. The host's
+// Y grows downwards, so a vertical choice moves by the negated title.
+constexpr std::array<std::int32_t, 6> shiftTitles = {30, 10, 5, -5, -10, -30};
 
-// The amounts go into the choice scripts, which hold no `"` (menu_scripts.cpp).
-constexpr bool holdNoQuote(const std::array<std::string_view, 6>& amounts) {
-  for (std::string_view amount : amounts) {
-    if (amount.find('"') != std::string_view::npos) return false;
-  }
-  return true;
-}
-static_assert(holdNoQuote(shiftTitles) && holdNoQuote(downwardAmounts));
-
-// Upper bounds for sizing the menu once: a label; the parts of a section that
-// do not grow with the character count (title, horizontal line, "H" reset,
-// end choice and hint, about 1.2 KB at most); one scope of a vertical choice.
-constexpr std::uint64_t labelBytes = scopeSwitchOpen.size() + labelMoveOpen.size() + labelMoveBase.size() +
-                                     ignoreStickyWindow.size() + 1 + labelSeparator.size() + 4 * maxDecimalBytes;
-constexpr std::uint64_t sectionFixedBytes = 2048;
-constexpr std::uint64_t verticalScopeBytes = 128;
-
+// The balloon scope, set free and moved above its anchor scope, then its text.
 void appendLabel(std::string& out, const ModuleState& state, std::int32_t levelIndex, std::int32_t character) {
-  out += scopeSwitchOpen;
-  appendDecimal(out, dummyScope(state, levelIndex + 1, character));
-  out += labelMoveOpen;
-  appendDecimal(out, wrapNeg(wrapMul(levelIndex, state.getMoveStep())));
-  out += labelMoveBase;
-  appendDecimal(out, anchorScope(state, character));
-  out += ignoreStickyWindow;
-  out += ']';
+  appendScopeSwitch(out, dummyScope(state, levelIndex + 1, character));
+  out += freeAlignment;
+  appendMove(out, Move{.y = wrapNeg(wrapMul(levelIndex, state.moveStep)),
+                       .base = anchorScope(state, character),
+                       .ignoreSticky = true});
   appendDecimal(out, character);
   out += labelSeparator;
   appendDecimal(out, levelIndex);
 }
 
-// A line of six shift choices: the mode they move in, the line's title and
-// arrow, and the amount each choice passes.
+std::uint64_t labelBytes() {
+  return maxScopeSwitchBytes + freeAlignment.size() + maxMoveBytes + 2 * maxDecimalBytes + labelSeparator.size();
+}
+
+// A line of six shift choices: the way they move, the line's title and arrow.
 struct ShiftLine {
-  std::string_view mode;
+  Shift shift;
   std::string_view title;
   CharsetText arrow;
-  std::array<std::string_view, 6> amounts;
 };
 
-constexpr ShiftLine horizontalLine = {"BPh", "Pos-H [px] ", rightArrow, shiftTitles};
-constexpr ShiftLine verticalLine = {"BPv", "Pos-V [px] ", upArrow, downwardAmounts};
+constexpr ShiftLine horizontalLine = {Shift::right, "Pos-H [px] ", rightArrow};
+constexpr ShiftLine verticalLine = {Shift::down, "Pos-V [px] ", upArrow};
 
 // Six shift choices of one mode, "/" between them.
 void appendShiftLine(std::string& out, const ModuleState& state, Charset charset, std::int32_t character,
@@ -104,12 +83,15 @@ void appendShiftLine(std::string& out, const ModuleState& state, Charset charset
   out += line.title;
   out += line.arrow.in(charset);
   out += shiftHeadTail;
+  std::string title;
   std::string script;
-  for (std::size_t i = 0; i < shiftTitles.size(); ++i) {
-    if (i != 0) out += '/';
+  for (const std::int32_t pixels : shiftTitles) {
+    if (pixels != shiftTitles.front()) out += '/';
+    title.clear();
+    appendDecimal(title, pixels);
     script.clear();
-    appendShiftScript(script, state, character, line.mode, line.amounts[i]);
-    appendScriptChoice(out, shiftTitles[i], script);
+    appendShiftScript(script, state, line.shift, character, line.shift == Shift::down ? -pixels : pixels);
+    appendScriptChoice(out, title, script);
   }
   out += lineBreak;
 }
@@ -123,8 +105,8 @@ struct SharedResets {
 
 SharedResets sharedResets(const ModuleState& state) {
   SharedResets resets;
-  appendResetVScript(resets.vertical, state);
-  appendResetHVScript(resets.both, state);
+  appendResetScript(resets.vertical, state, Reset::vertical, 0);
+  appendResetScript(resets.both, state, Reset::both, 0);
   return resets;
 }
 
@@ -134,12 +116,12 @@ void appendResetLine(std::string& out, const ModuleState& state, Charset charset
   out += middleDot.in(charset);
   out += resetTitle;
   std::string horizontal;
-  appendResetHScript(horizontal, state, character);
-  appendScriptChoice(out, "H", horizontal);
+  appendResetScript(horizontal, state, Reset::horizontal, character);
+  appendScriptChoice(out, resetTitles[0], horizontal);
   out += '/';
-  appendScriptChoice(out, "V", resets.vertical);
+  appendScriptChoice(out, resetTitles[1], resets.vertical);
   out += '/';
-  appendScriptChoice(out, "H&V", resets.both);
+  appendScriptChoice(out, resetTitles[2], resets.both);
   out += endChoice;
 }
 
@@ -147,9 +129,8 @@ void appendResetLine(std::string& out, const ModuleState& state, Charset charset
 // 0's section offers the vertical line, and the hint with it.
 void appendSection(std::string& out, const ModuleState& state, Charset charset, std::int32_t character,
                    const SharedResets& resets) {
-  out += scopeSwitchOpen;
-  appendDecimal(out, character);
-  out += "][";
+  appendScopeSwitch(out, character);
+  out += '[';
   appendDecimal(out, character);
   out += sectionTitle;
   appendShiftLine(out, state, charset, character, horizontalLine);
@@ -158,12 +139,22 @@ void appendSection(std::string& out, const ModuleState& state, Charset charset, 
   if (character == 0) out += mouseOffsetHint;
 }
 
+// The menu's size from its pieces: the labels; per section its texts, six
+// horizontal choices and the three resets; the vertical line's six choices,
+// each moving every character.
 std::uint64_t menuBytes(const ModuleState& state, const SharedResets& resets) {
-  const std::uint64_t characters = static_cast<std::uint64_t>(std::max(state.getCharacterCount(), std::int32_t{0}));
-  const std::uint64_t levels = static_cast<std::uint64_t>(std::max(state.getBalloonCount(), std::int32_t{0}));
-  return menuOpen.size() + menuClose.size() + levels * characters * labelBytes +
-         characters * (sectionFixedBytes + resets.vertical.size() + resets.both.size()) +
-         shiftTitles.size() * characters * verticalScopeBytes;
+  const std::uint64_t characters = static_cast<std::uint64_t>(std::max(state.characterCount, std::int32_t{0}));
+  const std::uint64_t levels = static_cast<std::uint64_t>(std::max(state.balloonCount, std::int32_t{0}));
+  const std::uint64_t shiftHead =
+      middleDot.utf8.size() + horizontalLine.title.size() + rightArrow.utf8.size() + shiftHeadTail.size();
+  const std::uint64_t texts = 2 * maxDecimalBytes + maxScopeSwitchBytes + sectionTitle.size() + 2 * shiftHead +
+                              2 * lineBreak.size() + resetTitle.size() + endChoice.size() + mouseOffsetHint.size();
+  const std::uint64_t choice = choiceBytes(maxDecimalBytes, 0) + 1;  // and the "/" before it
+  const std::uint64_t section = texts + shiftTitles.size() * (choice + menuScriptBytes(1)) +
+                                std::size(resetTitles) * choice + menuScriptBytes(1) + resets.vertical.size() +
+                                resets.both.size();
+  return menuOpen.size() + menuClose.size() + levels * characters * labelBytes() + characters * section +
+         shiftTitles.size() * (choice + menuScriptBytes(characters));
 }
 
 }  // namespace
@@ -173,10 +164,10 @@ void runSettingsMenu(const ModuleState& state, Charset charset, std::string& scr
   reserveMore(script, menuBytes(state, resets));
 
   script += menuOpen;
-  for (std::int32_t k = 0; k < state.getBalloonCount(); ++k) {
-    for (std::int32_t c = 0; c < state.getCharacterCount(); ++c) appendLabel(script, state, k, c);
+  for (std::int32_t k = 0; k < state.balloonCount; ++k) {
+    for (std::int32_t c = 0; c < state.characterCount; ++c) appendLabel(script, state, k, c);
   }
-  for (std::int32_t c = 0; c < state.getCharacterCount(); ++c) appendSection(script, state, charset, c, resets);
+  for (std::int32_t c = 0; c < state.characterCount; ++c) appendSection(script, state, charset, c, resets);
   script += menuClose;
 }
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "module/base/charset.h"
-#include "module/base/module_state.h"
+#include "base/charset.h"
+#include "base/module_state.h"
 
 namespace zef {
 

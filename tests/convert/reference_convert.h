@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "module/base/module_state.h"
+#include "base/module_state.h"
 
 namespace zef::reference {
 

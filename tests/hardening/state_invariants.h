@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <string>
 
-#include "module/base/module_state.h"
+#include "base/module_state.h"
 
 namespace zef::hardening {
 

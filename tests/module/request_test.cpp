@@ -4,7 +4,7 @@
 #include <map>
 
 #include "module/entries.h"
-#include "module/base/host_script.h"
+#include "module/command_table.h"
 #include "module/request.h"
 #include "platform/global_memory.h"
 #include "support/saori_client.h"

@@ -1,19 +1,22 @@
-// The layout start commands through the real request entry: their scripts
-// byte for byte, the settings they store, and refusals that keep a layout.
+// The layout start commands through the real request entry: firstZEF's
+// golden answer, what each places where, and the settings they store.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "module/base/host_script.h"
+#include "hardening/state_invariants.h"
 #include "module/module_instance.h"
 #include "support/saori_client.h"
+#include "support/script_of.h"
+#include "support/script_pieces.h"
 
 namespace zef {
 namespace {
 
 using test::defaultLayoutStart;
 using test::resultOf;
+using test::scriptOf;
 
 const ModuleState& currentState() { return *currentModuleState(); }
 
@@ -29,6 +32,7 @@ std::string joined(const std::vector<std::string>& pieces) {
   return text;
 }
 
+// The layout start's one golden answer, byte for byte.
 TEST(LayoutStart, FirstZefWithTheDefaults) {
   test::FreshModule module;
   const std::string expected = joined({
@@ -52,41 +56,24 @@ TEST(LayoutStart, FirstZefWithTheDefaults) {
   ASSERT_EQ(expected.size(), 2130u);
   EXPECT_EQ(resultOf(defaultLayoutStart("firstZEF")), expected);
 
-  const ModuleState& state = currentState();
-  EXPECT_TRUE(state.layoutStarted);
-  EXPECT_TRUE(state.enabled);
-  EXPECT_EQ(state.characterCount, 2);
-  EXPECT_EQ(state.balloonCount, 6);
-  EXPECT_EQ(state.moveStep, 100);
-  EXPECT_EQ(state.moveTime, 100);
-  EXPECT_EQ(state.dummyScopeBase, 10);
-  EXPECT_EQ(state.balloonOffset, 0);
-  EXPECT_EQ(state.fontName, "default");
-  EXPECT_EQ(state.fontHeight, 12);
-  EXPECT_EQ(state.surfaceOffsets, (std::vector<std::int32_t>{0, 0}));
+  // The default arguments store the default settings (tests/base/module_state_test.cpp).
+  ModuleState stored;
+  stored.layoutStarted = true;
+  stored.surfaceOffsets = {0, 0};
+  EXPECT_TRUE(hardening::sameState(currentState(), stored));
 }
 
 TEST(LayoutStart, StartZefWithTheDefaults) {
   test::FreshModule module;
-  const std::string expected = joined({
-      R"(\p[12]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
-      R"(\p[13]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
-      R"(\p[14]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
-      R"(\p[15]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
-      R"(\p[16]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
-      R"(\p[17]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
-      R"(\p[18]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
-      R"(\p[19]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
-      R"(\p[20]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
-      R"(\p[21]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
-      R"(\p[22]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
-      R"(\p[23]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
-      R"(\p[10]\s[__system_dummy__]\![moveasync,--X=0,--Y=0,--time=0,--base=me,--option=ignore-sticky-window])",
-      R"(\p[11]\s[__system_dummy__]\![moveasync,--X=0,--Y=0,--time=0,--base=me,--option=ignore-sticky-window])",
-      R"(\![set,sticky-window,0,10,12,14,16,18,20,22])",
-      R"(\![set,sticky-window,1,11,13,15,17,19,21,23])",
-  });
-  ASSERT_EQ(expected.size(), 972u);
+  // The balloon scopes become dummy scopes where they stand, then the anchors
+  // are moved by nothing against themselves, alone.
+  std::string expected;
+  for (std::int32_t scope = 12; scope <= 23; ++scope) expected += scopeSwitch(scope) + std::string(test::dummyHead);
+  for (std::int32_t anchor : {10, 11}) {
+    expected += scopeSwitch(anchor) + "\\s[__system_dummy__]";
+    appendMove(expected, Move{.async = true, .base = me, .ignoreSticky = true});
+  }
+  expected += R"(\![set,sticky-window,0,10,12,14,16,18,20,22]\![set,sticky-window,1,11,13,15,17,19,21,23])";
   EXPECT_EQ(resultOf(defaultLayoutStart("startZEF")), expected);
   EXPECT_TRUE(currentState().layoutStarted);
 }
@@ -96,12 +83,9 @@ TEST(LayoutStart, OneCharacterNeedsOnlyOneOffset) {
   std::vector<std::string> arguments = defaultLayoutStart();
   arguments[2] = "1";
   arguments.resize(11);
-  const std::string script = resultOf(arguments);
-  EXPECT_EQ(countOf(script, "\\p["), 7u);
-  EXPECT_TRUE(script.starts_with(R"(\p[10]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=0,--base-offset=left.top,--move-offset=right.bottom])"));
-  EXPECT_EQ(countOf(script, "--base=10,--base-offset=left.top,--move-offset=right.bottom]"), 6u);
-  EXPECT_EQ(countOf(script, "right.top"), 0u);
-  EXPECT_TRUE(script.ends_with(R"(\p[16]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--base-offset=left.top,--move-offset=right.bottom]\![set,sticky-window,0,10,11,12,13,14,15,16])"));
+  std::string expected = test::placed(10, 0, Corners::leftOfBase);
+  for (std::int32_t scope = 11; scope <= 16; ++scope) expected += test::placed(scope, 10, Corners::leftOfBase);
+  EXPECT_EQ(resultOf(arguments), expected + R"(\![set,sticky-window,0,10,11,12,13,14,15,16])");
 }
 
 TEST(LayoutStart, ValueRulesOfTheSettings) {
@@ -119,12 +103,12 @@ TEST(LayoutStart, ValueRulesOfTheSettings) {
   EXPECT_EQ(state.fontName, "default");
   EXPECT_EQ(state.fontHeight, 0);
   EXPECT_EQ(state.surfaceOffsets, (std::vector<std::int32_t>{-5, 4, 2}));
-  EXPECT_EQ(countOf(script, "\\![move,"), 300u);  // 100 levels of 3 characters
+  EXPECT_EQ(countOf(script, spelling::move), 300u);  // 100 levels of 3 characters
 
   arguments = defaultLayoutStart();
   arguments[3] = "0";
   arguments[8] = " ";
-  EXPECT_EQ(countOf(resultOf(arguments), "\\![move,"), 4u);
+  EXPECT_EQ(countOf(resultOf(arguments), spelling::move), 4u);
   EXPECT_EQ(currentState().balloonCount, 1);
   EXPECT_EQ(currentState().fontName, " ");
 }
@@ -154,32 +138,14 @@ TEST(LayoutStart, StartZefMovesOnlyAnchorsInPlace) {
   arguments[3] = "4";
   arguments.push_back("0");
   const std::string script = resultOf(arguments);
-  EXPECT_EQ(countOf(script, "\\![move,"), 0u);
-  EXPECT_EQ(countOf(script, "\\![moveasync,"), 3u);
-  EXPECT_EQ(countOf(script, "--base=me,"), 3u);
-  EXPECT_EQ(countOf(script, "\\p[10]\\s[__system_dummy__]\\![moveasync,"), 1u);
-  EXPECT_EQ(countOf(script, "\\p[12]\\s[__system_dummy__]\\![moveasync,"), 1u);
+  const std::string held = scriptOf(appendMove, Move{.async = true, .base = me, .ignoreSticky = true});
+  EXPECT_EQ(countOf(script, spelling::move), 0u);
+  EXPECT_EQ(countOf(script, spelling::moveAsync), 3u);
+  for (std::int32_t anchor : {10, 11, 12}) {
+    EXPECT_EQ(countOf(script, scopeSwitch(anchor) + "\\s[__system_dummy__]" + held), 1u) << anchor;
+  }
   EXPECT_EQ(countOf(script, "alignmenttodesktop"), 12u);
   EXPECT_TRUE(script.ends_with("\\![set,sticky-window,2,12,15,18,21,24]"));
-}
-
-TEST(LayoutStart, RefusedRequestKeepsTheEarlierLayout) {
-  test::FreshModule module;
-  std::vector<std::string> first = defaultLayoutStart("firstZEF");
-  first[4] = "40";
-  first[10] = "7";
-  resultOf(first);
-
-  std::vector<std::string> refused = defaultLayoutStart("startZEF");
-  refused[2] = "3";
-  refused[4] = "55";
-  EXPECT_EQ(resultOf(refused), argumentErrorNotice.shiftJis);
-
-  const ModuleState& state = currentState();
-  EXPECT_TRUE(state.layoutStarted);
-  EXPECT_EQ(state.characterCount, 2);
-  EXPECT_EQ(state.moveStep, 40);
-  EXPECT_EQ(state.surfaceOffsets, (std::vector<std::int32_t>{7, 0}));
 }
 
 TEST(LayoutStart, LaterLayoutStartReplacesEveryOffset) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "module/base/script_choice.h"
+#include "base/host_script.h"
 #include "settings/menu_scripts.h"
 #include "support/script_of.h"
 
@@ -15,48 +15,48 @@ using test::scriptOf;
 
 constexpr std::string_view raiseOnly = R"(\![raise,settingZEF])";
 
-TEST(MenuScripts, ModesAreExactAndAmountsUnparsed) {
+TEST(MenuScripts, ShiftsMoveTheirAnchorsAgainstThemselves) {
   const ModuleState state;
-  EXPECT_EQ(scriptOf(appendShiftScript, state, 1, "BPv", "5"), scriptOf(appendShiftScript, state, 0, "BPv", "5"));
-  EXPECT_EQ(scriptOf(appendShiftScript, state, 0, "bph", "5"), raiseOnly);
-  EXPECT_EQ(scriptOf(appendShiftScript, state, 0, "BPh ", "5"), raiseOnly);
-  EXPECT_EQ(scriptOf(appendShiftScript, state, 0, "", "5"), raiseOnly);
-  EXPECT_EQ(scriptOf(appendShiftScript, state, 1, "BPh", "+7"),
-            R"(\p[11]\![moveasync,--X=+7,--Y=0,--time=0,--base=me,--option=ignore-sticky-window]\![raise,settingZEF])");
-  EXPECT_EQ(scriptOf(appendShiftScript, state, 0, "BPh", "007"),
-            R"(\p[10]\![moveasync,--X=007,--Y=0,--time=0,--base=me,--option=ignore-sticky-window]\![raise,settingZEF])");
+  // Character plays no part in a downward shift: it moves every anchor.
+  EXPECT_EQ(scriptOf(appendShiftScript, state, Shift::down, 1, 5), scriptOf(appendShiftScript, state, Shift::down, 0, 5));
+  std::string expected = scopeSwitch(11);
+  appendMove(expected, Move{.async = true, .x = 7, .ignoreSticky = true});
+  EXPECT_EQ(scriptOf(appendShiftScript, state, Shift::right, 1, 7), expected + std::string(raiseOnly));
 }
 
 TEST(MenuScripts, SidesAlternateWithTheCharacterNumber) {
   ModuleState state;
   state.setCharacterCount(3);
-  EXPECT_EQ(scriptOf(appendResetVScript, state),
-            R"(\p[10]\![move,--X=fix,--Y=0,--time=0,--base=0,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window])"
-            R"(\p[11]\![move,--X=fix,--Y=0,--time=0,--base=1,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window])"
-            R"(\p[12]\![move,--X=fix,--Y=0,--time=0,--base=2,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window]\![raise,settingZEF])");
-  EXPECT_EQ(scriptOf(appendResetHScript, state, 2),
-            R"(\p[12]\![move,--X=0,--Y=fix,--time=0,--base=2,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window]\![raise,settingZEF])");
+  std::string expected;
+  for (std::int32_t character = 0; character < 3; ++character) {
+    appendScopeSwitch(expected, 10 + character);
+    appendMove(expected, Move{.x = fix, .base = character, .corners = character % 2 == 0 ? Corners::leftOfBase
+                                                                                           : Corners::rightOfBase,
+                              .ignoreSticky = true});
+  }
+  EXPECT_EQ(scriptOf(appendResetScript, state, Reset::vertical, 0), expected + std::string(raiseOnly));
+  expected = scopeSwitch(12);
+  appendMove(expected, Move{.y = fix, .base = 2, .corners = Corners::leftOfBase, .ignoreSticky = true});
+  EXPECT_EQ(scriptOf(appendResetScript, state, Reset::horizontal, 2), expected + std::string(raiseOnly));
 }
 
 TEST(MenuScripts, NoCharactersMovesNothingButTheNamedScope) {
   ModuleState state;
   state.characterCount = 0;  // no layout start leaves it so, but nothing must break
-  EXPECT_EQ(scriptOf(appendShiftScript, state, 0, "BPv", "5"), raiseOnly);
-  EXPECT_EQ(scriptOf(appendResetVScript, state), raiseOnly);
-  EXPECT_EQ(scriptOf(appendResetHVScript, state), raiseOnly);
-  EXPECT_EQ(scriptOf(appendShiftScript, state, 3, "BPh", "5"),
-            R"(\p[13]\![moveasync,--X=5,--Y=0,--time=0,--base=me,--option=ignore-sticky-window]\![raise,settingZEF])");
+  EXPECT_EQ(scriptOf(appendShiftScript, state, Shift::down, 0, 5), raiseOnly);
+  EXPECT_EQ(scriptOf(appendResetScript, state, Reset::vertical, 0), raiseOnly);
+  EXPECT_EQ(scriptOf(appendResetScript, state, Reset::both, 0), raiseOnly);
+  std::string expected = scopeSwitch(13);
+  appendMove(expected, Move{.async = true, .x = 5, .ignoreSticky = true});
+  EXPECT_EQ(scriptOf(appendShiftScript, state, Shift::right, 3, 5), expected + std::string(raiseOnly));
 }
 
-// The host's quoting: the script wrapped whole in double quotes, each `"`
-// inside it doubled; commas and "]" stay as they are.
-TEST(ScriptChoice, QuotesTheScriptAndDoublesItsQuotes) {
-  std::string out = "/";
-  appendScriptChoice(out, "H&V", R"(\p[1]\![call,ghost,"the ""M"""]x")");
-  EXPECT_EQ(out, R"(/\q[H&V,"script:\p[1]\![call,ghost,""the """"M""""""]x"""])");
-  out.clear();
-  appendScriptChoice(out, "5", "");
-  EXPECT_EQ(out, R"(\q[5,"script:"])");
+TEST(MenuScripts, SizeBoundHoldsForTheWidestNumbers) {
+  ModuleState state;
+  state.setCharacterCount(3);
+  state.setDummyScopeBase(2147483647);
+  EXPECT_LE(scriptOf(appendShiftScript, state, Shift::down, 0, -2147483647 - 1).size(), menuScriptBytes(3));
+  EXPECT_LE(scriptOf(appendResetScript, state, Reset::both, 0).size(), menuScriptBytes(3));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "settings/text_helpers.h"
 #include "support/saori_client.h"
+#include "support/script_pieces.h"
 
 namespace zef {
 namespace {
@@ -14,6 +15,9 @@ namespace {
 using test::currentState;
 using test::defaultLayoutStart;
 using test::joined;
+using test::menuLabel;
+using test::newLevelScope;
+using test::talkMove;
 using test::resultOf;
 
 constexpr std::string_view changeTaken = R"(\![raise,OnChangeZEF])";
@@ -30,7 +34,7 @@ TEST(SettingsSession, LaterCommandsUseTheChangedValues) {
   resultOf(defaultLayoutStart());
   const std::string firstMenu = resultOf(settingZEF);
   const std::string firstTalk = resultOf(talk);
-  EXPECT_NE(firstTalk.find(R"(\p[12]\![moveasync,--X=fix,--Y=-200,--time=100,--base=10,)"), std::string::npos);
+  EXPECT_NE(firstTalk.find(talkMove(12, -200, 10)), std::string::npos);
   EXPECT_NE(firstTalk.find(R"(\p[14]\b[0]\f[name,default]\f[height,12]C.)"), std::string::npos);
 
   EXPECT_EQ(change("Bl_Move", "-30"), changeTaken);
@@ -41,13 +45,13 @@ TEST(SettingsSession, LaterCommandsUseTheChangedValues) {
   // stands one step of -30 away, that is 30 pixels down.
   EXPECT_EQ(resultOf(talk),
             joined({
-                R"(\p[12]\![moveasync,--X=fix,--Y=0,--time=7,--base=10,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window])",
+                talkMove(12, 0, 10, 7),
                 R"(\p[12]\b[0]\f[name,default]\f[height,12]A.)",
-                R"(\p[13]\![moveasync,--X=fix,--Y=0,--time=7,--base=11,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window])",
-                R"(\p[12]\![moveasync,--X=fix,--Y=30,--time=7,--base=10,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window])",
+                talkMove(13, 0, 11, 7),
+                talkMove(12, 30, 10, 7),
                 R"(\p[13]\b[0]\f[name,default]\f[height,12]B.)",
-                R"(\p[14]\![moveasync,--X=fix,--Y=0,--time=7,--base=10,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window])",
-                R"(\p[13]\![moveasync,--X=fix,--Y=30,--time=7,--base=11,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window])",
+                talkMove(14, 0, 10, 7),
+                talkMove(13, 30, 11, 7),
                 R"(\p[12]\c\b[-1])",
                 R"(\p[14]\b[0]\f[name,default]\f[height,12]C.)",
             }));
@@ -59,8 +63,8 @@ TEST(SettingsSession, LaterCommandsUseTheChangedValues) {
   // Growing again sets up only the level that is new since the last change.
   EXPECT_EQ(change("Bl_Num", "3"),
             joined({
-                R"(\p[16]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--option=ignore-sticky-window]\![set,sticky-window,0,16])",
-                R"(\p[17]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--option=ignore-sticky-window]\![set,sticky-window,1,17])",
+                newLevelScope(16, 10, 0),
+                newLevelScope(17, 11, 1),
                 R"(\![raise,OnChangeZEF])",
             }));
 
@@ -69,12 +73,12 @@ TEST(SettingsSession, LaterCommandsUseTheChangedValues) {
   EXPECT_EQ(menu.substr(0, menu.find(R"(\p[0][0])")),
             joined({
                 R"(\_q)",
-                R"(\p[12]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--option=ignore-sticky-window]0 - 0)",
-                R"(\p[13]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--option=ignore-sticky-window]1 - 0)",
-                R"(\p[14]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=30,--time=0,--base=10,--option=ignore-sticky-window]0 - 1)",
-                R"(\p[15]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=30,--time=0,--base=11,--option=ignore-sticky-window]1 - 1)",
-                R"(\p[16]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=60,--time=0,--base=10,--option=ignore-sticky-window]0 - 2)",
-                R"(\p[17]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=60,--time=0,--base=11,--option=ignore-sticky-window]1 - 2)",
+                menuLabel(12, 0, 10) + "0 - 0",
+                menuLabel(13, 0, 11) + "1 - 0",
+                menuLabel(14, 30, 10) + "0 - 1",
+                menuLabel(15, 30, 11) + "1 - 1",
+                menuLabel(16, 60, 10) + "0 - 2",
+                menuLabel(17, 60, 11) + "1 - 2",
             }));
   EXPECT_EQ(sectionsOf(menu), sectionsOf(firstMenu));
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "module/base/charset.h"
+#include "base/charset.h"
 #include "support/request_text.h"
 
 namespace zef::test {

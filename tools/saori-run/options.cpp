@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "module/base/charset.h"
+#include "base/charset.h"
 #include "session.h"
 
 namespace saori_run {

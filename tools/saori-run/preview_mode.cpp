@@ -7,8 +7,8 @@
 #include "file_io.h"
 #include "host_model.h"
 #include "html_report.h"
-#include "module/base/decimal.h"
-#include "module/base/module_state.h"
+#include "base/module_state.h"
+#include "module/command_table.h"
 #include "sjis_text.h"
 #include "state_dump.h"
 
@@ -76,8 +76,8 @@ std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charse
 int namedCharacterCount(const std::vector<Answer>& answers) {
   zef::ModuleState state;
   for (const Answer& answer : answers) {
-    if (!acceptsLayoutStart(answer.step, answer.script) || answer.step.arguments.size() < 3) continue;
-    state.setCharacterCount(zef::readDecimal(answer.step.arguments[2]));
+    if (!acceptsLayoutStart(answer.step, answer.script)) continue;
+    zef::storeLayoutSettings(answer.step.arguments, state);
     break;
   }
   return state.characterCount;

@@ -184,7 +184,7 @@ std::string_view resultValue(std::string_view response) {
 
 Charset responseCharset(std::string_view response) {
   // A response names its charset in a line like a request's Charset line.
-  return zef::requestCharset(response) == zef::Charset::utf8 ? Charset::utf8 : Charset::shiftJis;
+  return zef::requestCharset(response);
 }
 
 }  // namespace saori_run

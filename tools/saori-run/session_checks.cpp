@@ -1,9 +1,8 @@
 // Warnings for sessions that run but do not do what their author meant.
 #include "session_checks.h"
 
-#include "command_words.h"
 #include "demo_session.h"
-#include "module/base/host_script.h"
+#include "module/command_table.h"
 
 namespace saori_run {
 
@@ -23,6 +22,17 @@ std::string placeOf(const Step& step, std::string_view fileName) {
   return std::string(fileName) + ":" + std::to_string(step.line) + ": ";
 }
 
+// The module's command words that `wanted` picks, for a message: "firstZEF or startZEF".
+std::string commandWords(bool zef::Command::*wanted, std::string_view conjunction) {
+  std::string words;
+  for (const zef::Command& command : zef::commandTable()) {
+    if (!(command.*wanted)) continue;
+    if (!words.empty()) words.append(" ").append(conjunction).append(" ");
+    words.append(command.word);
+  }
+  return words;
+}
+
 std::string_view firstWord(std::string_view text) {
   const std::size_t start = text.find_first_not_of(' ');
   if (start == std::string_view::npos) return {};
@@ -38,7 +48,7 @@ std::vector<std::string> lineWarnings(const Session& session, std::string_view f
     if (step.kind != Step::Kind::request || step.arguments.empty()) continue;
     const std::string_view word = step.arguments.front();
     const std::string_view first = firstWord(word);
-    if (findCommandWord(word) != nullptr || findCommandWord(first) == nullptr) continue;
+    if (zef::findCommand(word) != nullptr || zef::findCommand(first) == nullptr) continue;
     const std::string advice = fileName.empty() ? "give each argument as a word of its own after --"
                                                 : "separate the arguments with TAB, not blanks";
     warnings.push_back(std::string(warningHead) + placeOf(step, fileName) + "the command word \"" +
@@ -51,8 +61,9 @@ std::vector<std::string> lineWarnings(const Session& session, std::string_view f
 bool acceptsLayoutStart(const Step& step, std::string_view result) {
   // The module writes the notice in the charset of the request.
   const bool refused = result == zef::argumentErrorNotice.shiftJis || result == zef::argumentErrorNotice.utf8;
-  return step.kind == Step::Kind::request && !step.arguments.empty() && isLayoutStart(step.arguments.front()) &&
-         !refused;
+  if (step.kind != Step::Kind::request || step.arguments.empty() || refused) return false;
+  const zef::Command* command = zef::findCommand(step.arguments.front());
+  return command != nullptr && command->startsLayout && zef::countFits(*command, step.arguments);
 }
 
 void AnswerWatch::warn(const Step& step, std::string_view reason) {
@@ -64,15 +75,14 @@ void AnswerWatch::answered(const Step& step, std::string_view result) {
   // A raw request may be a layout start: nothing is assumed after one.
   if (step.kind == Step::Kind::rawRequest || acceptsLayoutStart(step, result)) layoutStarted_ = true;
   if (layoutStarted_ || warned_ || !result.empty() || step.arguments.empty()) return;
-  const CommandWord* command = findCommandWord(step.arguments.front());
-  if (command == nullptr || command->role != CommandWord::Role::afterLayoutStart) return;
+  const zef::Command* command = zef::findCommand(step.arguments.front());
+  if (command == nullptr || !command->needsStartedLayout) return;
 
   warned_ = true;
-  using Role = CommandWord::Role;
   const std::string layoutStart = joinedByTabs(typicalLayoutStart());
   warnings_ << warningHead << placeOf(step, fileName_) << command->word << " was answered empty: the module answers "
-            << wordsOfRole(Role::afterLayoutStart, "and") << " only after it has accepted a layout start ("
-            << wordsOfRole(Role::layoutStart, "or") << "). ";
+            << commandWords(&zef::Command::needsStartedLayout, "and") << " only after it has accepted a layout start ("
+            << commandWords(&zef::Command::startsLayout, "or") << "). ";
   if (fileName_.empty()) {
     warnings_ << "-- sends one request alone: put both in a session file, one request a line with TAB between the "
                  "arguments, and run saori-run FILE:\n"

@@ -4,8 +4,8 @@
 
 #include <limits>
 
-#include "module/base/decimal.h"
-#include "module/base/int32_math.h"
+#include "base/decimal.h"
+#include "base/int32_math.h"
 
 namespace zef {
 namespace {

@@ -1,5 +1,5 @@
 // Reading and writing decimal numbers as bytes.
-#include "module/base/decimal.h"
+#include "base/decimal.h"
 
 #include <charconv>
 #include <limits>

@@ -8,6 +8,7 @@
 
 #include "host_model.h"
 #include "support/saori_client.h"
+#include "support/script_pieces.h"
 
 namespace zef::host_model {
 namespace {
@@ -237,6 +238,29 @@ TEST(SessionMeaning, MoreBalloonLevelsAddScopesThatJoinTheTalk) {
   }
   EXPECT_EQ(scopeShowing(session.state(), "u15"), 27);
   EXPECT_EQ(scopeShowing(session.state(), "u12"), 24);
+}
+
+// A ghost that boots again sends startZEF: the anchors stay where the user
+// shifted them, and every balloon scope is a dummy scope again.
+TEST(SessionMeaning, StartZefLeavesTheAnchorsWhereTheHostHasThem) {
+  Session session;
+  session.send(test::defaultLayoutStart("firstZEF"));
+  session.model.runScript(test::movedScope(kAnchorBase, Move{.x = -40, .y = -70}) +
+                          test::movedScope(kAnchorBase + 1, Move{.x = 25}));
+  const Point zero = session.anchorOf(0);
+  const Point one = session.anchorOf(1);
+
+  test::FreshModule reloaded;
+  session.send(test::defaultLayoutStart("startZEF"));
+  EXPECT_EQ(session.anchorOf(0), zero);
+  EXPECT_EQ(session.anchorOf(1), one);
+  for (int scope = kAnchorBase; scope <= balloonScope(6, 1); ++scope) {
+    EXPECT_TRUE(session.state().windows.at(scope).isDummy()) << scope;
+  }
+  // The talk then stacks its balloons on the anchors where they stand.
+  session.send(talk(2));
+  EXPECT_EQ(session.at(scopeShowing(session.state(), "u0")), (Point{zero.x, zero.y - kStep}));
+  EXPECT_EQ(session.at(scopeShowing(session.state(), "u1")), one);
 }
 
 }  // namespace

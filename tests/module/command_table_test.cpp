@@ -1,9 +1,8 @@
-// Choosing the command: command words, argument counts, and the argument
-// error notice of the layout start commands.
+// The command table: command words, argument counts, the argument error
+// notice of the layout start commands, and what a refusal leaves alone.
 #include <gtest/gtest.h>
 
-#include "module/dispatch.h"
-#include "module/base/host_script.h"
+#include "module/command_table.h"
 #include "module/module_instance.h"
 #include "support/saori_client.h"
 #include "support/shift_jis_text.h"
@@ -36,7 +35,7 @@ TEST(ArgumentErrorNotice, IsTheSameJapaneseNoticeInShiftJisAndUtf8) {
   EXPECT_EQ(resultOf({"firstZEF"}), argumentErrorNotice.shiftJis);
 }
 
-TEST(Dispatch, LayoutStartNeedsOneOffsetPerCharacterItNames) {
+TEST(CommandTable, LayoutStartNeedsOneOffsetPerCharacterItNames) {
   test::FreshModule module;
   ModuleState& state = *currentModuleState();
 
@@ -53,7 +52,7 @@ TEST(Dispatch, LayoutStartNeedsOneOffsetPerCharacterItNames) {
   EXPECT_EQ(state.characterCount, 3);
 }
 
-TEST(Dispatch, CharacterCountsBelowOneCountAsOne) {
+TEST(CommandTable, CharacterCountsBelowOneCountAsOne) {
   test::FreshModule module;
   for (const char* characters : {"0", "-3", "abc"}) {
     EXPECT_EQ(resultOf(layoutStart(characters, 10)), argumentErrorNotice.shiftJis) << characters;
@@ -62,7 +61,7 @@ TEST(Dispatch, CharacterCountsBelowOneCountAsOne) {
   }
 }
 
-TEST(Dispatch, ShortOrHugeLayoutStartsGetTheNoticeAndChangeNothing) {
+TEST(CommandTable, ShortOrHugeLayoutStartsGetTheNoticeAndChangeNothing) {
   test::FreshModule module;
   const ModuleState before = *currentModuleState();
   for (std::size_t count = 1; count < 10; ++count) {
@@ -78,18 +77,26 @@ TEST(Dispatch, ShortOrHugeLayoutStartsGetTheNoticeAndChangeNothing) {
   EXPECT_TRUE(after.surfaceOffsets.empty());
 }
 
-TEST(Dispatch, RefusedLayoutStartKeepsAnEarlierLayout) {
+TEST(CommandTable, RefusedLayoutStartKeepsTheEarlierLayout) {
   test::FreshModule module;
-  resultOf(defaultLayoutStart());
-  ModuleState& state = *currentModuleState();
-  ASSERT_TRUE(state.layoutStarted);
-  const std::vector<std::int32_t> offsets = state.surfaceOffsets;
-  EXPECT_EQ(resultOf(layoutStart("5", 12)), argumentErrorNotice.shiftJis);
+  ArgumentList first = defaultLayoutStart("firstZEF");
+  first[4] = "40";
+  first[10] = "7";
+  resultOf(first);
+
+  ArgumentList refused = defaultLayoutStart("startZEF");
+  refused[2] = "3";
+  refused[4] = "55";
+  EXPECT_EQ(resultOf(refused), argumentErrorNotice.shiftJis);
+
+  const ModuleState& state = *currentModuleState();
   EXPECT_TRUE(state.layoutStarted);
-  EXPECT_EQ(state.surfaceOffsets, offsets);
+  EXPECT_EQ(state.characterCount, 2);
+  EXPECT_EQ(state.moveStep, 40);
+  EXPECT_EQ(state.surfaceOffsets, (std::vector<std::int32_t>{7, 0}));
 }
 
-TEST(Dispatch, UnknownWordsAndWrongCountsGetAnEmptyResult) {
+TEST(CommandTable, UnknownWordsAndWrongCountsGetAnEmptyResult) {
   test::FreshModule module;
   resultOf(defaultLayoutStart());
   for (const ArgumentList& arguments : std::vector<ArgumentList>{
@@ -102,14 +109,16 @@ TEST(Dispatch, UnknownWordsAndWrongCountsGetAnEmptyResult) {
            {"changeZEF"},
            {"changeZEF", "Bl_Move"},
            {"changeZEF", "Bl_Move", "5", "x"},
+           {"changeZEF", "Bl_Num", "8", ""},
            {"SETTINGZEF"},
        }) {
     EXPECT_EQ(resultOf(arguments), "") << ::testing::PrintToString(arguments);
   }
   EXPECT_EQ(currentModuleState()->moveStep, 100);
+  EXPECT_EQ(currentModuleState()->balloonCount, 6);
 }
 
-TEST(Dispatch, EveryLayoutStartSurfaceOffsetsMatchTheCharacterCount) {
+TEST(CommandTable, EveryLayoutStartSurfaceOffsetsMatchTheCharacterCount) {
   test::FreshModule module;
   for (const char* characters : {"1", "4", "2"}) {
     const std::size_t count = 10 + static_cast<std::size_t>(std::stoi(characters));

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "base/host_script.h"
 #include "module/module_instance.h"
 #include "support/saori_client.h"
+#include "support/script_pieces.h"
 
 namespace zef {
 namespace {
@@ -16,19 +18,16 @@ namespace {
 using test::defaultLayoutStart;
 using test::resultOf;
 
-const std::string evenTail = ",--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window]";
-const std::string oddTail = ",--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window]";
-
-// "\p[scope]" and its move with the given Y, time 100, onto `base`.
-std::string moved(int scope, int y, int base, int time = 100) {
-  return "\\p[" + std::to_string(scope) + "]\\![moveasync,--X=fix,--Y=" + std::to_string(y) +
-         ",--time=" + std::to_string(time) + ",--base=" + std::to_string(base) + (scope % 2 == 0 ? evenTail : oddTail);
+// The talk's moves, written by the host script writer (its own test spells
+// the move; the golden answer below pins the whole talk).
+std::string moved(std::int32_t scope, std::int32_t y, std::int32_t base, std::int32_t time = 100) {
+  return test::talkMove(scope, y, base, time);
 }
 
-std::string hidden(int scope) { return "\\p[" + std::to_string(scope) + "]\\c\\b[-1]"; }
+std::string hidden(std::int32_t scope) { return scopeSwitch(scope) + "\\c\\b[-1]"; }
 
-std::string balloon(int scope, const std::string& text) {
-  return "\\p[" + std::to_string(scope) + "]\\b[0]\\f[name,default]\\f[height,12]" + text;
+std::string balloon(std::int32_t scope, const std::string& text) {
+  return scopeSwitch(scope) + "\\b[0]\\f[name,default]\\f[height,12]" + text;
 }
 
 // Starts a layout with the defaults, some of them replaced.
@@ -47,13 +46,20 @@ std::vector<std::string> talk(std::initializer_list<std::string> utterances) {
 
 const std::vector<std::string> threeUtterances = talk({"\\s[5]Hello.", "\\s[10]Hi.", "Bye."});
 
+// The talk's one golden answer, byte for byte.
 TEST(Talk, ThreeUtterancesWithTheDefaults) {
   test::FreshModule module;
   startLayout();
   const std::string expected =
-      moved(12, 0, 10) + balloon(12, "\\p[0]\\s[5]\\p[12]Hello.") +
-      moved(13, 0, 11) + moved(12, -100, 10) + balloon(13, "\\p[1]\\s[10]\\p[13]Hi.") +
-      moved(14, 0, 10) + moved(13, -100, 11) + moved(12, -200, 10) + balloon(14, "Bye.");
+      R"(\p[12]\![moveasync,--X=fix,--Y=0,--time=100,--base=10,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window])"
+      R"(\p[12]\b[0]\f[name,default]\f[height,12]\p[0]\s[5]\p[12]Hello.)"
+      R"(\p[13]\![moveasync,--X=fix,--Y=0,--time=100,--base=11,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window])"
+      R"(\p[12]\![moveasync,--X=fix,--Y=-100,--time=100,--base=10,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window])"
+      R"(\p[13]\b[0]\f[name,default]\f[height,12]\p[1]\s[10]\p[13]Hi.)"
+      R"(\p[14]\![moveasync,--X=fix,--Y=0,--time=100,--base=10,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window])"
+      R"(\p[13]\![moveasync,--X=fix,--Y=-100,--time=100,--base=11,--base-offset=right.top,--move-offset=left.bottom,--option=ignore-sticky-window])"
+      R"(\p[12]\![moveasync,--X=fix,--Y=-200,--time=100,--base=10,--base-offset=left.top,--move-offset=right.bottom,--option=ignore-sticky-window])"
+      R"(\p[14]\b[0]\f[name,default]\f[height,12]Bye.)";
   EXPECT_EQ(resultOf(threeUtterances), expected);
   // Nothing of the stack survives the request.
   EXPECT_EQ(resultOf(threeUtterances), expected);
@@ -178,15 +184,14 @@ TEST(Talk, NumbersAtTheLimitsWrap) {
   const std::string script = resultOf(talk({"a", "b", "c"}));
   // Scope max + 2 wraps to -2147483647; its signed remainder -1 names base
   // max - 1. -(max * 2) wraps to 2.
-  EXPECT_TRUE(script.starts_with(
-      "\\p[-2147483647]\\![moveasync,--X=fix,--Y=0,--time=2147483647,--base=2147483646" + oddTail));
-  EXPECT_NE(script.find("\\p[-2147483646]\\![moveasync,--X=fix,--Y=0,--time=2147483647,--base=2147483647" + evenTail),
-            std::string::npos);
-  EXPECT_NE(script.find("\\p[-2147483647]\\![moveasync,--X=fix,--Y=-2147483647,"), std::string::npos);
-  EXPECT_NE(script.find("\\p[-2147483647]\\![moveasync,--X=fix,--Y=2,"), std::string::npos);
+  constexpr std::int32_t max = 2147483647;
+  EXPECT_TRUE(script.starts_with(moved(-2147483647, 0, max - 1, max)));
+  EXPECT_NE(script.find(moved(-2147483646, 0, max, max)), std::string::npos);
+  EXPECT_NE(script.find(moved(-2147483647, -2147483647, max - 1, max)), std::string::npos);
+  EXPECT_NE(script.find(moved(-2147483647, 2, max - 1, max)), std::string::npos);
 
   startLayout({{4, "-2147483648"}});
-  EXPECT_NE(resultOf(talk({"a", "b"})).find("--Y=-2147483648,"), std::string::npos);
+  EXPECT_NE(resultOf(talk({"a", "b"})).find(moved(12, -2147483647 - 1, 10)), std::string::npos);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Random talks played on a model of the host: whatever the counts, step and
+// Random talks played on a model of the balloon stack, their scripts read
+// by the model host's tokenizer: whatever the counts, step and
 // empty utterances, the balloons a talk leaves showing are its newest ones,
 // stacked one step apart from the anchor, and no balloon is hidden twice or
 // before enough newer ones have pushed it out.
@@ -12,7 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "module/base/decimal.h"
+#include "base/decimal.h"
+#include "script_tokens.h"
 #include "support/saori_client.h"
 
 namespace zef {
@@ -20,31 +22,22 @@ namespace {
 
 // What the host shows after running a talk script: which text each scope's
 // balloon holds and where the scope was last moved.
-class HostModel {
+class StackModel {
  public:
-  explicit HostModel(std::int32_t balloonCount) : balloonCount_(balloonCount) {}
+  explicit StackModel(std::int32_t balloonCount) : balloonCount_(balloonCount) {}
 
-  // Runs the script; reports every rule a step breaks as a test failure.
+  // Runs the script, read tag by tag as the host reads it; reports every rule
+  // a step breaks as a test failure.
   void run(std::string_view script) {
     std::int32_t scope = 0;
-    for (std::size_t at = 0; at < script.size();) {
-      const std::string_view rest = script.substr(at);
-      if (rest.starts_with("\\p[")) {
-        const std::size_t close = rest.find(']');
-        scope = readDecimal(rest.substr(3, close - 3));
-        at += close + 1;
-      } else if (rest.starts_with(moveHead)) {
-        lastY_[scope] = readDecimal(rest.substr(moveHead.size()));
-        at += rest.find(']') + 1;
-      } else if (rest.starts_with(hide)) {
-        hideBalloon(scope);
-        at += hide.size();
-      } else if (rest.starts_with("\\b[")) {
-        writeBalloon(scope);
-        at += rest.find(']') + 1;
-      } else {
-        ++at;
-      }
+    bool cleared = false;
+    for (const host_model::Token& token : host_model::tokenize(script)) {
+      if (token.kind != host_model::Token::Kind::Tag) continue;
+      if (token.name == "p") scope = readDecimal(token.bracket);
+      if (token.name == "!") moveOf(scope, host_model::splitArguments(token.bracket));
+      if (token.name == "b" && token.bracket == "-1" && cleared) hideBalloon(scope);
+      if (token.name == "b" && token.bracket != "-1") writeBalloon(scope);
+      cleared = token.name == "c";
     }
   }
 
@@ -58,8 +51,13 @@ class HostModel {
   int written() const { return written_; }
 
  private:
-  static constexpr std::string_view moveHead = "\\![moveasync,--X=fix,--Y=";
-  static constexpr std::string_view hide = "\\c\\b[-1]";
+  // A move's Y offset, where it gives one.
+  void moveOf(std::int32_t scope, const std::vector<std::string>& arguments) {
+    if (arguments.empty() || !arguments.front().starts_with("move")) return;
+    for (const std::string& option : arguments) {
+      if (option.starts_with("--Y=")) lastY_[scope] = readDecimal(option.substr(4));
+    }
+  }
 
   void hideBalloon(std::int32_t scope) {
     const auto text = showing_.find(scope);
@@ -112,7 +110,7 @@ TEST(TalkProperty, RandomTalksLeaveTheNewestBalloonsStacked) {
     SCOPED_TRACE(::testing::Message() << "round " << round << ": " << characters << " characters, " << balloons
                                       << " balloons, step " << step << ", " << ::testing::PrintToString(talk));
 
-    HostModel host(balloons);
+    StackModel host(balloons);
     host.run(test::resultOf(talk));
     ASSERT_EQ(host.written(), nonEmpty);
     if (nonEmpty == 0) continue;

@@ -1,5 +1,5 @@
 // Value rules of the module state.
-#include "module/base/module_state.h"
+#include "base/module_state.h"
 
 #include <algorithm>
 #include <utility>

@@ -35,14 +35,10 @@ struct ModuleState {
   void setBalloonOffset(std::int32_t value);
   void setFontName(std::string value);
   void setFontHeight(std::int32_t value);
-
-  std::int32_t getCharacterCount() const { return characterCount; }
-  std::int32_t getBalloonCount() const { return balloonCount; }
-  std::int32_t getMoveStep() const { return moveStep; }
 };
 
-// The value rule of characterCount, which the dispatch also applies to a
-// layout start's own Argument2 before the state is touched.
+// The value rule of characterCount; the command table counts a layout
+// start's arguments by it before the state is touched.
 std::int32_t boundCharacterCount(std::int32_t value);
 
 }  // namespace zef

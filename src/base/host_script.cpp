@@ -1,0 +1,77 @@
+// Writing the host's script commands from their spelling (host_script.h).
+#include "base/host_script.h"
+
+#include "base/decimal.h"
+
+namespace zef {
+
+namespace {
+
+void appendValue(std::string& out, MoveValue value) {
+  if (value.word.empty()) {
+    appendDecimal(out, value.number);
+  } else {
+    out += value.word;
+  }
+}
+
+std::string_view cornersOf(Corners corners) {
+  switch (corners) {
+    case Corners::leftOfBase:
+      return spelling::leftOfBase;
+    case Corners::rightOfBase:
+      return spelling::rightOfBase;
+    case Corners::none:
+      break;
+  }
+  return {};
+}
+
+}  // namespace
+
+void appendScopeSwitch(std::string& out, std::int32_t scope) {
+  out += scopeSwitchOpen;
+  appendDecimal(out, scope);
+  out += spelling::close;
+}
+
+std::string scopeSwitch(std::int32_t scope) {
+  std::string out;
+  appendScopeSwitch(out, scope);
+  return out;
+}
+
+void appendMove(std::string& out, const Move& move) {
+  out += move.async ? spelling::moveAsync : spelling::move;
+  appendValue(out, move.x);
+  out += spelling::y;
+  appendValue(out, move.y);
+  out += spelling::time;
+  appendDecimal(out, move.time);
+  out += spelling::base;
+  appendValue(out, move.base);
+  out += cornersOf(move.corners);
+  if (move.ignoreSticky) out += spelling::ignoreSticky;
+  out += spelling::close;
+}
+
+void appendRaise(std::string& out, std::string_view event) {
+  out += spelling::raise;
+  out += event;
+  out += spelling::close;
+}
+
+void appendScriptChoice(std::string& out, std::string_view title, std::string_view script) {
+  out += spelling::choiceOpen;
+  out += title;
+  out += spelling::choiceScript;
+  for (std::size_t quote = script.find('"'); quote != std::string_view::npos; quote = script.find('"')) {
+    out.append(script.substr(0, quote + 1));
+    out += '"';
+    script.remove_prefix(quote + 1);
+  }
+  out += script;
+  out += spelling::choiceClose;
+}
+
+}  // namespace zef

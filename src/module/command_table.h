@@ -1,0 +1,105 @@
+// The module's commands as a ghost sends them: the one place that knows a
+// request's shape. Each row names its command word, whether it waits for a
+// layout start, how many arguments it takes and what the ghost passes in each;
+// its reader turns the arguments into the typed values
+// that placement, conversion and settings work on, so none of them ever reads
+// an argument by its index.
+//
+// Before and after, for the request
+//   Argument0: changeZEF    Argument1: Bl_Move    Argument2: 50
+// the row "changeZEF" (exactly two arguments after the word, at any time) and
+// its reader give SettingChange{Setting::moveStep, 50}, which settings/ applies.
+// The request
+//   Argument0: firstZEF  Argument1: On  Argument2: 2 ... Argument11: 0
+// stores enabled = true, characterCount = 2, ..., surfaceOffsets = {0, 0}
+// into the new state under its value rules, and placement/ lays that state
+// out with Layout::fresh.
+//
+// A new command word is one row in command_table.cpp (and a reader there, if
+// it takes new arguments); saori-run and the session fuzzer read the rows too.
+#pragma once
+
+#include <cstddef>
+#include <limits>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "base/charset.h"
+#include "base/module_state.h"
+#include "module/argument_list.h"
+
+namespace zef {
+
+// What one request produced: its result script and, for a command that
+// changes settings, the state that is to replace the module's state. The
+// replacement is left to the entries, which make it only once the answer has
+// reached the host, so a request that fails half-way (out of memory) changes
+// nothing.
+struct CommandOutcome {
+  std::string resultScript;
+  std::optional<ModuleState> newState;
+};
+
+// How many arguments a command takes, Argument0 included.
+struct ArgumentCount {
+  std::size_t fewest;
+  std::size_t most = std::numeric_limits<std::size_t>::max();
+  // A layout start takes one more argument per character that it names itself.
+  bool onePerNamedCharacter = false;
+};
+
+struct Command {
+  std::string_view word;  // compared with Argument0 byte for byte
+  ArgumentCount count;
+  // What the ghost passes in Argument1 onward; the last name stands for every
+  // further argument when the count has no upper end.
+  std::span<const std::string_view> argumentNames;
+  bool needsStartedLayout;  // answered empty until a layout start was accepted
+  bool startsLayout;        // a layout start, which marks the layout started
+  bool changesSettings;     // its outcome carries a new state
+  // The answer when the count does not fit: the argument error notice for a
+  // layout start, nothing for every other command.
+  CharsetText refusal;
+  // Reads the arguments, which fit the count, into typed values and runs the command.
+  CommandOutcome (*run)(const ArgumentList& arguments, const ModuleState& state, Charset charset);
+};
+
+// The argument error notice: shown by the host as a tray notice with an error
+// icon. Its text says, in Japanese, that starting ZEF failed and asks the
+// user to check the arguments: "ZEFの起動に失敗しました。\n引数を確認してください。"
+inline constexpr CharsetText argumentErrorNotice = {
+    "\\![set,trayballoon,--icon=error,--title=ZEF Argument Error,--text=ZEF"
+    "\x82\xcc\x8b\x4e\x93\xae\x82\xc9\x8e\xb8\x94\x73\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81\x42"
+    "\\n"
+    "\x88\xf8\x90\x94\x82\xf0\x8a\x6d\x94\x46\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42"
+    "]",
+    "\\![set,trayballoon,--icon=error,--title=ZEF Argument Error,--text=ZEF"
+    "\xe3\x81\xae\xe8\xb5\xb7\xe5\x8b\x95\xe3\x81\xab\xe5\xa4\xb1\xe6\x95\x97"
+    "\xe3\x81\x97\xe3\x81\xbe\xe3\x81\x97\xe3\x81\x9f\xe3\x80\x82"
+    "\\n"
+    "\xe5\xbc\x95\xe6\x95\xb0\xe3\x82\x92\xe7\xa2\xba\xe8\xaa\x8d"
+    "\xe3\x81\x97\xe3\x81\xa6\xe3\x81\x8f\xe3\x81\xa0\xe3\x81\x95\xe3\x81\x84\xe3\x80\x82"
+    "]",
+};
+
+// Every command, in the order a ghost's author meets them.
+std::span<const Command> commandTable();
+
+// The row of `word`, or null for a word that is none of the module's.
+const Command* findCommand(std::string_view word);
+
+// Whether `arguments` (whose Argument0 is the command's word) fit its count.
+bool countFits(const Command& command, const ArgumentList& arguments);
+
+// Picks the command of Argument0 and runs it when its count fits and its
+// layout is started; the module's own non-ASCII text goes out in `charset`,
+// the request's.
+CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState& state, Charset charset);
+
+// Stores the settings of a layout start whose count fits into `state`, under
+// the state's value rules (saori-run's preview reads the character count so).
+void storeLayoutSettings(const ArgumentList& arguments, ModuleState& state);
+
+}  // namespace zef
