@@ -1,7 +1,7 @@
 // The native side of the WebAssembly comparison: writes a stream of host
 // calls (the demo session in both charsets and a few hundred random requests),
 // and replays such a stream through a built module, recording every answer.
-// tests/wasm/replay_wasm.mjs replays the same stream through the WebAssembly
+// tests/playground/replay_wasm.mjs replays the same stream through the WebAssembly
 // build under Node's WASI; the two recordings must be the same bytes.
 //
 //   request_stream write STREAM [COUNT] [SEED]
