@@ -3,9 +3,10 @@
 // their texts where the native preview (saori-run --state) puts them; open
 // the settings menu, click "Pos-H +30" and find that character's balloons
 // 30 px further right and the menu back; then "Pos-H -30" with the keyboard
-// alone. Also: no console error, no network request, no sideways scrolling
-// at 200% zoom; the figure's update time for a 10 KiB talk is printed (no
-// limit: speed is measured, not asserted). Leaves a screenshot in WORK.
+// alone. Also: a talk beyond the module's memory reported, no console error,
+// no network request, no sideways scrolling at 200% zoom; the figure's
+// update time for a 10 KiB talk is printed (no limit: speed is measured, not
+// asserted). Leaves a screenshot in WORK.
 //
 // usage: node playground_in_chromium.mjs PLAYGROUND_HTML SAORI_RUN WORK
 // Exit 77 (skipped) when Chromium is missing or cannot start, unless CI=true.
@@ -242,6 +243,22 @@ async function drive(page) {
   await page.send('Emulation.setDeviceMetricsOverride', { width: 640, height: 500, deviceScaleFactor: 2, mobile: false });
   const overflow = await page.evaluate(`document.documentElement.scrollWidth - document.documentElement.clientWidth`);
   check(overflow <= 0, `at 200% zoom (640 CSS px wide) nothing scrolls sideways (overflow ${overflow} px)`);
+
+  // A talk that the module's memory cannot hold (64 MiB): the module stops,
+  // the page says so and opens it afresh with the layout start alone.
+  await page.evaluate(`(() => {
+    const charset = document.getElementById('charset');
+    charset.value = 'UTF-8';
+    charset.dispatchEvent(new Event('input'));
+    const talk = document.getElementById('talk');
+    talk.value = 'x'.repeat(64 << 20);
+    talk.dispatchEvent(new Event('input'));
+  })()`);
+  await page.waitFor(`window.zefPlayground.results.length === 1 && window.zefPlayground.results[0].args[0] === 'firstZEF'`);
+  check(await page.evaluate(`document.getElementById('status').classList.contains('error') &&
+    document.getElementById('status').textContent.includes('out of memory') &&
+    document.querySelector('output[data-reading=characters]').textContent === '→ 2'`),
+    'a 64 MiB talk: the page says the module ran out of memory, and the module answers again');
 
   check(problems.length === 0, `no console error or exception${problems.length ? ': ' + problems.join(' | ') : ''}`);
   const elsewhere = requests.filter((request) => request !== url);

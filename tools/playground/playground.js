@@ -185,23 +185,42 @@ function drawChoices() {
 
 // ---- Actions. Each one runs guarded: a module that stops (a trap, such as
 // running out of WebAssembly memory) is reported and opened afresh.
-function guarded(action) {
+function guarded(action, reopens = true) {
   return (...args) => {
     try {
-      const status = $('status');
-      status.classList.remove('error');
-      status.textContent = 'Ready / 準備完了';
       action(...args);
     } catch (error) {
-      $('status').classList.add('error');
-      $('status').textContent = `The module stopped: ${error.message}. It may have run out of memory; the page opens it afresh. ` +
-        `/ モジュールが止まりました（メモリー不足など）。開き直します。`;
-      module.open().then(() => bootNow(), () => {});
+      showStatus(`The module stopped (${error.message}): it may have run out of memory. ` +
+        (reopens ? 'The page opened it afresh and sent the layout start again, but not the talk. ' : '') +
+        '/ モジュールが止まりました（メモリー不足など）。' +
+        (reopens ? '開き直してレイアウト開始だけを送り直しました（会話は送っていません）。' : ''), true);
+      if (reopens) module.open().then(guarded(bootAfterStop, false), () => {});
     }
   };
 }
 
+// The line at the top of the page; an error stays until the author acts again.
+function showStatus(text, isError = false) {
+  $('status').textContent = text;
+  $('status').classList.toggle('error', isError);
+}
+
+// Boots the ghost: a fresh module state and desktop, the layout start, and
+// the talk.
 function bootNow() {
+  startLayout();
+  talkNow();
+}
+
+// After the module stopped: the layout start again, but not the talk, which
+// may be what stopped it.
+function bootAfterStop() {
+  startLayout();
+  drawFigure();
+  drawResults();
+}
+
+function startLayout() {
   session.results = [];
   module.unload();
   module.load();
@@ -218,7 +237,6 @@ function bootNow() {
   $('charset-reading').textContent = start.response
     ? `→ ${start.utf8 ? 'UTF-8' : 'Shift_JIS'} の応答 / answered in ${start.utf8 ? 'UTF-8' : 'Shift_JIS'}` : '';
   showReadings(moduleSettings());
-  talkNow();
 }
 
 // The figure is drawn at once; the text panels below it (the scripts, the
@@ -287,8 +305,7 @@ async function start() {
   try {
     await module.open();
   } catch (error) {
-    $('status').classList.add('error');
-    $('status').textContent = `This browser cannot run the module: ${error.message} / このブラウザーではモジュールを動かせません`;
+    showStatus(`This browser cannot run the module: ${error.message} / このブラウザーではモジュールを動かせません`, true);
     return;
   }
   module.load();
@@ -299,6 +316,10 @@ async function start() {
   $('open-menu').addEventListener('click', guarded(openMenuNow));
   $('reboot').addEventListener('click', boot);
   $('change').addEventListener('submit', guarded(changeNow));
+  for (const kind of ['input', 'click', 'submit']) {
+    document.addEventListener(kind, () => showStatus('Ready / 準備完了'), { capture: true });
+  }
+  showStatus('Ready / 準備完了');
   boot();
   // For tests and the curious: the state of the page.
   window.zefPlayground = session;
