@@ -53,8 +53,7 @@ class ForwardSearch {
   ForwardSearch(std::string_view text, Finder finder) : text_(text), finder_(finder) {}
 
   std::size_t next(std::size_t from) {
-    if (known_ && from >= searchedFrom_ && from <= found_) return found_;
-    known_ = true;
+    if (from >= searchedFrom_ && from <= found_) return found_;
     searchedFrom_ = from;
     found_ = from >= text_.size() ? text_.size() : finder_(text_, from);
     return found_;
@@ -63,8 +62,8 @@ class ForwardSearch {
  private:
   std::string_view text_;
   Finder finder_;
-  bool known_ = false;
-  std::size_t searchedFrom_ = 0;
+  // Nothing known yet: no position lies between these two.
+  std::size_t searchedFrom_ = std::string_view::npos;
   std::size_t found_ = 0;
 };
 

@@ -47,8 +47,7 @@ std::int32_t surfaceOffsetOf(const ModuleState& state, std::int32_t characterSco
 
 // The head loop tells scope, character and balloon tags apart by the byte
 // after the backslash alone.
-static_assert(openingsByFirstByte['p'] == 0 && openingsByFirstByte['b'] == 0,
-              "scope and balloon tags are no character tags");
+static_assert(!opensCharacterTag('p') && !opensCharacterTag('b'), "scope and balloon tags are no character tags");
 
 class HeadRewriter {
  public:
@@ -73,10 +72,10 @@ class HeadRewriter {
       const char kind = byteAt(text_, at + 1);
       if (kind == 'p') {
         if (scopeTags_.startsAt(at)) return finishHead(out, at);
-      } else if (openingsByFirstByte[static_cast<unsigned char>(kind)] != 0) {
+      } else if (opensCharacterTag(kind)) {
         appendCharacterTag(out, at);
-      } else if (kind == 'b' && shiftsBalloons_) {
-        appendNumberTag(out, at, balloons_);
+      } else {
+        appendIfNumberTag(out, text_, at, copied_);
       }
     }
     return finishHead(out, text_.size());
@@ -91,14 +90,16 @@ class HeadRewriter {
   // The text's bytes [from, to).
   void copyText(std::string& out, std::size_t from, std::size_t to) const { out.append(text_, from, to - from); }
 
-  // Appends the text up to the number tag at `at` and the tag shifted, if
-  // there is such a tag.
-  void appendNumberTag(std::string& out, std::size_t at, const NumberShift& shift) {
-    const auto tag = numberTagAt(text_, shift.letter, at);
-    if (!tag) return;
-    copyText(out, copied_, at);
-    appendShiftedTag(out, *tag, shift);
-    copied_ = tag->end;
+  // Appends `text` from `copied` up to the numbered tag at `at` and the tag
+  // shifted, and moves `copied` past it, if such a tag begins there.
+  bool appendIfNumberTag(std::string& out, std::string_view text, std::size_t at, std::size_t& copied) const {
+    const NumberShift* const shift = shiftAfter(text, at);
+    const auto tag = shift != nullptr ? numberTagAt(text, shift->letter, at) : std::nullopt;
+    if (!tag) return false;
+    copyText(out, copied, at);
+    appendShiftedTag(out, *tag, *shift);
+    copied = tag->end;
+    return true;
   }
 
   // The shift of the numbered tag that the backslash at `at` of `text` may
@@ -134,13 +135,7 @@ class HeadRewriter {
         out.resize(mark);
         return;
       }
-      const NumberShift* const shift = shiftAfter(tag, inner);
-      const auto numbered = shift != nullptr ? numberTagAt(tag, shift->letter, inner) : std::nullopt;
-      if (!numbered) continue;
-      copyText(out, tagCopied, inner);
-      appendShiftedTag(out, *numbered, *shift);
-      tagCopied = numbered->end;
-      inner = tagCopied - 1;
+      if (appendIfNumberTag(out, tag, inner, tagCopied)) inner = tagCopied - 1;
     }
     copyText(out, tagCopied, end);
     out += textSwitch_;
