@@ -19,7 +19,6 @@
 #include "base/decimal.h"
 #include "base/host_script.h"
 #include "base/int32_math.h"
-#include "base/script_size.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {

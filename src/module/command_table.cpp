@@ -143,10 +143,10 @@ CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState&
 
 void storeLayoutSettings(const ArgumentList& arguments, ModuleState& state) {
   const auto number = [&arguments](std::size_t at) { return readDecimal(arguments[at]); };
-  state.setEnabled(isLayoutSwitchOn(arguments[layoutArgument("switch")]));
+  state.enabled = isLayoutSwitchOn(arguments[layoutArgument("switch")]);
   state.setCharacterCount(number(layoutArgument("characters")));
   state.setBalloonCount(number(layoutArgument("balloons per character")));
-  state.setMoveStep(number(layoutArgument("pixel step")));
+  state.moveStep = number(layoutArgument("pixel step"));
   state.setMoveTime(number(layoutArgument("move time")));
   state.setDummyScopeBase(number(layoutArgument("first dummy scope")));
   state.setBalloonOffset(number(layoutArgument("balloon number")));

@@ -3,7 +3,6 @@
 
 #include "base/decimal.h"
 #include "base/host_script.h"
-#include "base/script_size.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {
