@@ -11,10 +11,14 @@
 #include <string_view>
 #include <vector>
 
-#include "module/argument_list.h"
 #include "base/charset.h"
 
 namespace zef {
+
+// The values of a request's Argument0, Argument1, ... lines, in order:
+// element N is the value of ArgumentN; Argument0 is the command word and the
+// list's size is the argument count.
+using ArgumentList = std::vector<std::string>;
 
 // Cuts `text` at every `delimiter` and drops the empty pieces.
 std::vector<std::string_view> splitLines(std::string_view text, std::string_view delimiter);
