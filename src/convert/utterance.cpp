@@ -57,8 +57,8 @@ class HeadRewriter {
         scopeTags_(text),
         characterSwitch_(scopeSwitch(characterScope)),
         textSwitch_(scopeSwitch(textScope)),
-        surfaces_(surfaceShift(surfaceOffsetOf(state, characterScope))),
-        balloons_(balloonShift(state.balloonOffset)),
+        surfaces_{.letter = 's', .offset = surfaceOffsetOf(state, characterScope), .writtenUnsigned = true},
+        balloons_{.letter = 'b', .offset = state.balloonOffset, .writtenUnsigned = false},
         shiftsBalloons_(state.enabled) {}
 
   const std::string& textSwitch() const { return textSwitch_; }
