@@ -61,30 +61,28 @@ class HeadRewriter {
         balloons_{.letter = 'b', .offset = state.balloonOffset, .writtenUnsigned = false},
         shiftsBalloons_(state.enabled) {}
 
-  const std::string& textSwitch() const { return textSwitch_; }
-
-  // Appends the rewritten head and returns where the head ends: at the first
-  // scope tag, or at the end of the text.
-  std::size_t appendHead(std::string& out) {
+  // Appends the rewritten head, which ends at the first scope tag, then the
+  // rest of the text with its markers replaced.
+  void appendUtterance(std::string& out) {
     // A backslash inside a tag already rewritten begins none.
     for (std::size_t at = text_.find('\\'); at != std::string_view::npos;
          at = text_.find('\\', std::max(at + 1, copied_))) {
       const char kind = byteAt(text_, at + 1);
       if (kind == 'p') {
-        if (scopeTags_.startsAt(at)) return finishHead(out, at);
+        if (scopeTags_.startsAt(at)) return appendRest(out, at);
       } else if (opensCharacterTag(kind)) {
         appendCharacterTag(out, at);
       } else {
         appendIfNumberTag(out, text_, at, copied_);
       }
     }
-    return finishHead(out, text_.size());
+    appendRest(out, text_.size());
   }
 
  private:
-  std::size_t finishHead(std::string& out, std::size_t headEnd) const {
+  void appendRest(std::string& out, std::size_t headEnd) const {
     copyText(out, copied_, headEnd);
-    return headEnd;
+    appendReplacingMarkers(out, text_.substr(headEnd), textSwitch_);
   }
 
   // The text's bytes [from, to).
@@ -163,9 +161,7 @@ std::string convertUtterance(const ModuleState& state, std::int32_t characterSco
   // Room for the text and the scope switches of a tag every few dozen bytes,
   // so that a long utterance is not copied over and over while it grows.
   out.reserve(text.size() + text.size() / 4 + 64);
-  HeadRewriter rewriter(state, characterScope, textScope, text);
-  const std::size_t headEnd = rewriter.appendHead(out);
-  appendReplacingMarkers(out, text.substr(headEnd), rewriter.textSwitch());
+  HeadRewriter(state, characterScope, textScope, text).appendUtterance(out);
   return out;
 }
 

@@ -35,9 +35,8 @@ ArgumentList collectArguments(const std::vector<std::string_view>& lines, std::s
 ArgumentList requestArguments(std::string_view requestText);
 
 // The charset that the request names in its first line beginning with
-// "Charset:", the blanks and tabs around the name dropped: UTF-8 for "UTF-8"
-// or "UTF8" in any letter case, Shift_JIS for any other name and when there is
-// no such line. Reads the text in place and needs no memory.
+// "Charset:": UTF-8 for a name that namesUtf8 takes, Shift_JIS for any other
+// and when there is no such line. Reads the text in place and needs no memory.
 Charset requestCharset(std::string_view requestText) noexcept;
 
 // The whole response text around a result script, in `charset`.
