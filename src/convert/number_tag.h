@@ -1,9 +1,6 @@
 // The surface tags `\s[N]` and balloon tags `\b[N]` whose numbers the
 // rewriting shifts: a backslash, the letter, `[`, blanks, one or more ASCII
 // digits, blanks, `]`, and nothing else inside the brackets.
-//
-// The rewriting of an utterance adds the character's surface offset and the
-// balloon offset to every such tag of its head, once.
 #pragma once
 
 #include <charconv>

@@ -36,9 +36,8 @@ namespace zef {
 
 namespace {
 
-// A character scope outside the layout's characters has no surface offset of
-// its own; its surfaces are left where they are rather than read from beyond
-// the list.
+// A scope outside the layout's characters has no surface offset of its own:
+// its surfaces are left where they are rather than read from beyond the list.
 std::int32_t surfaceOffsetOf(const ModuleState& state, std::int32_t characterScope) {
   if (characterScope < 0) return 0;
   const auto index = static_cast<std::size_t>(characterScope);
