@@ -102,14 +102,9 @@ class HeadRewriter {
   // The shift of the numbered tag that the backslash at `at` of `text` may
   // begin: surface tags always, balloon tags while conversion is on.
   const NumberShift* shiftAfter(std::string_view text, std::size_t at) const {
-    switch (byteAt(text, at + 1)) {
-      case 's':
-        return &surfaces_;
-      case 'b':
-        return shiftsBalloons_ ? &balloons_ : nullptr;
-      default:
-        return nullptr;
-    }
+    const char letter = byteAt(text, at + 1);
+    if (letter == 's') return &surfaces_;
+    return letter == 'b' && shiftsBalloons_ ? &balloons_ : nullptr;
   }
 
   // Appends the text up to the character tag at `at` and the tag wrapped in
