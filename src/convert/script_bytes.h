@@ -25,8 +25,10 @@ constexpr bool isLineBreak(char byte) { return byte == '\r' || byte == '\n'; }
 // piece that is compared against it).
 constexpr char byteAt(std::string_view text, std::size_t at) { return at < text.size() ? text[at] : '\0'; }
 
+// Whether `piece`, which is not empty, stands at `at`. Its first byte alone
+// rules out most places, without a call of the byte comparison.
 constexpr bool hasAt(std::string_view text, std::size_t at, std::string_view piece) {
-  return at <= text.size() && text.substr(at).starts_with(piece);
+  return byteAt(text, at) == piece.front() && text.substr(at).starts_with(piece);
 }
 
 // The position of the first byte at or after `at` that is not a blank.
