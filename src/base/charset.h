@@ -7,6 +7,7 @@
 // exists in both forms side by side, and the request's charset picks one.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
@@ -20,13 +21,10 @@ constexpr bool namesUtf8(std::string_view name) {
   const std::size_t first = name.find_first_not_of(" \t");
   if (first == std::string_view::npos) return false;
   name = name.substr(first, name.find_last_not_of(" \t") - first + 1);
-  const auto is = [name](std::string_view upperCase) {
-    if (name.size() != upperCase.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-      const char c = name[i] >= 'a' && name[i] <= 'z' ? static_cast<char>(name[i] - 'a' + 'A') : name[i];
-      if (c != upperCase[i]) return false;
-    }
-    return true;
+  const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+  const auto is = [name, upper](std::string_view word) {
+    const auto same = [upper](char c, char w) { return upper(c) == w; };
+    return std::equal(name.begin(), name.end(), word.begin(), word.end(), same);
   };
   return is("UTF-8") || is("UTF8");
 }

@@ -2,6 +2,7 @@
 #include "base/decimal.h"
 
 #include <charconv>
+#include <iterator>
 #include <limits>
 
 namespace zef {
@@ -34,10 +35,8 @@ std::int32_t readDecimal(std::string_view text) {
 }
 
 void appendDecimal(std::string& out, std::int32_t value) {
-  char digits[16];
-  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
-  static_cast<void>(error);  // 16 bytes hold every 32-bit value
-  out.append(digits, end);
+  char digits[16];  // room for every 32-bit value
+  out.append(digits, std::to_chars(digits, std::end(digits), value).ptr);
 }
 
 }  // namespace zef

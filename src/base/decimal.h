@@ -1,9 +1,7 @@
 // Decimal numbers in argument and script text.
 //
-// Ghosts pass every number as text; the module reads it leniently (leading
-// white space, one sign, digits up to the first other byte, saturating at the
-// 32-bit limits) and writes numbers back into script text without leading
-// zeros.
+// Ghosts pass every number as text; the module reads it leniently and writes
+// numbers back into script text without leading zeros.
 #pragma once
 
 #include <cstdint>

@@ -15,17 +15,8 @@ void appendValue(std::string& out, MoveValue value) {
   }
 }
 
-std::string_view cornersOf(Corners corners) {
-  switch (corners) {
-    case Corners::leftOfBase:
-      return spelling::leftOfBase;
-    case Corners::rightOfBase:
-      return spelling::rightOfBase;
-    case Corners::none:
-      break;
-  }
-  return {};
-}
+// By Corners: none, leftOfBase, rightOfBase.
+constexpr std::string_view cornerSpellings[] = {{}, spelling::leftOfBase, spelling::rightOfBase};
 
 }  // namespace
 
@@ -50,7 +41,7 @@ void appendMove(std::string& out, const Move& move) {
   appendDecimal(out, move.time);
   out += spelling::base;
   appendValue(out, move.base);
-  out += cornersOf(move.corners);
+  out += cornerSpellings[static_cast<std::size_t>(move.corners)];
   if (move.ignoreSticky) out += spelling::ignoreSticky;
   out += spelling::close;
 }

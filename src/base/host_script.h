@@ -1,8 +1,8 @@
 // The one writer of the host's script commands that the module builds: the
 // scope switch, the window move, the choice that runs a script and the event
-// raise. Every command writes
-// them through here, and sizes its script from the bounds beside them, so a
-// change to how the host spells one of them is one edit here.
+// raise. Every command writes them through here, and sizes its script from the
+// bounds beside them, so a change to how the host spells one of them is one
+// edit here.
 //
 //   appendScopeSwitch(out, 12);
 //   appendMove(out, Move{.async = true, .x = fix, .y = -100, .time = 100, .base = 10,
@@ -17,8 +17,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "base/script_size.h"
 
 namespace zef {
 
@@ -75,6 +73,11 @@ void appendRaise(std::string& out, std::string_view event);
 void appendScriptChoice(std::string& out, std::string_view title, std::string_view script);
 
 // How the host spells them, and the most bytes each one takes.
+//
+// A command that writes many pieces into one script (a layout start, a long
+// talk, the settings menu) makes room for all of them at once, from upper
+// bounds of the pieces' sizes. The bounds are computed in 64 bits: a layout
+// may hold millions of fragments.
 namespace spelling {
 inline constexpr std::string_view close = "]";
 inline constexpr std::string_view move = "\\![move,--X=";
@@ -91,6 +94,9 @@ inline constexpr std::string_view choiceScript = ",\"script:";
 inline constexpr std::string_view choiceClose = "\"]";
 }  // namespace spelling
 
+// The longest number that appendDecimal writes: "-2147483648".
+inline constexpr std::uint64_t maxDecimalBytes = 11;
+
 inline constexpr std::uint64_t maxScopeSwitchBytes = spelling::close.size() + scopeSwitchOpen.size() + maxDecimalBytes;
 inline constexpr std::uint64_t maxMoveBytes =
     std::max(spelling::move.size(), spelling::moveAsync.size()) + spelling::y.size() + spelling::time.size() +
@@ -105,6 +111,15 @@ constexpr std::uint64_t raiseBytes(std::string_view event) {
 constexpr std::uint64_t choiceBytes(std::uint64_t titleBytes, std::uint64_t scriptBytes) {
   return spelling::choiceOpen.size() + titleBytes + spelling::choiceScript.size() + scriptBytes +
          spelling::choiceClose.size();
+}
+
+// Makes room for `extraBytes` more bytes in `out` in one allocation. A size
+// beyond what a string can hold is left to the appends themselves, which then
+// fail on their own.
+inline void reserveMore(std::string& out, std::uint64_t extraBytes) {
+  const std::uint64_t room = out.max_size() - out.size();
+  if (extraBytes > room) return;
+  out.reserve(out.size() + static_cast<std::size_t>(extraBytes));
 }
 
 }  // namespace zef

@@ -9,9 +9,6 @@
 // that made the nearest one fail.
 #include "convert/character_tag_scanner.h"
 
-#include <bit>
-#include <cstdint>
-
 namespace zef {
 
 CharacterTagScanner::CharacterTagScanner(std::string_view text)
@@ -19,26 +16,20 @@ CharacterTagScanner::CharacterTagScanner(std::string_view text)
 
 std::optional<std::size_t> CharacterTagScanner::tagEndAt(std::size_t at) {
   if (byteAt(text_, at) != '\\') return std::nullopt;
-  for (std::uint32_t bits = openingsByFirstByte[static_cast<unsigned char>(byteAt(text_, at + 1))]; bits != 0;
-       bits &= bits - 1) {
-    const auto index = static_cast<std::size_t>(std::countr_zero(bits));
-    const TagOpening& opening = characterTagOpenings[index];
+  for (const TagOpening& opening : characterTagOpenings) {
     if (!hasAt(text_, at + 1, opening.bytes)) continue;
     const std::size_t from = at + 1 + opening.bytes.size();
-    const std::size_t end = opening.rest == TagRest::blanksThenWord ? wordTagEnd(index, skipBlanks(text_, from))
+    const std::size_t end = opening.rest == TagRest::blanksThenWord ? wordTagEnd(opening.words, skipBlanks(text_, from))
                                                                     : restEnd(opening.rest, from);
     if (end != noTag) return end;
   }
   return std::nullopt;
 }
 
-// The end of the tag whose word, one of those of opening `opening`, would
-// begin at `wordAt`, or noTag.
-std::size_t CharacterTagScanner::wordTagEnd(std::size_t opening, std::size_t wordAt) {
-  const std::span<const TagWord> words = characterTagOpenings[opening].words;
-  for (std::uint32_t bits = wordsByFirstByte[opening][static_cast<unsigned char>(byteAt(text_, wordAt))]; bits != 0;
-       bits &= bits - 1) {
-    const TagWord& word = words[static_cast<std::size_t>(std::countr_zero(bits))];
+// The end of the tag whose word, one of `words`, would begin at `wordAt`, or
+// noTag.
+std::size_t CharacterTagScanner::wordTagEnd(std::span<const TagWord> words, std::size_t wordAt) {
+  for (const TagWord& word : words) {
     if (!hasAt(text_, wordAt, word.word)) continue;
     const std::size_t end = restEnd(word.rest, wordAt + word.word.size());
     if (end != noTag) return end;

@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -84,35 +83,13 @@ inline constexpr auto settingNames = std::to_array<std::string_view>({
 
 inline constexpr auto repaintWords = std::to_array<std::string_view>({"repaint"});
 
-// What follows from the lists.
-
-// For each byte, the entries of a list that begin with it: bit i for entry i.
-// The byte after a backslash, and the first byte of a command, so lead
-// straight to the few entries that may fit, in the order of their list.
-using FirstByteBits = std::array<std::uint32_t, 256>;
-
-template <typename Entry>
-constexpr FirstByteBits firstByteBits(std::span<const Entry> list, std::string_view Entry::*bytes) {
-  FirstByteBits bits{};
-  for (std::size_t index = 0; index < list.size(); ++index) {
-    bits[static_cast<unsigned char>((list[index].*bytes).front())] |= std::uint32_t{1} << index;
-  }
-  return bits;
+// Whether a character tag may begin with this byte after the backslash: the
+// rewriting's quick test, made from the openings.
+constexpr bool opensCharacterTag(char byte) {
+  return std::any_of(characterTagOpenings.begin(), characterTagOpenings.end(), [byte](const TagOpening& opening) {
+    return opening.bytes.front() == byte;
+  });
 }
-
-// For each byte after a backslash, the openings that begin with it; no bit
-// set: no character tag begins there.
-inline constexpr FirstByteBits openingsByFirstByte =
-    firstByteBits(std::span<const TagOpening>(characterTagOpenings), &TagOpening::bytes);
-
-// For each opening, the same of its words.
-inline constexpr auto wordsByFirstByte = [] {
-  std::array<FirstByteBits, characterTagOpenings.size()> bits{};
-  for (std::size_t index = 0; index < characterTagOpenings.size(); ++index) {
-    bits[index] = firstByteBits(characterTagOpenings[index].words, &TagWord::word);
-  }
-  return bits;
-}();
 
 namespace detail {
 
@@ -125,21 +102,20 @@ constexpr bool isPlainWord(std::string_view word) {
 
 constexpr bool listsAreWellFormed() {
   const auto wordsFit = [](std::span<const TagWord> words) {
-    return words.size() <= 32 && std::all_of(words.begin(), words.end(), [](const TagWord& word) {
-             return word.rest != TagRest::blanksThenWord && isPlainWord(word.word);
-           });
+    return std::all_of(words.begin(), words.end(), [](const TagWord& word) {
+      return word.rest != TagRest::blanksThenWord && isPlainWord(word.word);
+    });
   };
   const auto allOf = [](const auto& list, const auto& test) { return std::all_of(list.begin(), list.end(), test); };
   const bool openingsFit = allOf(characterTagOpenings, [&](const TagOpening& opening) {
     const bool takesWords = opening.rest == TagRest::blanksThenWord;
     return !opening.bytes.empty() && takesWords == !opening.words.empty() && wordsFit(opening.words);
   });
-  return characterTagOpenings.size() <= 32 && openingsFit && allOf(settingNames, isPlainWord) &&
-         allOf(repaintWords, isPlainWord);
+  return openingsFit && allOf(settingNames, isPlainWord) && allOf(repaintWords, isPlainWord);
 }
 
 }  // namespace detail
 
-static_assert(detail::listsAreWellFormed(), "see isPlainWord; at most 32 entries a list");
+static_assert(detail::listsAreWellFormed(), "see isPlainWord");
 
 }  // namespace zef

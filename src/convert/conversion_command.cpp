@@ -19,7 +19,6 @@
 #include "base/decimal.h"
 #include "base/host_script.h"
 #include "base/int32_math.h"
-#include "base/script_size.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {
@@ -60,6 +59,7 @@ class BalloonStack {
   // shows the newest text. (A copy just past the visible ones is left: it is
   // hidden first and then written again.)
   void push(std::int32_t scope) {
+    if (scopes_.size() > capacity_) scopes_.resize(capacity_);  // the one hidden last time is gone
     const auto visibleEnd = scopes_.begin() + static_cast<std::ptrdiff_t>(std::min(scopes_.size(), capacity_ - 1));
     const auto older = std::find(scopes_.begin(), visibleEnd, scope);
     if (older != visibleEnd) scopes_.erase(older);
@@ -76,10 +76,6 @@ class BalloonStack {
         script += hideBalloon;
       }
     }
-  }
-
-  void dropHidden() {
-    if (scopes_.size() > capacity_) scopes_.resize(capacity_);
   }
 
  private:
@@ -144,7 +140,6 @@ void runConversion(std::span<const std::string> utterances, const ModuleState& s
     }
     stack.push(seat.balloonScope);
     stack.appendMoves(script, state);
-    stack.dropHidden();
     appendBalloonText(script, state, seat, utterance);
   }
 }

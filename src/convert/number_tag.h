@@ -1,9 +1,6 @@
 // The surface tags `\s[N]` and balloon tags `\b[N]` whose numbers the
 // rewriting shifts: a backslash, the letter, `[`, blanks, one or more ASCII
 // digits, blanks, `]`, and nothing else inside the brackets.
-//
-// The rewriting of an utterance adds the character's surface offset and the
-// balloon offset to every such tag of its head, once.
 #pragma once
 
 #include <charconv>
@@ -37,9 +34,6 @@ struct NumberShift {
   bool writtenUnsigned;
 };
 
-constexpr NumberShift surfaceShift(std::int32_t offset) { return {'s', offset, true}; }
-constexpr NumberShift balloonShift(std::int32_t offset) { return {'b', offset, false}; }
-
 // The tag `\<letter>[ N ]` that begins at `at`, if one does.
 inline std::optional<NumberTag> numberTagAt(std::string_view text, char letter, std::size_t at) {
   if (byteAt(text, at) != '\\' || byteAt(text, at + 1) != letter || byteAt(text, at + 2) != '[') return std::nullopt;
@@ -59,7 +53,6 @@ inline void appendShiftedTag(std::string& out, const NumberTag& tag, const Numbe
   out += '\\';
   out += shift.letter;
   out += '[';
-  // Surface numbers are written unsigned: 2^32 plus a negative sum.
   const std::int64_t written = shift.writtenUnsigned ? std::int64_t{static_cast<std::uint32_t>(sum)} : sum;
   char digits[16];
   out.append(digits, std::to_chars(digits, std::end(digits), written).ptr);

@@ -20,8 +20,7 @@ class ScopeTagScanner {
   explicit ScopeTagScanner(std::string_view text) : text_(text), closeOrBreak_(text, FindCloseOrBreak{}) {}
 
   // Whether a scope tag begins at `at`. Asked for positions that never go
-  // backwards, a whole scan takes linear time: the `]` or line break that
-  // ends one candidate is remembered for the next ones on the same stretch.
+  // backwards, a whole scan takes linear time (ForwardSearch).
   bool startsAt(std::size_t at) {
     if (!hasAt(text_, at, scopeSwitchOpen)) return false;
     const std::size_t stop = closeOrBreak_.next(at + scopeSwitchOpen.size());

@@ -25,8 +25,10 @@ constexpr bool isLineBreak(char byte) { return byte == '\r' || byte == '\n'; }
 // piece that is compared against it).
 constexpr char byteAt(std::string_view text, std::size_t at) { return at < text.size() ? text[at] : '\0'; }
 
+// Whether `piece`, which is not empty, stands at `at`. Its first byte alone
+// rules out most places, without a call of the byte comparison.
 constexpr bool hasAt(std::string_view text, std::size_t at, std::string_view piece) {
-  return at <= text.size() && text.substr(at).starts_with(piece);
+  return byteAt(text, at) == piece.front() && text.substr(at).starts_with(piece);
 }
 
 // The position of the first byte at or after `at` that is not a blank.
@@ -53,8 +55,7 @@ class ForwardSearch {
   ForwardSearch(std::string_view text, Finder finder) : text_(text), finder_(finder) {}
 
   std::size_t next(std::size_t from) {
-    if (known_ && from >= searchedFrom_ && from <= found_) return found_;
-    known_ = true;
+    if (from >= searchedFrom_ && from <= found_) return found_;
     searchedFrom_ = from;
     found_ = from >= text_.size() ? text_.size() : finder_(text_, from);
     return found_;
@@ -63,8 +64,8 @@ class ForwardSearch {
  private:
   std::string_view text_;
   Finder finder_;
-  bool known_ = false;
-  std::size_t searchedFrom_ = 0;
+  // Nothing known yet: no position lies between these two.
+  std::size_t searchedFrom_ = std::string_view::npos;
   std::size_t found_ = 0;
 };
 

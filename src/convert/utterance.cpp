@@ -36,9 +36,8 @@ namespace zef {
 
 namespace {
 
-// A character scope outside the layout's characters has no surface offset of
-// its own; its surfaces are left where they are rather than read from beyond
-// the list.
+// A scope outside the layout's characters has no surface offset of its own:
+// its surfaces are left where they are rather than read from beyond the list.
 std::int32_t surfaceOffsetOf(const ModuleState& state, std::int32_t characterScope) {
   if (characterScope < 0) return 0;
   const auto index = static_cast<std::size_t>(characterScope);
@@ -47,8 +46,7 @@ std::int32_t surfaceOffsetOf(const ModuleState& state, std::int32_t characterSco
 
 // The head loop tells scope, character and balloon tags apart by the byte
 // after the backslash alone.
-static_assert(openingsByFirstByte['p'] == 0 && openingsByFirstByte['b'] == 0,
-              "scope and balloon tags are no character tags");
+static_assert(!opensCharacterTag('p') && !opensCharacterTag('b'), "scope and balloon tags are no character tags");
 
 class HeadRewriter {
  public:
@@ -58,60 +56,55 @@ class HeadRewriter {
         scopeTags_(text),
         characterSwitch_(scopeSwitch(characterScope)),
         textSwitch_(scopeSwitch(textScope)),
-        surfaces_(surfaceShift(surfaceOffsetOf(state, characterScope))),
-        balloons_(balloonShift(state.balloonOffset)),
+        surfaces_{.letter = 's', .offset = surfaceOffsetOf(state, characterScope), .writtenUnsigned = true},
+        balloons_{.letter = 'b', .offset = state.balloonOffset, .writtenUnsigned = false},
         shiftsBalloons_(state.enabled) {}
 
-  const std::string& textSwitch() const { return textSwitch_; }
-
-  // Appends the rewritten head and returns where the head ends: at the first
-  // scope tag, or at the end of the text.
-  std::size_t appendHead(std::string& out) {
+  // Appends the rewritten head, which ends at the first scope tag, then the
+  // rest of the text with its markers replaced.
+  void appendUtterance(std::string& out) {
     // A backslash inside a tag already rewritten begins none.
     for (std::size_t at = text_.find('\\'); at != std::string_view::npos;
          at = text_.find('\\', std::max(at + 1, copied_))) {
       const char kind = byteAt(text_, at + 1);
       if (kind == 'p') {
-        if (scopeTags_.startsAt(at)) return finishHead(out, at);
-      } else if (openingsByFirstByte[static_cast<unsigned char>(kind)] != 0) {
+        if (scopeTags_.startsAt(at)) return appendRest(out, at);
+      } else if (opensCharacterTag(kind)) {
         appendCharacterTag(out, at);
-      } else if (kind == 'b' && shiftsBalloons_) {
-        appendNumberTag(out, at, balloons_);
+      } else {
+        appendIfNumberTag(out, text_, at, copied_);
       }
     }
-    return finishHead(out, text_.size());
+    appendRest(out, text_.size());
   }
 
  private:
-  std::size_t finishHead(std::string& out, std::size_t headEnd) const {
+  void appendRest(std::string& out, std::size_t headEnd) const {
     copyText(out, copied_, headEnd);
-    return headEnd;
+    appendReplacingMarkers(out, text_.substr(headEnd), textSwitch_);
   }
 
   // The text's bytes [from, to).
   void copyText(std::string& out, std::size_t from, std::size_t to) const { out.append(text_, from, to - from); }
 
-  // Appends the text up to the number tag at `at` and the tag shifted, if
-  // there is such a tag.
-  void appendNumberTag(std::string& out, std::size_t at, const NumberShift& shift) {
-    const auto tag = numberTagAt(text_, shift.letter, at);
-    if (!tag) return;
-    copyText(out, copied_, at);
-    appendShiftedTag(out, *tag, shift);
-    copied_ = tag->end;
+  // Appends `text` from `copied` up to the numbered tag at `at` and the tag
+  // shifted, and moves `copied` past it, if such a tag begins there.
+  bool appendIfNumberTag(std::string& out, std::string_view text, std::size_t at, std::size_t& copied) const {
+    const NumberShift* const shift = shiftAfter(text, at);
+    const auto tag = shift != nullptr ? numberTagAt(text, shift->letter, at) : std::nullopt;
+    if (!tag) return false;
+    copyText(out, copied, at);
+    appendShiftedTag(out, *tag, *shift);
+    copied = tag->end;
+    return true;
   }
 
   // The shift of the numbered tag that the backslash at `at` of `text` may
   // begin: surface tags always, balloon tags while conversion is on.
   const NumberShift* shiftAfter(std::string_view text, std::size_t at) const {
-    switch (byteAt(text, at + 1)) {
-      case 's':
-        return &surfaces_;
-      case 'b':
-        return shiftsBalloons_ ? &balloons_ : nullptr;
-      default:
-        return nullptr;
-    }
+    const char letter = byteAt(text, at + 1);
+    if (letter == 's') return &surfaces_;
+    return letter == 'b' && shiftsBalloons_ ? &balloons_ : nullptr;
   }
 
   // Appends the text up to the character tag at `at` and the tag wrapped in
@@ -134,13 +127,7 @@ class HeadRewriter {
         out.resize(mark);
         return;
       }
-      const NumberShift* const shift = shiftAfter(tag, inner);
-      const auto numbered = shift != nullptr ? numberTagAt(tag, shift->letter, inner) : std::nullopt;
-      if (!numbered) continue;
-      copyText(out, tagCopied, inner);
-      appendShiftedTag(out, *numbered, *shift);
-      tagCopied = numbered->end;
-      inner = tagCopied - 1;
+      if (appendIfNumberTag(out, tag, inner, tagCopied)) inner = tagCopied - 1;
     }
     copyText(out, tagCopied, end);
     out += textSwitch_;
@@ -168,9 +155,7 @@ std::string convertUtterance(const ModuleState& state, std::int32_t characterSco
   // Room for the text and the scope switches of a tag every few dozen bytes,
   // so that a long utterance is not copied over and over while it grows.
   out.reserve(text.size() + text.size() / 4 + 64);
-  HeadRewriter rewriter(state, characterScope, textScope, text);
-  const std::size_t headEnd = rewriter.appendHead(out);
-  appendReplacingMarkers(out, text.substr(headEnd), rewriter.textSwitch());
+  HeadRewriter(state, characterScope, textScope, text).appendUtterance(out);
   return out;
 }
 

@@ -24,7 +24,6 @@ constexpr std::string_view layoutStartArguments[] = {
     "switch",         "characters", "balloons per character", "pixel step", "move time", "first dummy scope",
     "balloon number", "font name",  "font height",            "surface offset of each character",
 };
-constexpr std::string_view talkArguments[] = {"utterance"};
 constexpr std::string_view settingChangeArguments[] = {"key", "value"};
 
 // Reached only for a name that no command argument has: not constexpr, so
@@ -80,7 +79,8 @@ std::int64_t namedCharacters(const ArgumentList& arguments) {
   return boundCharacterCount(readDecimal(arguments[layoutArgument("characters")]));
 }
 
-CommandOutcome startLayout(const ArgumentList& arguments, const ModuleState& state, Layout layout) {
+template <Layout layout>
+CommandOutcome startLayout(const ArgumentList& arguments, const ModuleState& state, Charset) {
   CommandOutcome outcome{{}, state};
   storeLayoutSettings(arguments, *outcome.newState);
   runLayoutStart(layout, *outcome.newState, outcome.resultScript);
@@ -108,17 +108,11 @@ CommandOutcome runChange(const ArgumentList& arguments, const ModuleState& state
 constexpr std::size_t unbounded = ArgumentCount{0}.most;
 
 constexpr Command commands[] = {
-    {"firstZEF", {10, unbounded, true}, layoutStartArguments, false, true, true, argumentErrorNotice,
-     [](const ArgumentList& arguments, const ModuleState& state, Charset) {
-       return startLayout(arguments, state, Layout::fresh);
-     }},
-    {"startZEF", {10, unbounded, true}, layoutStartArguments, false, true, true, argumentErrorNotice,
-     [](const ArgumentList& arguments, const ModuleState& state, Charset) {
-       return startLayout(arguments, state, Layout::kept);
-     }},
-    {"ZEF", {2}, talkArguments, true, false, false, {}, runTalk},
-    {"settingZEF", {1}, {}, true, false, false, {}, runMenu},
-    {"changeZEF", {3, 3}, settingChangeArguments, false, false, true, {}, runChange},
+    {"firstZEF", {10, unbounded, true}, false, true, true, argumentErrorNotice, startLayout<Layout::fresh>},
+    {"startZEF", {10, unbounded, true}, false, true, true, argumentErrorNotice, startLayout<Layout::kept>},
+    {"ZEF", {2}, true, false, false, {}, runTalk},
+    {"settingZEF", {1}, true, false, false, {}, runMenu},
+    {"changeZEF", {3, 3}, false, false, true, {}, runChange},
 };
 
 }  // namespace
@@ -149,10 +143,10 @@ CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState&
 
 void storeLayoutSettings(const ArgumentList& arguments, ModuleState& state) {
   const auto number = [&arguments](std::size_t at) { return readDecimal(arguments[at]); };
-  state.setEnabled(isLayoutSwitchOn(arguments[layoutArgument("switch")]));
+  state.enabled = isLayoutSwitchOn(arguments[layoutArgument("switch")]);
   state.setCharacterCount(number(layoutArgument("characters")));
   state.setBalloonCount(number(layoutArgument("balloons per character")));
-  state.setMoveStep(number(layoutArgument("pixel step")));
+  state.moveStep = number(layoutArgument("pixel step"));
   state.setMoveTime(number(layoutArgument("move time")));
   state.setDummyScopeBase(number(layoutArgument("first dummy scope")));
   state.setBalloonOffset(number(layoutArgument("balloon number")));

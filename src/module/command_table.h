@@ -1,9 +1,8 @@
 // The module's commands as a ghost sends them: the one place that knows a
 // request's shape. Each row names its command word, whether it waits for a
-// layout start, how many arguments it takes and what the ghost passes in each;
-// its reader turns the arguments into the typed values
-// that placement, conversion and settings work on, so none of them ever reads
-// an argument by its index.
+// layout start and how many arguments it takes; its reader turns the arguments
+// into the typed values that placement, conversion and settings work on, so
+// none of them ever reads an argument by its index.
 //
 // Before and after, for the request
 //   Argument0: changeZEF    Argument1: Bl_Move    Argument2: 50
@@ -28,7 +27,7 @@
 
 #include "base/charset.h"
 #include "base/module_state.h"
-#include "module/argument_list.h"
+#include "module/request.h"
 
 namespace zef {
 
@@ -53,9 +52,6 @@ struct ArgumentCount {
 struct Command {
   std::string_view word;  // compared with Argument0 byte for byte
   ArgumentCount count;
-  // What the ghost passes in Argument1 onward; the last name stands for every
-  // further argument when the count has no upper end.
-  std::span<const std::string_view> argumentNames;
   bool needsStartedLayout;  // answered empty until a layout start was accepted
   bool startsLayout;        // a layout start, which marks the layout started
   bool changesSettings;     // its outcome carries a new state

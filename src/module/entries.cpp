@@ -28,20 +28,6 @@ std::string_view requestText(platform::BlockHandle block, long length) {
   return {bytes, size};
 }
 
-// What a request brings about: the response text, and the state that is to
-// replace the module's state once the response has reached the host.
-struct Answer {
-  std::string response;
-  std::optional<ModuleState> newState;
-};
-
-// May throw (out of memory). Without a state the answer is left empty.
-Answer respond(std::string_view text, const ModuleState* state, Charset charset) {
-  if (state == nullptr) return {};
-  CommandOutcome outcome = dispatchCommand(requestArguments(text), *state, charset);
-  return {frameResponse(outcome.resultScript, charset), std::move(outcome.newState)};
-}
-
 // Answers a request with `state` (which may be null); see answerRequest.
 platform::BlockHandle answerWith(ModuleState* state, platform::BlockHandle requestBlock, long* length) noexcept {
   if (length == nullptr) {
@@ -54,29 +40,34 @@ platform::BlockHandle answerWith(ModuleState* state, platform::BlockHandle reque
   // back to the host's allocator.
   const std::string_view blockText = requestText(requestBlock, *length);
   const Charset charset = requestCharset(blockText);
-  Answer answer;
+  // Without a state, and when memory runs out, the response is left empty.
+  std::string response;
+  std::optional<ModuleState> newState;
   platform::runGuarded(
       [&] {
         const std::string text(blockText);
         platform::freeBlock(requestBlock);
         requestBlock = nullptr;
-        answer = respond(text, state, charset);
+        if (state == nullptr) return;
+        CommandOutcome outcome = dispatchCommand(requestArguments(text), *state, charset);
+        response = frameResponse(outcome.resultScript, charset);
+        newState = std::move(outcome.newState);
       },
       [&] {
         platform::freeBlock(requestBlock);
-        answer = {};
+        response.clear();
       });
 
   // A response whose length the host's long cannot hold (32 bits on Windows)
   // would be cut short or misread: it is answered with an empty result instead.
-  const bool fits = !answer.response.empty() && answer.response.size() <= static_cast<std::size_t>(maxResponseLength);
-  const std::string_view response = fits ? std::string_view(answer.response) : emptyResponse.in(charset);
-  platform::BlockHandle responseBlock = platform::allocateBlock(response);
-  *length = responseBlock ? static_cast<long>(response.size()) : 0;
+  const bool fits = !response.empty() && response.size() <= static_cast<std::size_t>(maxResponseLength);
+  const std::string_view sent = fits ? std::string_view(response) : emptyResponse.in(charset);
+  platform::BlockHandle responseBlock = platform::allocateBlock(sent);
+  *length = responseBlock ? static_cast<long>(sent.size()) : 0;
 
   // A command's changes stand only if its own answer reaches the host.
   const bool answered = fits && responseBlock != nullptr;
-  if (answered && answer.newState.has_value()) *state = std::move(*answer.newState);
+  if (answered && newState.has_value()) *state = std::move(*newState);
   return responseBlock;
 }
 

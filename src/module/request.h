@@ -11,10 +11,14 @@
 #include <string_view>
 #include <vector>
 
-#include "module/argument_list.h"
 #include "base/charset.h"
 
 namespace zef {
+
+// The values of a request's Argument0, Argument1, ... lines, in order:
+// element N is the value of ArgumentN; Argument0 is the command word and the
+// list's size is the argument count.
+using ArgumentList = std::vector<std::string>;
 
 // Cuts `text` at every `delimiter` and drops the empty pieces.
 std::vector<std::string_view> splitLines(std::string_view text, std::string_view delimiter);
@@ -31,9 +35,8 @@ ArgumentList collectArguments(const std::vector<std::string_view>& lines, std::s
 ArgumentList requestArguments(std::string_view requestText);
 
 // The charset that the request names in its first line beginning with
-// "Charset:", the blanks and tabs around the name dropped: UTF-8 for "UTF-8"
-// or "UTF8" in any letter case, Shift_JIS for any other name and when there is
-// no such line. Reads the text in place and needs no memory.
+// "Charset:": UTF-8 for a name that namesUtf8 takes, Shift_JIS for any other
+// and when there is no such line. Reads the text in place and needs no memory.
 Charset requestCharset(std::string_view requestText) noexcept;
 
 // The whole response text around a result script, in `charset`.

@@ -3,20 +3,9 @@
 
 #include "base/decimal.h"
 #include "base/host_script.h"
-#include "base/script_size.h"
 #include "placement/dummy_scope.h"
 
 namespace zef {
-
-namespace {
-
-// The scope a level is placed against: the real character for the anchor
-// scope, the anchor scope for every balloon scope.
-std::int32_t placementBase(const ModuleState& state, std::int32_t level, std::int32_t character) {
-  return level == 0 ? character : anchorScope(state, character);
-}
-
-}  // namespace
 
 void appendDummyFragment(std::string& out, std::int32_t scope) {
   appendScopeSwitch(out, scope);
@@ -26,12 +15,11 @@ void appendDummyFragment(std::string& out, std::int32_t scope) {
 
 void appendPlacementFragment(std::string& out, const ModuleState& state, std::int32_t level, std::int32_t character) {
   appendDummyFragment(out, dummyScope(state, level, character));
-  appendMove(out, Move{.base = placementBase(state, level, character), .corners = placementCorners(character)});
+  const std::int32_t base = level == 0 ? character : anchorScope(state, character);
+  appendMove(out, Move{.base = base, .corners = placementCorners(character)});
 }
 
 void appendPlacementScript(std::string& out, const ModuleState& state) {
-  const std::uint64_t levels = static_cast<std::uint64_t>(state.balloonCount) + 1;
-  reserveMore(out, levels * static_cast<std::uint64_t>(state.characterCount) * placementFragmentBytes());
   for (std::int32_t level = 0; level <= state.balloonCount; ++level) {
     for (std::int32_t character = 0; character < state.characterCount; ++character) {
       appendPlacementFragment(out, state, level, character);

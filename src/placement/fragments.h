@@ -38,7 +38,7 @@ void appendNewLevelFragment(std::string& out, const ModuleState& state, std::int
 void appendStickyGroup(std::string& out, const ModuleState& state, std::int32_t character);
 
 // Upper bounds of the bytes the fragments above take, so that a script can be
-// sized once (base/script_size.h).
+// sized once (base/host_script.h).
 std::uint64_t placementFragmentBytes();
 std::uint64_t dummyFragmentBytes();
 std::uint64_t holdFragmentBytes();

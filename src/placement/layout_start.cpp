@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "base/script_size.h"
+#include "base/host_script.h"
 #include "placement/dummy_scope.h"
 #include "placement/fragments.h"
 

@@ -30,13 +30,13 @@ void runSettingChange(const SettingChange& change, ModuleState& state, std::stri
       changeBalloonCount(change.number, state, script);
       break;
     case Setting::moveStep:
-      state.setMoveStep(change.number);
+      state.moveStep = change.number;
       break;
     case Setting::moveTime:
       state.setMoveTime(change.number);
       break;
     case Setting::enabled:
-      if (change.enabled) state.setEnabled(*change.enabled);
+      if (change.enabled) state.enabled = *change.enabled;
       break;
     case Setting::none:
       break;

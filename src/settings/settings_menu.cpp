@@ -14,7 +14,6 @@
 #include "base/decimal.h"
 #include "base/host_script.h"
 #include "base/int32_math.h"
-#include "base/script_size.h"
 #include "placement/dummy_scope.h"
 #include "settings/menu_scripts.h"
 
@@ -62,10 +61,6 @@ void appendLabel(std::string& out, const ModuleState& state, std::int32_t levelI
   appendDecimal(out, levelIndex);
 }
 
-std::uint64_t labelBytes() {
-  return maxScopeSwitchBytes + freeAlignment.size() + maxMoveBytes + 2 * maxDecimalBytes + labelSeparator.size();
-}
-
 // A line of six shift choices: the way they move, the line's title and arrow.
 struct ShiftLine {
   Shift shift;
@@ -103,13 +98,6 @@ struct SharedResets {
   std::string both;
 };
 
-SharedResets sharedResets(const ModuleState& state) {
-  SharedResets resets;
-  appendResetScript(resets.vertical, state, Reset::vertical, 0);
-  appendResetScript(resets.both, state, Reset::both, 0);
-  return resets;
-}
-
 void appendResetLine(std::string& out, const ModuleState& state, Charset charset, std::int32_t character,
                      const SharedResets& resets) {
   out += lineBreak;
@@ -145,6 +133,8 @@ void appendSection(std::string& out, const ModuleState& state, Charset charset, 
 std::uint64_t menuBytes(const ModuleState& state, const SharedResets& resets) {
   const std::uint64_t characters = static_cast<std::uint64_t>(std::max(state.characterCount, std::int32_t{0}));
   const std::uint64_t levels = static_cast<std::uint64_t>(std::max(state.balloonCount, std::int32_t{0}));
+  const std::uint64_t label =
+      maxScopeSwitchBytes + freeAlignment.size() + maxMoveBytes + 2 * maxDecimalBytes + labelSeparator.size();
   const std::uint64_t shiftHead =
       middleDot.utf8.size() + horizontalLine.title.size() + rightArrow.utf8.size() + shiftHeadTail.size();
   const std::uint64_t texts = 2 * maxDecimalBytes + maxScopeSwitchBytes + sectionTitle.size() + 2 * shiftHead +
@@ -153,14 +143,16 @@ std::uint64_t menuBytes(const ModuleState& state, const SharedResets& resets) {
   const std::uint64_t section = texts + shiftTitles.size() * (choice + menuScriptBytes(1)) +
                                 std::size(resetTitles) * choice + menuScriptBytes(1) + resets.vertical.size() +
                                 resets.both.size();
-  return menuOpen.size() + menuClose.size() + levels * characters * labelBytes() + characters * section +
+  return menuOpen.size() + menuClose.size() + levels * characters * label + characters * section +
          shiftTitles.size() * (choice + menuScriptBytes(characters));
 }
 
 }  // namespace
 
 void runSettingsMenu(const ModuleState& state, Charset charset, std::string& script) {
-  const SharedResets resets = sharedResets(state);
+  SharedResets resets;
+  appendResetScript(resets.vertical, state, Reset::vertical, 0);
+  appendResetScript(resets.both, state, Reset::both, 0);
   reserveMore(script, menuBytes(state, resets));
 
   script += menuOpen;

@@ -33,8 +33,6 @@ TEST(ModuleState, SettersApplyTheValueRules) {
   }
   state.setMoveTime(-1);
   EXPECT_EQ(state.moveTime, 0);
-  state.setMoveStep(-30);
-  EXPECT_EQ(state.moveStep, -30);
   state.setCharacterCount(-3);
   EXPECT_EQ(state.characterCount, 1);
   state.setDummyScopeBase(-1);

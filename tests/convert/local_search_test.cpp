@@ -18,7 +18,6 @@
 #endif
 
 #include "convert/character_tag_scanner.h"
-#include "convert/word_search.h"
 
 namespace zef {
 namespace {

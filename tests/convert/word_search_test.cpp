@@ -1,6 +1,6 @@
 // The word search against a plain search for each word and for the line
 // breaks.
-#include "convert/word_search.h"
+#include "convert/character_tag_scanner.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,6 @@
 #include <random>
 #include <string>
 #include <vector>
-
-#include "convert/character_tag_scanner.h"
 
 namespace zef {
 namespace {
