@@ -34,6 +34,12 @@ TEST_NEEDS=(
   "clang++-14                   clang-14"
   "/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a libclang-rt-14-dev"
   "chromium                     chromium"
+  "node                         nodejs"
+  "wasm-ld-14                   lld-14"
+  "/usr/lib/wasm32-wasi/libc.a  wasi-libc"
+  "/usr/lib/wasm32-wasi/libc++.a libc++-14-dev-wasm32"
+  "/usr/lib/wasm32-wasi/libc++abi.a libc++abi-14-dev-wasm32"
+  "/usr/lib/llvm-14/lib/clang/14.0.6/lib/wasi/libclang_rt.builtins-wasm32.a libclang-rt-14-dev-wasm32"
 )
 
 is_present() {

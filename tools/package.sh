@@ -4,9 +4,10 @@
 #   bash tools/package.sh [--no-install] [OUTPUT_DIR]
 #
 # leaves in OUTPUT_DIR (default: dist/)
-#   zef-VERSION-win32.zip         zef.dll (32-bit), readme.txt, LICENSE, sample/
+#   zef-VERSION-win32.zip         zef.dll (32-bit), readme.txt, LICENSE, sample/,
+#                                 playground.html
 #   zef-VERSION-linux-x86_64.tar.gz  zef.so, zef.dll (a hard link to zef.so),
-#                                 readme.txt, LICENSE, sample/
+#                                 readme.txt, LICENSE, sample/, playground.html
 #
 # The version is the project version of CMakeLists.txt. readme.txt and the
 # samples are written in UTF-8 with LF under package/; the archives carry them
@@ -15,7 +16,8 @@
 # toolchain. File times are the commit's time, so the same commit gives the
 # same archives.
 #
-# The 32-bit DLL is built in BUILD_ROOT/win32 and zef.so in BUILD_ROOT/demo
+# The 32-bit DLL is built in BUILD_ROOT/win32, zef.so in BUILD_ROOT/demo and
+# playground.html (the module in WebAssembly, in one page) in BUILD_ROOT/wasm
 # (the presets' trees under build/, or under ZEF_PACKAGE_BUILD_ROOT when that is
 # set), so existing builds are reused. Installs the build tools first unless
 # --no-install is given.
@@ -39,10 +41,10 @@ if git rev-parse --git-dir >/dev/null 2>&1; then
   epoch="$(git log -1 --format=%ct)"
 fi
 
-# build PRESET TREE: builds the module in TREE with PRESET's settings.
+# build PRESET TREE [TARGET]: builds TARGET (the module) in TREE with PRESET's settings.
 build() {
   cmake --preset "$1" -B "$2" >/dev/null
-  cmake --build "$2" -j"$(nproc)" --target zef >/dev/null
+  cmake --build "$2" -j"$(nproc)" --target "${3:-zef}" >/dev/null
 }
 
 # toolchain TREE: the compiler that TREE was configured with, as it names itself.
@@ -58,11 +60,12 @@ to_shift_jis() {
   iconv -f UTF-8 -t SHIFT_JIS "$1" | sed 's/$/\r/' >"$2"
 }
 
-# stage DIR: readme.txt, LICENSE and sample/ into DIR.
+# stage DIR: readme.txt, LICENSE, playground.html and sample/ into DIR.
 stage() {
   mkdir -p "$1"
   to_shift_jis package/readme.txt "$1/readme.txt"
   cp LICENSE "$1/LICENSE"
+  cp "$wasm_tree/playground.html" "$1/playground.html"
   (cd package && find sample -type f) | while read -r file; do
     mkdir -p "$1/$(dirname "$file")"
     case "$file" in
@@ -74,8 +77,10 @@ stage() {
 
 win32_tree="$build_root/win32"
 linux_tree="$build_root/demo"
+wasm_tree="$build_root/wasm"
 build win32 "$win32_tree"
 build demo "$linux_tree"
+build wasm "$wasm_tree" playground
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

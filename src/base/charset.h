@@ -22,7 +22,10 @@ constexpr bool namesUtf8(std::string_view name) {
   if (first == std::string_view::npos) return false;
   name = name.substr(first, name.find_last_not_of(" \t") - first + 1);
   const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-  const auto is = [name, upper](std::string_view word) { return std::ranges::equal(name, word, {}, upper); };
+  const auto is = [name, upper](std::string_view word) {
+    const auto same = [upper](char c, char w) { return upper(c) == w; };
+    return std::equal(name.begin(), name.end(), word.begin(), word.end(), same);
+  };
   return is("UTF-8") || is("UTF8");
 }
 

@@ -86,7 +86,7 @@ inline constexpr auto repaintWords = std::to_array<std::string_view>({"repaint"}
 // Whether a character tag may begin with this byte after the backslash: the
 // rewriting's quick test, made from the openings.
 constexpr bool opensCharacterTag(char byte) {
-  return std::ranges::any_of(characterTagOpenings, [byte](const TagOpening& opening) {
+  return std::any_of(characterTagOpenings.begin(), characterTagOpenings.end(), [byte](const TagOpening& opening) {
     return opening.bytes.front() == byte;
   });
 }
@@ -102,15 +102,16 @@ constexpr bool isPlainWord(std::string_view word) {
 
 constexpr bool listsAreWellFormed() {
   const auto wordsFit = [](std::span<const TagWord> words) {
-    return std::ranges::all_of(words, [](const TagWord& word) {
+    return std::all_of(words.begin(), words.end(), [](const TagWord& word) {
       return word.rest != TagRest::blanksThenWord && isPlainWord(word.word);
     });
   };
-  const bool openingsFit = std::ranges::all_of(characterTagOpenings, [&](const TagOpening& opening) {
+  const auto allOf = [](const auto& list, const auto& test) { return std::all_of(list.begin(), list.end(), test); };
+  const bool openingsFit = allOf(characterTagOpenings, [&](const TagOpening& opening) {
     const bool takesWords = opening.rest == TagRest::blanksThenWord;
     return !opening.bytes.empty() && takesWords == !opening.words.empty() && wordsFit(opening.words);
   });
-  return openingsFit && std::ranges::all_of(settingNames, isPlainWord) && std::ranges::all_of(repaintWords, isPlainWord);
+  return openingsFit && allOf(settingNames, isPlainWord) && allOf(repaintWords, isPlainWord);
 }
 
 }  // namespace detail

@@ -26,12 +26,16 @@ constexpr std::string_view layoutStartArguments[] = {
 };
 constexpr std::string_view settingChangeArguments[] = {"key", "value"};
 
+// Reached only for a name that no command argument has: not constexpr, so
+// the consteval lookup below that reaches it does not compile.
+void noArgumentOfThatName() {}
+
 // The position of a command's argument by its name (Argument1 is the first);
 // a name that is none of them does not compile.
 template <std::size_t count>
 consteval std::size_t argumentNamed(const std::string_view (&names)[count], std::string_view name) {
-  const auto found = std::ranges::find(names, name);
-  if (found == std::end(names)) throw "no argument of that name";
+  const auto found = std::find(std::begin(names), std::end(names), name);
+  if (found == std::end(names)) noArgumentOfThatName();
   return static_cast<std::size_t>(found - std::begin(names)) + 1;
 }
 
@@ -62,7 +66,8 @@ constexpr SettingKey settingKeys[] = {
 SettingChange readSettingChange(const ArgumentList& arguments) {
   const std::string_view key = arguments[argumentNamed(settingChangeArguments, "key")];
   const std::string_view value = arguments[argumentNamed(settingChangeArguments, "value")];
-  const auto known = std::ranges::find(settingKeys, key, &SettingKey::key);
+  const auto known = std::find_if(std::begin(settingKeys), std::end(settingKeys),
+                                  [key](const SettingKey& entry) { return entry.key == key; });
   if (known == std::end(settingKeys)) return {};
   if (known->setting == SettingChange::Setting::enabled) return {known->setting, 0, settingSwitch(value)};
   return {known->setting, readDecimal(value), std::nullopt};
@@ -115,7 +120,8 @@ constexpr Command commands[] = {
 std::span<const Command> commandTable() { return commands; }
 
 const Command* findCommand(std::string_view word) {
-  const auto found = std::ranges::find(commands, word, &Command::word);
+  const auto found = std::find_if(std::begin(commands), std::end(commands),
+                                  [word](const Command& command) { return command.word == word; });
   return found == std::end(commands) ? nullptr : found;
 }
 

@@ -10,6 +10,7 @@
 #include "module/command_table.h"
 #include "module/module_instance.h"
 #include "module/request.h"
+#include "platform/failure_guard.h"
 
 namespace zef {
 
@@ -42,19 +43,20 @@ platform::BlockHandle answerWith(ModuleState* state, platform::BlockHandle reque
   // Without a state, and when memory runs out, the response is left empty.
   std::string response;
   std::optional<ModuleState> newState;
-  try {
-    const std::string text(blockText);
-    platform::freeBlock(requestBlock);
-    requestBlock = nullptr;
-    if (state != nullptr) {
-      CommandOutcome outcome = dispatchCommand(requestArguments(text), *state, charset);
-      response = frameResponse(outcome.resultScript, charset);
-      newState = std::move(outcome.newState);
-    }
-  } catch (...) {
-    platform::freeBlock(requestBlock);
-    response.clear();
-  }
+  platform::runGuarded(
+      [&] {
+        const std::string text(blockText);
+        platform::freeBlock(requestBlock);
+        requestBlock = nullptr;
+        if (state == nullptr) return;
+        CommandOutcome outcome = dispatchCommand(requestArguments(text), *state, charset);
+        response = frameResponse(outcome.resultScript, charset);
+        newState = std::move(outcome.newState);
+      },
+      [&] {
+        platform::freeBlock(requestBlock);
+        response.clear();
+      });
 
   // A response whose length the host's long cannot hold (32 bits on Windows)
   // would be cut short or misread: it is answered with an empty result instead.

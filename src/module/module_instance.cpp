@@ -5,6 +5,8 @@
 #include <map>
 #include <optional>
 
+#include "platform/failure_guard.h"
+
 namespace zef {
 
 namespace {
@@ -41,13 +43,15 @@ void destroyModuleState() noexcept { theState.reset(); }
 ModuleState* currentModuleState() noexcept { return theState ? &*theState : nullptr; }
 
 long createInstanceState() noexcept {
-  try {
-    const long id = freshInstanceId();
-    instanceStates.try_emplace(id);
-    return id;
-  } catch (...) {
-    return 0;
-  }
+  long id = 0;
+  platform::runGuarded(
+      [&] {
+        const long fresh = freshInstanceId();
+        instanceStates.try_emplace(fresh);
+        id = fresh;
+      },
+      [&] { id = 0; });
+  return id;
 }
 
 void destroyInstanceState(long id) noexcept { instanceStates.erase(id); }

@@ -2,6 +2,7 @@
 #include "platform/global_memory.h"
 
 #include <cstring>
+#include <new>
 #include <type_traits>
 
 #if defined(_WIN32)
@@ -12,6 +13,17 @@
 #endif
 
 namespace zef::platform {
+
+#if !defined(__cpp_exceptions)
+// Without exceptions (WebAssembly), this C++ library's operator new answers a
+// failed allocation with a null pointer, through which the code would then
+// write. The module stops at once instead: a trap, which the page that embeds
+// it reports (see failure_guard.h).
+namespace {
+[[noreturn]] void stopOnFailedAllocation() { __builtin_trap(); }
+const bool stopsOnFailedAllocation = (std::set_new_handler(stopOnFailedAllocation), true);
+}  // namespace
+#endif
 
 #if defined(_WIN32)
 static_assert(std::is_same_v<BlockHandle, HGLOBAL>, "a block handle is an HGLOBAL");

@@ -9,6 +9,8 @@
 - readme.txt and the sample dictionaries decode as Shift_JIS (iconv) and have
   CR LF line ends; LICENSE and the picture are the repository's bytes; both
   archives carry the same bytes of each.
+- playground.html is the built page, whole: its WebAssembly embedded, no
+  address of anything outside it.
 - The samples pass check_samples.py (command words that the README documents
   and the module's source handles, with their argument counts; no event that
   ghosts define themselves), and every call, sent as it stands to the
@@ -17,6 +19,7 @@
 
 usage: check_archives.py DIST_DIR SOURCE_DIR VERSION SAORI_RUN CMAKE COPYRIGHT
 """
+import base64
 import gzip
 import pathlib
 import re
@@ -38,10 +41,22 @@ def expect(condition, message):
 
 def shipped_files(source):
     sample = source / "package" / "sample"
-    return {"readme.txt", "LICENSE"} | {f"sample/{p.relative_to(sample)}" for p in sample.rglob("*") if p.is_file()}
+    return {"readme.txt", "LICENSE", "playground.html"} | {f"sample/{p.relative_to(sample)}" for p in sample.rglob("*") if p.is_file()}
+
+
+def check_page(data):
+    page = data.decode("utf-8", errors="replace")
+    wasm = re.search(r'const zefWasmBase64 = "([A-Za-z0-9+/=]+)";', page)
+    expect(page.startswith("<!DOCTYPE html>") and wasm is not None, "playground.html is not the built page")
+    expect(wasm is None or base64.b64decode(wasm.group(1))[:4] == b"\0asm", "playground.html carries no WebAssembly")
+    outside = re.findall(r'(?:src|href)=["\']?(?!#)[^"\' >]+|https?://[^\s"\'<>)]+', page)
+    expect(not outside, f"playground.html refers to something outside it: {outside[:5]}")
 
 
 def check_shipped_file(name, data, source):
+    if name == "playground.html":
+        check_page(data)
+        return
     if not name.endswith((".txt", ".dic")):
         origin = source / "package" / name if name != "LICENSE" else source / "LICENSE"
         expect(data == origin.read_bytes(), f"{name} differs from {origin}")

@@ -6,9 +6,10 @@ compares what can be compared without translating: for each command word, the
 sequence of argument names, setting keys, event names, quoted values and
 numbers that its description mentions. It also checks that the readme has the
 sections that SAORI readmes use, that its title and newest change entry name
-the project version, that it can be written in Shift_JIS, and that both
+the project version, that it can be written in Shift_JIS, that both
 documents show the shell's drop-in file surfaces_zef.txt exactly as the sample
-ships it.
+ships it, and that both point authors to the page that the archives carry,
+playground.html.
 
 usage: check_readme.py README.md package/readme.txt VERSION
 """
@@ -90,6 +91,8 @@ def main():
     for name, text in (("README.md", english), ("readme.txt", japanese)):
         if f"\n{snippet}" not in text:
             failures.append(f"{name} does not show {snippet_path} as it stands")
+        if "playground.html" not in text:
+            failures.append(f"{name} does not point authors to playground.html")
 
     if failures:
         print("\n".join(failures))

@@ -1,11 +1,18 @@
 // Showing the script's Shift-JIS text as UTF-8, through the system's
-// converter: iconv on POSIX, the code page functions on Windows.
+// converter: iconv on POSIX, the code page functions on Windows, and in
+// WebAssembly the embedding page's decoder (a browser's "shift_jis" is code
+// page 932), which the page lends as the import zef_page.decode_shift_jis.
 #include "sjis_text.h"
 
 #include "script_tokens.h"
 
-#ifdef _WIN32
+#if defined(_WIN32)
 #include <windows.h>
+#elif defined(__wasi__)
+// Writes the UTF-8 of the one character in in[0..length) to out (room for 8
+// bytes) and returns its length, or 0 when it is not valid code page 932.
+extern "C" __attribute__((import_module("zef_page"), import_name("decode_shift_jis"))) int zefPageDecodeShiftJis(
+    const char* in, int length, char* out);
 #else
 #include <iconv.h>
 #endif
@@ -33,6 +40,15 @@ bool convertCharacter(std::string_view character, std::string& out) {
   out.append(utf8, static_cast<std::size_t>(length));
   return true;
 }
+#elif defined(__wasi__)
+// One character through the page's decoder; false when it is not valid there.
+bool convertCharacter(std::string_view character, std::string& out) {
+  char utf8[8];
+  const int length = zefPageDecodeShiftJis(character.data(), static_cast<int>(character.size()), utf8);
+  if (length <= 0) return false;
+  out.append(utf8, static_cast<std::size_t>(length));
+  return true;
+}
 #else
 // One character through iconv's CP932 table; false when it is not valid there.
 bool convertCharacter(iconv_t converter, std::string_view character, std::string& out) {
@@ -53,7 +69,7 @@ bool convertCharacter(iconv_t converter, std::string_view character, std::string
 
 std::string shiftJisToUtf8(std::string_view text) {
   std::string out;
-#ifndef _WIN32
+#if !defined(_WIN32) && !defined(__wasi__)
   iconv_t converter = iconv_open("UTF-8", "CP932");
 #endif
   for (std::size_t pos = 0; pos < text.size();) {
@@ -64,14 +80,14 @@ std::string shiftJisToUtf8(std::string_view text) {
       out += character;
       continue;
     }
-#ifdef _WIN32
+#if defined(_WIN32) || defined(__wasi__)
     bool converted = convertCharacter(character, out);
 #else
     bool converted = converter != reinterpret_cast<iconv_t>(-1) && convertCharacter(converter, character, out);
 #endif
     if (!converted) out += kReplacement;
   }
-#ifndef _WIN32
+#if !defined(_WIN32) && !defined(__wasi__)
   if (converter != reinterpret_cast<iconv_t>(-1)) iconv_close(converter);
 #endif
   return out;

@@ -1,0 +1,198 @@
+// The C interface that playground.html calls, beside the module's own
+// entries (load, request, unload), in the one WebAssembly file.
+//
+// The page sends each request through the module's request entry, as a host
+// does, and hands the result script to the preview's host model here: run it
+// on the model desktop, draw the desktop, explain the script, list the host
+// notes, events and choices. Every answer is text that stays readable at
+// zef_page_text() until the next call:
+//
+//   zef_page_reset(2);                           // a fresh model desktop
+//   zef_page_run(script, length, 0);             // a Shift-JIS result script
+//   size_t size = zef_page_svg();                // the figure, UTF-8
+//   const char* svg = zef_page_text();
+#include <algorithm>
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "choice_step.h"
+#include "explain.h"
+#include "host_model.h"
+#include "host_notes.h"
+#include "base/decimal.h"
+#include "base/module_state.h"
+#include "module/module_instance.h"
+#include "sjis_text.h"
+#include "state_dump.h"
+#include "svg_desktop.h"
+
+namespace {
+
+using zef::host_model::Charset;
+using zef::host_model::HostModel;
+using zef::host_model::OfferedChoice;
+using zef::host_model::Segment;
+
+constexpr int mostCharacters = 7;  // as many as stand side by side on the model desktop
+
+std::unique_ptr<HostModel> model = std::make_unique<HostModel>();
+std::string lastAnswer;  // what zef_page_text() points at
+
+Charset charsetOf(int utf8) { return utf8 != 0 ? Charset::utf8 : Charset::shiftJis; }
+
+std::size_t answer(std::string value) {
+  lastAnswer = std::move(value);
+  return lastAnswer.size();
+}
+
+std::string show(std::string_view bytes) { return zef::host_model::textAsUtf8(bytes, model->state().charset); }
+
+// Where an offered choice stands in the figure: its place among the choices
+// that the figure draws (by scope, then line, then place in the line; -1 when
+// its balloon no longer shows it) and the text that opens its line.
+struct ChoicePlace {
+  int figureIndex = -1;
+  std::string lead;
+};
+
+// The `rank`-th choice (from 0) shown in the balloon of `scope`.
+ChoicePlace placeOf(int scope, int rank) {
+  ChoicePlace place;
+  int drawn = 0;
+  for (const auto& [balloonScope, balloon] : model->state().balloons) {
+    if (!balloon.shown) continue;
+    for (const auto& line : balloon.lines) {
+      std::string lead;
+      bool leading = true;
+      for (const Segment& segment : line) {
+        if (segment.kind == Segment::Kind::Choice) leading = false;
+        if (leading && segment.kind == Segment::Kind::Text) lead += segment.text;
+        if (segment.kind != Segment::Kind::Choice) continue;
+        if (balloonScope == scope && rank-- == 0) return {drawn, lead};
+        ++drawn;
+      }
+    }
+  }
+  return place;
+}
+
+}  // namespace
+
+extern "C" {
+
+__attribute__((export_name("zef_page_text"))) const char* zef_page_text() { return lastAnswer.data(); }
+
+// A fresh model desktop with `characters` real characters (at most seven).
+__attribute__((export_name("zef_page_reset"))) void zef_page_reset(int characters) {
+  model = std::make_unique<HostModel>(std::clamp(characters, 1, mostCharacters));
+}
+
+// Runs a result script, its text UTF-8 (`utf8` not 0) or Shift-JIS.
+__attribute__((export_name("zef_page_run"))) void zef_page_run(const char* script, int length, int utf8) {
+  model->runScript(std::string_view(script, static_cast<std::size_t>(length)), charsetOf(utf8));
+}
+
+// The model desktop as an inline SVG element.
+__attribute__((export_name("zef_page_svg"))) std::size_t zef_page_svg() {
+  return answer(zef::host_model::renderDesktopSvg(model->state()));
+}
+
+// The model's state, one fact per line (as saori-run --state prints it).
+__attribute__((export_name("zef_page_state"))) std::size_t zef_page_state() {
+  return answer(zef::host_model::dumpState(model->state()));
+}
+
+// A script one tag per line under its scope, as saori-run --explain prints it.
+__attribute__((export_name("zef_page_explain"))) std::size_t zef_page_explain(const char* script, int length,
+                                                                              int utf8) {
+  std::ostringstream out;
+  saori_run::explainScript(std::string_view(script, static_cast<std::size_t>(length)), charsetOf(utf8), out, 0);
+  return answer(out.str());
+}
+
+// The last script's host notes, one a line.
+__attribute__((export_name("zef_page_notes"))) std::size_t zef_page_notes() {
+  std::string lines;
+  for (const auto& note : model->state().notes) lines += zef::host_model::noteText(note) + "\n";
+  return answer(std::move(lines));
+}
+
+// The events that the last script raised, one a line.
+__attribute__((export_name("zef_page_events"))) std::size_t zef_page_events() {
+  std::string lines;
+  for (const std::string& event : model->state().events) lines += show(event) + "\n";
+  return answer(std::move(lines));
+}
+
+// The choices that the last script offers, in its order (the order in which
+// saori-run's @choose counts them), one a line:
+// "SCOPE<TAB>KIND<TAB>TITLE<TAB>EVENT<TAB>LEAD<TAB>FIGURE", KIND "script"
+// for a choice that runs a script (EVENT empty) and "event" for one that
+// raises EVENT; LEAD is the text that opens its line, FIGURE its place among
+// the choices drawn in the figure (-1: not drawn). UTF-8.
+__attribute__((export_name("zef_page_choices"))) std::size_t zef_page_choices() {
+  std::string lines;
+  std::map<int, int> ranks;  // choices so far per scope
+  for (const OfferedChoice& offered : model->state().choices) {
+    const Segment& choice = offered.choice;
+    const ChoicePlace place = placeOf(offered.scope, ranks[offered.scope]++);
+    lines += std::to_string(offered.scope) + (choice.runsScript ? "\tscript\t" : "\tevent\t") + show(choice.text) +
+             "\t" + (choice.runsScript ? "" : show(choice.target)) + "\t" + show(place.lead) + "\t" +
+             std::to_string(place.figureIndex) + "\n";
+  }
+  return answer(std::move(lines));
+}
+
+// Picks the `index`-th offered choice (from 0) as the user does: the host
+// runs its script or raises its event (on the model). The answer is the
+// request with which the ghost answers the events raised, its arguments
+// joined by TAB (saori-run's @choose sends the same), or empty when it sends
+// none; its size is returned, or -1 when the script offers no such choice.
+__attribute__((export_name("zef_page_choose"))) int zef_page_choose(int index) {
+  const auto& choices = model->state().choices;
+  if (index < 0 || static_cast<std::size_t>(index) >= choices.size()) return -1;
+  const Segment choice = choices[static_cast<std::size_t>(index)].choice;
+  model->choose(choice);
+  std::string request;
+  for (const std::string& event : model->state().events) {
+    const std::vector<std::string> arguments = saori_run::ghostAnswer(event);
+    for (const std::string& argument : arguments) request += (request.empty() ? "" : "\t") + argument;
+    if (!request.empty()) break;
+  }
+  return static_cast<int>(answer(std::move(request)));
+}
+
+// How many characters a layout start with `text` in Argument2 names, read
+// as the module reads it; the page offers one surface offset field for each.
+__attribute__((export_name("zef_page_character_count"))) int zef_page_character_count(const char* text,
+                                                                                      int length) {
+  return zef::boundCharacterCount(zef::readDecimal(std::string_view(text, static_cast<std::size_t>(length))));
+}
+
+// What the module holds after the last request to its plain entries, one
+// "name<TAB>value" a line: the module's own reading of the layout start and
+// of every setting change. Empty while the module has no state.
+__attribute__((export_name("zef_page_settings"))) std::size_t zef_page_settings() {
+  const zef::ModuleState* state = zef::currentModuleState();
+  if (state == nullptr) return answer({});
+  auto line = [](std::string_view name, std::string_view value) {
+    return std::string(name) + "\t" + std::string(value) + "\n";
+  };
+  std::string offsets;
+  for (std::int32_t offset : state->surfaceOffsets) offsets += (offsets.empty() ? "" : " ") + std::to_string(offset);
+  return answer(line("switch", state->enabled ? "On" : "Off") +
+                line("characters", std::to_string(state->characterCount)) +
+                line("balloons", std::to_string(state->balloonCount)) +
+                line("step", std::to_string(state->moveStep)) + line("time", std::to_string(state->moveTime)) +
+                line("dummyScope", std::to_string(state->dummyScopeBase)) +
+                line("balloonNumber", std::to_string(state->balloonOffset)) + line("font", state->fontName) +
+                line("fontHeight", std::to_string(state->fontHeight)) +
+                line("started", state->layoutStarted ? "yes" : "no") + line("offsets", offsets));
+}
+
+}  // extern "C"

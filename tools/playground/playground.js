@@ -1,0 +1,328 @@
+// The playground's behaviour. The page is a model host around the module:
+// it sends requests to the module's own request entry (in WebAssembly),
+// runs each result script on the preview's host model and draws the model
+// desktop. A change to the layout start boots the ghost again (a fresh
+// module state and desktop); the talk is sent as a ZEF request whenever it
+// changes; the settings menu runs a clicked choice's script on the model and
+// then, as the sample ghosts do, answers the event settingZEF with a new
+// settingZEF request.
+'use strict';
+
+const $ = (id) => document.getElementById(id);
+
+// The module: opened from the base64 that the page carries (see zef_module.js).
+const module = {
+  zef: null,
+  async open() {
+    module.zef = await openZefModule(Uint8Array.from(atob(zefWasmBase64), (c) => c.charCodeAt(0)));
+    module.exports = module.zef.exports;
+  },
+  load: () => module.zef.load(),
+  unload: () => module.zef.unload(),
+  request: (bytes) => module.zef.request(bytes),
+  withBytes: (bytes, call) => module.zef.withBytes(bytes, call),
+  utf8: (size) => module.zef.utf8(size),
+};
+
+// ---- The session: what a host does, recorded for the result panel.
+const session = {
+  results: [],    // what the last action sent and got, for the result panel
+  // How long the last talk took: the figure drawn (figure), on the screen
+  // (painted), and the panels below it done (panels), in milliseconds.
+  timing: {},
+};
+
+// Sends one request and runs its result on the model. Returns the result.
+function send(args) {
+  const missing = new Set();
+  const bytes = requestBytes(args, missing);
+  const response = module.request(bytes);
+  const entry = { args, missing: [...missing], response };
+  session.results.push(entry);
+  if (!response) return entry;
+  const charset = headerValue(response, 'Charset');
+  entry.utf8 = charset !== null && utf8Text.decode(charset) === 'UTF-8';
+  entry.script = headerValue(response, 'Result') || new Uint8Array(0);
+  module.withBytes(entry.script, (pointer, length) => module.exports.zef_page_run(pointer, length, entry.utf8 ? 1 : 0));
+  entry.events = module.utf8(module.exports.zef_page_events()).split('\n').filter(Boolean);
+  entry.notes = module.utf8(module.exports.zef_page_notes()).split('\n').filter(Boolean);
+  return entry;
+}
+
+// Records a clicked choice, which the model host ran by itself, with the
+// events and host notes of its script.
+function recordChoice(title) {
+  const entry = { args: [`(choice) ${title}`], choice: true, response: new Uint8Array(0), script: new Uint8Array(0) };
+  entry.events = module.utf8(module.exports.zef_page_events()).split('\n').filter(Boolean);
+  entry.notes = module.utf8(module.exports.zef_page_notes()).split('\n').filter(Boolean);
+  session.results.push(entry);
+  return entry;
+}
+
+// ---- The form.
+function offsetInputs() { return [...document.querySelectorAll('#offset-fields input')]; }
+const mostOffsetFields = 16;
+const mostCharacters = 7;  // that stand side by side on the model desktop
+
+// One offset field per character that Argument2 names, read by the module.
+function matchOffsetFields() {
+  const characters = module.withBytes(utf8.encode($('characters').value),
+    (pointer, length) => module.exports.zef_page_character_count(pointer, length));
+  const shown = Math.min(characters, mostOffsetFields);
+  const box = $('offset-fields');
+  while (offsetInputs().length < shown) {
+    const index = offsetInputs().length;
+    const field = document.createElement('div');
+    field.className = 'field';
+    field.innerHTML = `<label for="offset-${index}"><span lang="ja">キャラクター ${index}</span> / Character ${index} (Argument${10 + index})</label>` +
+      `<input id="offset-${index}" value="0" inputmode="numeric" data-argument="${10 + index}">` +
+      `<output for="offset-${index}" data-offset="${index}"></output>`;
+    field.querySelector('input').addEventListener('input', boot);
+    box.append(field);
+  }
+  while (offsetInputs().length > shown) box.lastElementChild.remove();
+  const note = $('offset-note');
+  note.hidden = characters <= mostOffsetFields;
+  note.textContent = `キャラクター ${mostOffsetFields} から ${characters - 1} のずらしは 0 で送ります / ` +
+    `The offsets of characters ${mostOffsetFields} to ${characters - 1} go out as 0.`;
+  return characters;
+}
+
+function layoutArguments(characters) {
+  const args = [$('command').value];
+  for (const id of ['switch', 'characters', 'balloons', 'step', 'time', 'dummy-scope', 'balloon-number', 'font', 'font-height']) {
+    args.push($(id).value);
+  }
+  for (let index = 0; index < characters; ++index) args.push(offsetInputs()[index]?.value ?? '0');
+  return args;
+}
+
+function talkArguments() {
+  const lines = $('talk').value.split('\n');
+  if (lines.length > 0 && lines[lines.length - 1] === '') lines.pop();
+  return ['ZEF', ...lines];
+}
+
+// What the module holds, as text: the font name is in the requests' charset.
+function moduleSettings() {
+  const bytes = module.zef.text(module.exports.zef_page_settings());
+  return decodeIn(charsetName() === 'UTF-8', bytes);
+}
+
+// The module's own reading of each layout start value, beside the field.
+function showReadings(settingsText) {
+  const settings = new Map(settingsText.split('\n').filter(Boolean).map((line) => {
+    const tab = line.indexOf('\t');
+    return [line.slice(0, tab), line.slice(tab + 1)];
+  }));
+  const accepted = settings.get('started') === 'yes';
+  for (const output of document.querySelectorAll('output[data-reading]')) {
+    const input = $(output.htmlFor.value);
+    const value = settings.get(output.dataset.reading) ?? '';
+    output.textContent = accepted ? `→ ${value}` : '→ (受け付けられません / refused)';
+    output.classList.toggle('differs', !accepted || value !== input.value);
+    output.title = accepted && value !== input.value ? `"${input.value}": read as ${value}` : '';
+  }
+  const offsets = (settings.get('offsets') ?? '').split(' ');
+  for (const output of document.querySelectorAll('output[data-offset]')) {
+    const value = offsets[Number(output.dataset.offset)] ?? '';
+    const input = $(output.htmlFor.value);
+    output.textContent = `→ ${value}`;
+    output.classList.toggle('differs', value !== input.value);
+  }
+  $('command-reading').textContent = accepted ? '' : '引数が足りません / refused: too few arguments';
+}
+
+// ---- Drawing.
+function drawFigure() {
+  $('figure').innerHTML = module.utf8(module.exports.zef_page_svg());
+  $('state').textContent = module.utf8(module.exports.zef_page_state());
+  drawChoices();
+}
+
+// A choice's name with the words that open its line: the menu's "30" after
+// "･Pos-H [px] →+" is "Pos-H +30". A choice that raises an event is its title.
+function choiceLabel(kind, title, lead) {
+  if (kind !== 'script') return title;
+  const words = lead.replace(/\[px\]/g, ' ').replace(/[^A-Za-z0-9 &-]/g, ' ').replace(/\s+/g, ' ').trim();
+  const shown = /^[0-9]+$/.test(title) ? `+${title}` : title;
+  return words ? `${words} ${shown}` : shown;
+}
+
+// Balloons that hold choices are drawn last, on top of the balloons that
+// the model stacks over them, so that every choice can be clicked.
+function raiseMenuBalloons(spans) {
+  const texts = new Set(spans.map((span) => span.closest('svg.balloon-text')));
+  for (const text of texts) {
+    const desktop = text.parentNode;
+    const frame = text.previousElementSibling;
+    const label = text.nextElementSibling;
+    desktop.append(frame, text, label);
+  }
+}
+
+function drawChoices() {
+  const lines = module.utf8(module.exports.zef_page_choices()).split('\n').filter(Boolean);
+  const choices = lines.map((line) => {
+    const [scope, kind, title, event, lead, figure] = line.split('\t');
+    return { scope, kind, title, event, figure: Number(figure), label: choiceLabel(kind, title, lead) };
+  });
+  $('menu').hidden = choices.length === 0;
+  const box = $('choices');
+  box.replaceChildren();
+  const spans = [...$('figure').querySelectorAll('tspan.choice')];
+  raiseMenuBalloons(spans);
+  choices.forEach((choice, index) => {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.textContent = `${choice.label} (scope ${choice.scope})`;
+    button.addEventListener('click', () => choose(index, choice));
+    box.append(button);
+    const span = spans[choice.figure];
+    if (span) span.addEventListener('click', () => choose(index, choice));
+  });
+}
+
+// ---- Actions. Each one runs guarded: a module that stops (a trap, such as
+// running out of WebAssembly memory) is reported and opened afresh.
+function guarded(action, reopens = true) {
+  return (...args) => {
+    try {
+      action(...args);
+    } catch (error) {
+      showStatus(`The module stopped (${error.message}): it may have run out of memory. ` +
+        (reopens ? 'The page opened it afresh and sent the layout start again, but not the talk. ' : '') +
+        '/ モジュールが止まりました（メモリー不足など）。' +
+        (reopens ? '開き直してレイアウト開始だけを送り直しました（会話は送っていません）。' : ''), true);
+      if (reopens) module.open().then(guarded(bootAfterStop, false), () => {});
+    }
+  };
+}
+
+// The line at the top of the page; an error stays until the author acts again.
+function showStatus(text, isError = false) {
+  $('status').textContent = text;
+  $('status').classList.toggle('error', isError);
+}
+
+// Boots the ghost: a fresh module state and desktop, the layout start, and
+// the talk.
+function bootNow() {
+  startLayout();
+  talkNow();
+}
+
+// After the module stopped: the layout start again, but not the talk, which
+// may be what stopped it.
+function bootAfterStop() {
+  startLayout();
+  drawFigure();
+  drawResults();
+}
+
+function startLayout() {
+  session.results = [];
+  module.unload();
+  module.load();
+  // The model desktop stands as many characters as the layout start names,
+  // up to seven side by side (as saori-run's preview).
+  const characters = matchOffsetFields();
+  module.exports.zef_page_reset(characters);
+  const note = $('figure-note');
+  note.hidden = characters <= mostCharacters;
+  note.textContent = `${characters} 人のうち、図に立つのは 0 から ${mostCharacters - 1} までです / ` +
+    `Of the ${characters} characters, the model desktop draws 0 to ${mostCharacters - 1}; ` +
+    `scopes ${mostCharacters} to ${characters - 1} are drawn as extra scopes.`;
+  const start = send(layoutArguments(characters));
+  $('charset-reading').textContent = start.response
+    ? `→ ${start.utf8 ? 'UTF-8' : 'Shift_JIS'} の応答 / answered in ${start.utf8 ? 'UTF-8' : 'Shift_JIS'}` : '';
+  showReadings(moduleSettings());
+}
+
+// The figure is drawn at once; the text panels below it (the scripts, the
+// explanations, the engines' lines) once the figure is on the screen, so that
+// typing a long talk never waits for them.
+function talkNow() {
+  const start = performance.now();
+  session.results = session.results.filter((entry) => entry.args[0] !== 'ZEF');
+  const talk = talkArguments();
+  if (talk.length > 1) send(talk);
+  drawFigure();
+  const timing = { figure: performance.now() - start };
+  session.timing = timing;
+  requestAnimationFrame(() => setTimeout(guarded(() => {
+    timing.painted = performance.now() - start;
+    if (session.timing !== timing) return;  // a newer keystroke draws them
+    drawResults();
+    drawEngines(layoutArguments(offsetInputs().length), talk);
+    timing.panels = performance.now() - start;
+  }), 0));
+}
+
+function openMenuNow() {
+  session.results = [];
+  send(['settingZEF']);
+  drawFigure();
+  drawResults();
+}
+
+// A click on a choice: the host runs its script or raises its event, and
+// the ghost answers settingZEF with the menu again (saori-run's @choose does
+// the same); after anything else (End raises OnSettingZEF) the talk is drawn
+// again where the balloons now stand.
+function chooseNow(index, choice) {
+  session.results = [];
+  const size = module.exports.zef_page_choose(index);
+  if (size < 0) return;
+  const answer = module.utf8(size);
+  recordChoice(choice.label);
+  if (answer !== '') {
+    send(answer.split('\t'));
+    drawFigure();
+    drawResults();
+    return;
+  }
+  talkNow();
+}
+
+function changeNow(event) {
+  event.preventDefault();
+  session.results = [];
+  send(['changeZEF', $('change-key').value, $('change-value').value]);
+  showReadings(moduleSettings());
+  const change = session.results[0];
+  const talk = talkArguments();
+  if (talk.length > 1) send(talk);
+  drawFigure();
+  drawResults();
+}
+
+const boot = guarded(bootNow);
+const talk = guarded(talkNow);
+const choose = guarded(chooseNow);
+
+async function start() {
+  try {
+    await module.open();
+  } catch (error) {
+    showStatus(`This browser cannot run the module: ${error.message} / このブラウザーではモジュールを動かせません`, true);
+    return;
+  }
+  module.load();
+  for (const element of document.querySelectorAll('#layout input, #layout select')) {
+    element.addEventListener('input', boot);
+  }
+  $('talk').addEventListener('input', talk);
+  $('open-menu').addEventListener('click', guarded(openMenuNow));
+  $('reboot').addEventListener('click', boot);
+  $('change').addEventListener('submit', guarded(changeNow));
+  for (const kind of ['input', 'click', 'submit']) {
+    document.addEventListener(kind, () => showStatus('Ready / 準備完了'), { capture: true });
+  }
+  showStatus('Ready / 準備完了');
+  boot();
+  // For tests and the curious: the state of the page.
+  window.zefPlayground = session;
+}
+
+start();
