@@ -61,12 +61,8 @@ std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charse
       watch.warn(step, problem);
       continue;
     }
-    const std::string script = chosen.choice.runsScript ? chosen.choice.target : "";
-    answers.push_back({step, script, shown.charset(), true, chosen.choice});
-    for (const std::string& event : chosen.events) {
-      std::vector<std::string> answer = ghostAnswer(event);
-      if (!answer.empty()) send(Step{Step::Kind::request, std::move(answer), {}, step.line, 0});
-    }
+    answers.push_back({step, std::string(chosen.script()), shown.charset(), true, chosen.choice});
+    for (const Step& request : ghostRequests(step, chosen)) send(request);
   }
   return answers;
 }
