@@ -138,9 +138,7 @@ int runPreview(ModuleHost& module, const Session& session, const PreviewOptions&
     }
     if (options.state) out << heading(what, caption) << zef::host_model::dumpState(model.state());
     if (!options.reportFile.empty()) {
-      std::string title = what;
-      title.front() = static_cast<char>(title.front() - 'a' + 'A');
-      figures.push_back(zef::host_model::renderFigure(id, title, caption, answer.script, model.state()));
+      figures.push_back(zef::host_model::renderFigure(id, what, caption, answer.script, model.state()));
     }
   }
   if (options.reportFile.empty()) return 0;
