@@ -40,6 +40,8 @@ TEST(ScriptTokens, EscapedBracketsStayInsideTheTag) {
   ASSERT_EQ(tokens.size(), 2u);
   EXPECT_EQ(tokens[0].bracket, "30,script:\\p[10\\]\\![raise\\]");
   EXPECT_EQ(splitArguments(tokens[0].bracket), (std::vector<std::string>{"30", "script:\\p[10]\\![raise]"}));
+  // The tokenizer keeps what it read, for the tags that take arguments.
+  EXPECT_EQ(argumentTexts(tokens[0].arguments), splitArguments(tokens[0].bracket));
   EXPECT_EQ(tokens[1].text, "/");
 }
 
