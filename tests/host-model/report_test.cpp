@@ -48,7 +48,7 @@ TEST(StateDump, Utf8ScriptsAreReadByteByByteAndShownAsTheyAre) {
   const std::string dump = dumpState(model.state());
   EXPECT_NE(dump.find("  | \xE3\x81\x81\n  | \xE8\xA1\xA8[\xE2\x86\x92]\n"), std::string::npos) << dump;
   EXPECT_NE(dump.find("event \xE3\x82\xA4\n"), std::string::npos) << dump;
-  const std::string figure = renderFigure("request-1", "Request 1", {"ZEF"}, "\\p[12]\xE3\x81\x81", model.state());
+  const std::string figure = renderFigure("request-1", "request 1", {"ZEF"}, "\\p[12]\xE3\x81\x81", model.state());
   EXPECT_NE(figure.find("<tspan>\xE3\x81\x81</tspan>"), std::string::npos);
   EXPECT_NE(figure.find("<pre>\\p[12]\xE3\x81\x81</pre>"), std::string::npos);
 }
@@ -56,7 +56,7 @@ TEST(StateDump, Utf8ScriptsAreReadByteByByteAndShownAsTheyAre) {
 TEST(HtmlReport, OneFigurePerRequestWithTextScopesAndCaption) {
   HostModel model;
   model.runScript("\\p[12]\\s[__system_dummy__]\\![move,--X=0,--Y=0,--base=0]<b>&\\n\\q[H&V,x]\\![raise,E]");
-  std::string figure = renderFigure("request-3", "Request 3", {"ZEF", "<b>&"}, "\\p[12]", model.state());
+  std::string figure = renderFigure("request-3", "request 3", {"ZEF", "<b>&"}, "\\p[12]", model.state());
   std::string page = renderPage("zef preview", {"A <page> note."}, {figure, figure});
 
   EXPECT_NE(figure.find("<figure id=\"request-3\">"), std::string::npos);
@@ -86,9 +86,9 @@ TEST(HtmlReport, AFiguresNotesSayWhatTheHostRefusesOrLeavesOpen) {
   test::FreshModule module;
   HostModel model;
   model.runScript(test::resultOf(test::defaultLayoutStart("firstZEF")));
-  const std::string first = renderFigure("request-1", "Request 1", {"firstZEF"}, "", model.state());
+  const std::string first = renderFigure("request-1", "request 1", {"firstZEF"}, "", model.state());
   model.runScript(test::resultOf(test::defaultLayoutStart("startZEF")));
-  const std::string second = renderFigure("request-2", "Request 2", {"startZEF"}, "", model.state());
+  const std::string second = renderFigure("request-2", "request 2", {"startZEF"}, "", model.state());
 
   EXPECT_NE(first.find("<p>Host notes on request 1:</p><ul class=\"notes\"><li><code>\\s[__system_dummy__]</code>"
                        " in scope 10 (and 13 more like it): the host shows this surface only when"),

@@ -40,6 +40,8 @@ TEST(ScriptTokens, EscapedBracketsStayInsideTheTag) {
   ASSERT_EQ(tokens.size(), 2u);
   EXPECT_EQ(tokens[0].bracket, "30,script:\\p[10\\]\\![raise\\]");
   EXPECT_EQ(splitArguments(tokens[0].bracket), (std::vector<std::string>{"30", "script:\\p[10]\\![raise]"}));
+  // The tokenizer keeps what it read, for the tags that take arguments.
+  EXPECT_EQ(argumentTexts(tokens[0].arguments), splitArguments(tokens[0].bracket));
   EXPECT_EQ(tokens[1].text, "/");
 }
 
@@ -71,21 +73,21 @@ TEST(ScriptTokens, AnUnclosedQuoteLeavesTheTagBare) {
 // The host cuts an unquoted script at its first comma: the choice runs what
 // stands before it, and the rest becomes arguments of its own.
 TEST(ChoiceTag, AnUnquotedScriptIsCutAtItsFirstComma) {
-  const ChoiceTag cut = readChoiceTag(R"(30,script:\p[10\]\![move,--X=3\]\![raise,settingZEF\])", Charset::shiftJis);
+  const ChoiceTag cut = readChoiceTag(readArguments(R"(30,script:\p[10\]\![move,--X=3\]\![raise,settingZEF\])"));
   EXPECT_EQ(cut.title, "30");
   EXPECT_TRUE(cut.runsScript);
   EXPECT_TRUE(cut.cutAtComma);
   EXPECT_EQ(cut.target, R"(\p[10]\![move)");
 
-  const ChoiceTag whole = readChoiceTag(R"(30,"script:\p[10]\![move,--X=3]\![raise,settingZEF]")", Charset::shiftJis);
+  const ChoiceTag whole = readChoiceTag(readArguments(R"(30,"script:\p[10]\![move,--X=3]\![raise,settingZEF]")"));
   EXPECT_FALSE(whole.cutAtComma);
   EXPECT_EQ(whole.target, R"(\p[10]\![move,--X=3]\![raise,settingZEF])");
 
-  const ChoiceTag oneTag = readChoiceTag(R"(5,script:\p[10\])", Charset::shiftJis);
+  const ChoiceTag oneTag = readChoiceTag(readArguments(R"(5,script:\p[10\])"));
   EXPECT_FALSE(oneTag.cutAtComma);
   EXPECT_EQ(oneTag.target, R"(\p[10])");
 
-  const ChoiceTag event = readChoiceTag("End,OnSettingZEF", Charset::shiftJis);
+  const ChoiceTag event = readChoiceTag(readArguments("End,OnSettingZEF"));
   EXPECT_FALSE(event.runsScript);
   EXPECT_EQ(event.target, "OnSettingZEF");
 }

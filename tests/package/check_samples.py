@@ -94,17 +94,19 @@ def problems(name, text, words):
         problem = argument_count_problem(arguments)
         if problem:
             found.append(f"sample/{name}: {' '.join(arguments)!r}: {problem}")
-    defined = {re.sub(r"^(event|resource)\.", "", n) for n in ENGINES[name]["defines"](text)}
-    for clash in sorted(defined & COMMON_EVENTS):
+    defined = set(ENGINES[name]["defines"](text))
+    for clash in sorted({re.sub(r"^(event|resource)\.", "", n) for n in defined} & COMMON_EVENTS):
         found.append(f"sample/{name} defines {clash}, which the ghost it is added to already has")
-    raw = set(ENGINES[name]["defines"](text))
-    missing = ENGINES[name]["menu_event"] - raw
+    missing = ENGINES[name]["menu_event"] - defined
     if missing:
         found.append(f"sample/{name} does not define {sorted(missing)} for the menu's event")
     return found
 
 
 def main():
+    if len(sys.argv) != 2:
+        print("usage: check_samples.py SAMPLE_DIR", file=sys.stderr)
+        return 2
     sample_dir = pathlib.Path(sys.argv[1])
     words = {"firstZEF", "startZEF", "ZEF", "settingZEF", "changeZEF"}
     failures = []

@@ -5,6 +5,10 @@ import { readFileSync, writeFileSync } from 'node:fs';
 import { openWasmModule } from './wasm_module.mjs';
 
 const [wasmPath, streamPath, recordingPath] = process.argv.slice(2);
+if (process.argv.length !== 5) {
+  console.error('usage: node replay_wasm.mjs ZEF_PLAYGROUND_WASM STREAM RECORDING');
+  process.exit(2);
+}
 const module = await openWasmModule(wasmPath);
 const stream = readFileSync(streamPath);
 const parts = [];

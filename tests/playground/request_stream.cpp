@@ -12,15 +12,16 @@
 // holds, per call, load's or unload's result (4 bytes), or for a request a
 // byte that is 1 when a response block came back, its length and its bytes.
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <random>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "demo_session.h"
+#include "file_io.h"
 #include "module_host.h"
 #include "session.h"
 
@@ -124,7 +125,7 @@ class RandomRequests {
   std::mt19937 random_;
 };
 
-std::string writeStream(int count, std::uint32_t seed) {
+std::string writeStream(std::uint32_t count, std::uint32_t seed) {
   std::string stream;
   for (Charset charset : {Charset::shiftJis, Charset::utf8}) {
     for (const saori_run::Step& step : saori_run::demoSession(charset)) {
@@ -137,7 +138,7 @@ std::string writeStream(int count, std::uint32_t seed) {
   RandomRequests random(seed);
   stream += 'L';
   putRequest(stream, saori_run::buildRequest(saori_run::typicalLayoutStart()));
-  for (int i = 0; i < count; ++i) {
+  for (std::uint32_t i = 0; i < count; ++i) {
     putRequest(stream, random.next());
     if (i % 97 == 96) stream += "UL";
   }
@@ -167,9 +168,22 @@ bool replay(const std::string& modulePath, const std::string& stream, std::strin
   return true;
 }
 
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
+// Reads the optional argument `at` of `args` as a decimal number, or leaves
+// `value` as it is when there is none; false, with a message, for any other text.
+bool readNumber(const std::vector<std::string>& args, std::size_t at, const char* name, std::uint32_t& value) {
+  if (at >= args.size()) return true;
+  const std::string& text = args[at];
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error == std::errc{} && end == text.data() + text.size()) return true;
+  std::cerr << "request_stream: " << name << " \"" << text << "\" is not a number from 0 to 4294967295\n";
+  return false;
+}
+
+bool writeFile(const std::string& path, const std::string& bytes) {
+  std::string reason;
+  if (saori_run::writeWholeFile(path, bytes, reason)) return true;
+  std::cerr << "request_stream: cannot write " << path << ": " << reason << "\n";
+  return false;
 }
 
 }  // namespace
@@ -177,16 +191,21 @@ std::string readFile(const std::string& path) {
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() >= 2 && args.size() <= 4 && args[0] == "write") {
-    const int count = args.size() > 2 ? std::stoi(args[2]) : 400;
-    const auto seed = static_cast<std::uint32_t>(args.size() > 3 ? std::stoul(args[3]) : 22);
-    std::ofstream(args[1], std::ios::binary) << writeStream(count, seed);
-    return 0;
+    std::uint32_t count = 400;
+    std::uint32_t seed = 22;
+    if (!readNumber(args, 2, "COUNT", count) || !readNumber(args, 3, "SEED", seed)) return 2;
+    return writeFile(args[1], writeStream(count, seed)) ? 0 : 1;
   }
   if (args.size() == 4 && args[0] == "replay") {
+    std::string stream;
+    std::string reason;
+    if (!saori_run::readWholeFile(args[2], stream, reason)) {
+      std::cerr << "request_stream: cannot read " << args[2] << ": " << reason << "\n";
+      return 1;
+    }
     std::string recording;
-    if (!replay(args[1], readFile(args[2]), recording)) return 1;
-    std::ofstream(args[3], std::ios::binary) << recording;
-    return 0;
+    if (!replay(args[1], stream, recording)) return 1;
+    return writeFile(args[3], recording) ? 0 : 1;
   }
   std::cerr << "usage: request_stream write STREAM [COUNT] [SEED]\n"
                "       request_stream replay MODULE STREAM RECORDING\n";

@@ -1,10 +1,6 @@
 // Reading a choice tag's arguments.
 #include "choice_tag.h"
 
-#include <vector>
-
-#include "script_tokens.h"
-
 namespace zef::host_model {
 
 namespace {
@@ -13,10 +9,9 @@ constexpr std::string_view scriptHead = "script:";
 
 }  // namespace
 
-ChoiceTag readChoiceTag(std::string_view bracket, Charset charset) {
-  std::vector<Argument> arguments = readArguments(bracket, charset);
+ChoiceTag readChoiceTag(const std::vector<Argument>& arguments) {
   ChoiceTag choice;
-  choice.title = std::move(arguments.front().text);
+  choice.title = arguments.front().text;
   if (arguments.size() < 2) return choice;
   const Argument& target = arguments[1];
   choice.runsScript = target.text.starts_with(scriptHead);

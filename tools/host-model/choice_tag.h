@@ -10,7 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "text_charset.h"
+#include <vector>
+
+#include "script_tokens.h"
 
 namespace zef::host_model {
 
@@ -21,7 +23,8 @@ struct ChoiceTag {
   bool cutAtComma = false;  // an unquoted script that a comma cut short
 };
 
-// Reads the raw text between the tag's brackets.
-ChoiceTag readChoiceTag(std::string_view bracket, Charset charset);
+// Reads the tag's arguments (Token::arguments, or readArguments of the raw
+// text between its brackets).
+ChoiceTag readChoiceTag(const std::vector<Argument>& arguments);
 
 }  // namespace zef::host_model

@@ -96,7 +96,7 @@ class ScriptRun {
   }
 
   bool addChoice(const Token& token) {
-    ChoiceTag tag = readChoiceTag(token.bracket, state_.charset);
+    ChoiceTag tag = readChoiceTag(token.arguments);
     if (tag.cutAtComma) state_.addNote({HostNote::Kind::CutChoice, token.text, scope_, 0, 0});
     Segment choice{Segment::Kind::Choice, std::move(tag.title), std::move(tag.target), tag.runsScript};
     state_.choices.push_back({scope_, choice});
@@ -105,7 +105,7 @@ class ScriptRun {
   }
 
   bool runCommand(const Token& token) {
-    std::vector<std::string> arguments = splitArguments(token.bracket, state_.charset);
+    std::vector<std::string> arguments = argumentTexts(token.arguments);
     const std::string& command = arguments.front();
     if (command == "*") {
       appendSegment({Segment::Kind::Marker, "", "", false});

@@ -35,16 +35,16 @@ std::string argumentList(const std::vector<std::string>& arguments) {
   return out;
 }
 
-// `heading` as it continues a sentence: "request 3".
-std::string inSentence(std::string_view heading) {
-  std::string out(heading);
-  if (!out.empty() && out.front() >= 'A' && out.front() <= 'Z') out.front() = static_cast<char>(out.front() - 'A' + 'a');
+// `what` opening a caption: "Request 3".
+std::string capitalized(std::string_view what) {
+  std::string out(what);
+  if (!out.empty() && out.front() >= 'a' && out.front() <= 'z') out.front() = static_cast<char>(out.front() - 'a' + 'A');
   return out;
 }
 
-std::string noteList(std::string_view heading, const std::vector<HostNote>& notes, Charset charset) {
+std::string noteList(std::string_view what, const std::vector<HostNote>& notes, Charset charset) {
   if (notes.empty()) return {};
-  std::string out = "<p>Host notes on " + escapeHtml(inSentence(heading)) + ":</p><ul class=\"notes\">";
+  std::string out = "<p>Host notes on " + escapeHtml(what) + ":</p><ul class=\"notes\">";
   for (const HostNote& note : notes) {
     out += "<li><code>" + escapeHtml(textAsUtf8(note.command, charset)) + "</code>" + escapeHtml(noteRemark(note)) +
            "</li>";
@@ -88,13 +88,13 @@ std::string escapeHtml(std::string_view text) {
   return out;
 }
 
-std::string renderFigure(std::string_view id, std::string_view heading, const std::vector<std::string>& arguments,
+std::string renderFigure(std::string_view id, std::string_view what, const std::vector<std::string>& arguments,
                          std::string_view script, const HostState& state) {
   std::string out = "<figure id=\"" + escapeHtml(id) + "\">";
   out += renderDesktopSvg(state);
-  out += "<figcaption><p><b>" + escapeHtml(heading) + ":</b> " + argumentList(arguments) + "</p>";
+  out += "<figcaption><p><b>" + escapeHtml(capitalized(what)) + ":</b> " + argumentList(arguments) + "</p>";
   out += "<p>Events raised: " + eventList(state.events, state.charset) + "</p>";
-  out += noteList(heading, state.notes, state.charset);
+  out += noteList(what, state.notes, state.charset);
   out += choiceList(state.choices, state.charset);
   out += "<details><summary>Result script (" + std::to_string(script.size()) + " bytes)</summary><pre>" +
          escapeHtml(textAsUtf8(script, state.charset)) + "</pre></details>";

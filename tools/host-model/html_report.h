@@ -18,10 +18,11 @@
 namespace zef::host_model {
 
 // One figure: `id` names it in the page (page.html#ID shows it alone),
-// `heading` says what ran ("Request 3", "Choice 1 of request 2"), `arguments`
-// are the request's arguments or the choice's title as UTF-8 text, and
-// `script` is the script's bytes, in the charset of the model's state.
-std::string renderFigure(std::string_view id, std::string_view heading, const std::vector<std::string>& arguments,
+// `what` says what ran as a sentence reads it ("request 3", "choice 1"; the
+// caption opens with it capitalized), `arguments` are the request's arguments
+// or the choice's title as UTF-8 text, and `script` is the script's bytes, in
+// the charset of the model's state.
+std::string renderFigure(std::string_view id, std::string_view what, const std::vector<std::string>& arguments,
                          std::string_view script, const HostState& state);
 
 // The whole page around the figures; `pageNotes` (UTF-8) say what the picture

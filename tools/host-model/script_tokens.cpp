@@ -109,6 +109,7 @@ std::vector<Token> tokenize(std::string_view script, Charset charset) {
       if (close != std::string_view::npos) {
         tag.hasBracket = true;
         tag.bracket = std::string(script.substr(end + 1, close - end - 1));
+        tag.arguments = std::move(arguments);
         end = close + 1;
       }
     } else if (takesShortDigit(tag.name) && end < script.size() && isDigit(script[end])) {
@@ -128,10 +129,14 @@ std::vector<Argument> readArguments(std::string_view bracket, Charset charset) {
   return arguments;
 }
 
-std::vector<std::string> splitArguments(std::string_view bracket, Charset charset) {
+std::vector<std::string> argumentTexts(const std::vector<Argument>& arguments) {
   std::vector<std::string> texts;
-  for (Argument& argument : readArguments(bracket, charset)) texts.push_back(std::move(argument.text));
+  for (const Argument& argument : arguments) texts.push_back(argument.text);
   return texts;
+}
+
+std::vector<std::string> splitArguments(std::string_view bracket, Charset charset) {
+  return argumentTexts(readArguments(bracket, charset));
 }
 
 }  // namespace zef::host_model

@@ -20,12 +20,20 @@
 
 namespace zef::host_model {
 
+// One argument of a bracket as the host reads it: escapes undone, quotes
+// taken off.
+struct Argument {
+  std::string text;
+  bool quoted = false;  // it was wrapped in double quotes
+};
+
 struct Token {
   enum class Kind { Text, Tag };
   Kind kind = Kind::Text;
   std::string name;     // the tag's name: "p", "_q", "!", "*", "s", ...; empty for text
   std::string text;     // text bytes, or the tag exactly as written
   std::string bracket;  // raw text between the tag's brackets (escapes kept)
+  std::vector<Argument> arguments;  // the bracket's arguments, read once by tokenize
   bool hasBracket = false;
   std::string shortArgument;  // the digit of short forms such as \s0 or \w9
 };
@@ -35,15 +43,11 @@ bool isLeadByte(unsigned char byte);
 
 std::vector<Token> tokenize(std::string_view script, Charset charset = Charset::shiftJis);
 
-// One argument of a bracket as the host reads it: escapes undone, quotes
-// taken off.
-struct Argument {
-  std::string text;
-  bool quoted = false;  // it was wrapped in double quotes
-};
-
 // The raw bracket text split into its arguments.
 std::vector<Argument> readArguments(std::string_view bracket, Charset charset = Charset::shiftJis);
+
+// The texts of `arguments`.
+std::vector<std::string> argumentTexts(const std::vector<Argument>& arguments);
 
 // The texts of readArguments.
 std::vector<std::string> splitArguments(std::string_view bracket, Charset charset = Charset::shiftJis);

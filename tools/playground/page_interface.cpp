@@ -131,10 +131,10 @@ __attribute__((export_name("zef_page_events"))) std::size_t zef_page_events() {
 
 // The choices that the last script offers, in its order (the order in which
 // saori-run's @choose counts them), one a line:
-// "SCOPE<TAB>KIND<TAB>TITLE<TAB>EVENT<TAB>LEAD<TAB>FIGURE", KIND "script"
-// for a choice that runs a script (EVENT empty) and "event" for one that
-// raises EVENT; LEAD is the text that opens its line, FIGURE its place among
-// the choices drawn in the figure (-1: not drawn). UTF-8.
+// "SCOPE<TAB>KIND<TAB>TITLE<TAB>LEAD<TAB>FIGURE", KIND "script" for a choice
+// that runs a script and "event" for one that raises an event; LEAD is the
+// text that opens its line, FIGURE its place among the choices drawn in the
+// figure (-1: not drawn). UTF-8.
 __attribute__((export_name("zef_page_choices"))) std::size_t zef_page_choices() {
   std::string lines;
   std::map<int, int> ranks;  // choices so far per scope
@@ -142,8 +142,7 @@ __attribute__((export_name("zef_page_choices"))) std::size_t zef_page_choices() 
     const Segment& choice = offered.choice;
     const ChoicePlace place = placeOf(offered.scope, ranks[offered.scope]++);
     lines += std::to_string(offered.scope) + (choice.runsScript ? "\tscript\t" : "\tevent\t") + show(choice.text) +
-             "\t" + (choice.runsScript ? "" : show(choice.target)) + "\t" + show(place.lead) + "\t" +
-             std::to_string(place.figureIndex) + "\n";
+             "\t" + show(place.lead) + "\t" + std::to_string(place.figureIndex) + "\n";
   }
   return answer(std::move(lines));
 }

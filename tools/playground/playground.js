@@ -44,8 +44,7 @@ function send(args) {
   entry.utf8 = charset !== null && utf8Text.decode(charset) === 'UTF-8';
   entry.script = headerValue(response, 'Result') || new Uint8Array(0);
   module.withBytes(entry.script, (pointer, length) => module.exports.zef_page_run(pointer, length, entry.utf8 ? 1 : 0));
-  entry.events = module.utf8(module.exports.zef_page_events()).split('\n').filter(Boolean);
-  entry.notes = module.utf8(module.exports.zef_page_notes()).split('\n').filter(Boolean);
+  readModelRun(entry);
   return entry;
 }
 
@@ -53,10 +52,15 @@ function send(args) {
 // events and host notes of its script.
 function recordChoice(title) {
   const entry = { args: [`(choice) ${title}`], choice: true, response: new Uint8Array(0), script: new Uint8Array(0) };
-  entry.events = module.utf8(module.exports.zef_page_events()).split('\n').filter(Boolean);
-  entry.notes = module.utf8(module.exports.zef_page_notes()).split('\n').filter(Boolean);
+  readModelRun(entry);
   session.results.push(entry);
   return entry;
+}
+
+// The events and host notes of the script that the model ran last, into `entry`.
+function readModelRun(entry) {
+  entry.events = module.utf8(module.exports.zef_page_events()).split('\n').filter(Boolean);
+  entry.notes = module.utf8(module.exports.zef_page_notes()).split('\n').filter(Boolean);
 }
 
 // ---- The form.
@@ -164,8 +168,8 @@ function raiseMenuBalloons(spans) {
 function drawChoices() {
   const lines = module.utf8(module.exports.zef_page_choices()).split('\n').filter(Boolean);
   const choices = lines.map((line) => {
-    const [scope, kind, title, event, lead, figure] = line.split('\t');
-    return { scope, kind, title, event, figure: Number(figure), label: choiceLabel(kind, title, lead) };
+    const [scope, kind, title, lead, figure] = line.split('\t');
+    return { scope, figure: Number(figure), label: choiceLabel(kind, title, lead) };
   });
   $('menu').hidden = choices.length === 0;
   const box = $('choices');
@@ -290,7 +294,6 @@ function changeNow(event) {
   session.results = [];
   send(['changeZEF', $('change-key').value, $('change-value').value]);
   showReadings(moduleSettings());
-  const change = session.results[0];
   const talk = talkArguments();
   if (talk.length > 1) send(talk);
   drawFigure();

@@ -24,13 +24,22 @@ bool ShownChoices::pick(std::size_t number, Chosen& chosen, std::string& problem
   chosen.choice = choices[number - 1].choice;
   model.choose(chosen.choice);
   chosen.events = model.state().events;
-  script_ = chosen.choice.runsScript ? chosen.choice.target : "";
+  script_ = chosen.script();
   return true;
 }
 
 std::vector<std::string> ghostAnswer(std::string_view event) {
   if (event == "settingZEF") return {"settingZEF"};
   return {};
+}
+
+Session ghostRequests(const Step& step, const Chosen& chosen) {
+  Session requests;
+  for (const std::string& event : chosen.events) {
+    std::vector<std::string> answer = ghostAnswer(event);
+    if (!answer.empty()) requests.push_back({Step::Kind::request, std::move(answer), {}, step.line, 0});
+  }
+  return requests;
 }
 
 }  // namespace saori_run

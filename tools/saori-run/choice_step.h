@@ -26,6 +26,9 @@ namespace saori_run {
 struct Chosen {
   zef::host_model::Segment choice;  // its title, and its script or event
   std::vector<std::string> events;  // that picking it raises
+
+  // The script that picking it runs; empty for a choice that raises an event.
+  std::string_view script() const { return choice.runsScript ? std::string_view(choice.target) : std::string_view(); }
 };
 
 // Keeps the script whose balloons are shown, to pick a choice from.
@@ -47,5 +50,9 @@ class ShownChoices {
 
 // The request with which the ghost answers `event`; empty when it sends none.
 std::vector<std::string> ghostAnswer(std::string_view event);
+
+// The requests with which the ghost answers the events that picking `chosen`
+// raised, in order, each a step at the line of the @choose step `step`.
+Session ghostRequests(const Step& step, const Chosen& chosen);
 
 }  // namespace saori_run

@@ -7,11 +7,7 @@ namespace {
 
 Step request(std::vector<std::string> arguments) { return {Step::Kind::request, std::move(arguments), {}}; }
 
-Step choose(std::size_t number) {
-  Step step{Step::Kind::choose, {}, {}};
-  step.choice = number;
-  return step;
-}
+Step choose(std::size_t number) { return {Step::Kind::choose, {}, {}, 0, number}; }
 
 // "konnichiwa" in hiragana, in each charset.
 std::string greeting(Charset charset) {

@@ -15,16 +15,17 @@ using host_model::Charset;
 namespace {
 
 // Prints a choice: its title and what picking it does, as the host reads it.
-void explainChoice(std::string_view bracket, Charset charset, std::ostream& out, const std::string& pad, int indent) {
+void explainChoice(const host_model::Token& tag, Charset charset, std::ostream& out, const std::string& pad,
+                   int indent) {
   auto show = [charset](std::string_view text) { return host_model::textAsUtf8(text, charset); };
-  const host_model::ChoiceTag choice = host_model::readChoiceTag(bracket, charset);
+  const host_model::ChoiceTag choice = host_model::readChoiceTag(tag.arguments);
   out << pad << "choice \"" << show(choice.title) << "\"";
   if (choice.runsScript) {
     out << (choice.cutAtComma ? " runs (cut at a comma: its script is not quoted):\n" : " runs:\n");
     explainScript(choice.target, charset, out, indent + 4);
     return;
   }
-  if (bracket.find(',') == std::string_view::npos) {
+  if (tag.arguments.size() < 2) {
     out << "\n";
     return;
   }
@@ -43,7 +44,7 @@ void explainScript(std::string_view script, Charset charset, std::ostream& out, 
     } else if (token.name == "p") {
       out << scopePad << "scope " << show(token.bracket) << "\n";
     } else if (token.name == "q") {
-      explainChoice(token.bracket, charset, out, pad, indent);
+      explainChoice(token, charset, out, pad, indent);
     } else {
       out << pad << show(token.text) << "\n";
     }

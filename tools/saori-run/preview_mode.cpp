@@ -61,12 +61,8 @@ std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charse
       watch.warn(step, problem);
       continue;
     }
-    const std::string script = chosen.choice.runsScript ? chosen.choice.target : "";
-    answers.push_back({step, script, shown.charset(), true, chosen.choice});
-    for (const std::string& event : chosen.events) {
-      std::vector<std::string> answer = ghostAnswer(event);
-      if (!answer.empty()) send(Step{Step::Kind::request, std::move(answer), {}, step.line, 0});
-    }
+    answers.push_back({step, std::string(chosen.script()), shown.charset(), true, chosen.choice});
+    for (const Step& request : ghostRequests(step, chosen)) send(request);
   }
   return answers;
 }
@@ -142,9 +138,7 @@ int runPreview(ModuleHost& module, const Session& session, const PreviewOptions&
     }
     if (options.state) out << heading(what, caption) << zef::host_model::dumpState(model.state());
     if (!options.reportFile.empty()) {
-      std::string title = what;
-      title.front() = static_cast<char>(title.front() - 'a' + 'A');
-      figures.push_back(zef::host_model::renderFigure(id, title, caption, answer.script, model.state()));
+      figures.push_back(zef::host_model::renderFigure(id, what, caption, answer.script, model.state()));
     }
   }
   if (options.reportFile.empty()) return 0;

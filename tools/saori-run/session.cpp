@@ -93,9 +93,7 @@ bool parseChoose(std::string_view line, std::string_view number, Session& sessio
     problem = "no choice number in " + quoted(line) + " (@choose N picks choice N, counted from 1)";
     return false;
   }
-  Step step{Step::Kind::choose, {}, {}};
-  step.choice = choice;
-  session.push_back(std::move(step));
+  session.push_back({Step::Kind::choose, {}, {}, 0, choice});
   return true;
 }
 

@@ -113,10 +113,7 @@ void runSession(ModuleHost& module, const Session& session, const Options& optio
       continue;
     }
     printChoice(step, chosen, shown.charset(), options, out);
-    for (const std::string& event : chosen.events) {
-      std::vector<std::string> answer = ghostAnswer(event);
-      if (!answer.empty()) send(Step{Step::Kind::request, std::move(answer), {}, step.line, 0});
-    }
+    for (const Step& request : ghostRequests(step, chosen)) send(request);
   }
 }
 
