@@ -56,11 +56,17 @@ case "${1:-}" in
   *) echo "install-deps: unknown argument '$1' (expected nothing or 'demo')" >&2; exit 2 ;;
 esac
 
-missing=()
-for entry in "${NEEDED[@]}"; do
-  read -r probe package <<<"$entry"
-  is_present "$probe" || missing+=("$package")
-done
+# Sets `missing` to the packages whose probe is absent.
+find_missing() {
+  missing=()
+  local entry probe package
+  for entry in "${NEEDED[@]}"; do
+    read -r probe package <<<"$entry"
+    is_present "$probe" || missing+=("$package")
+  done
+}
+
+find_missing
 
 if [ ${#missing[@]} -eq 0 ]; then
   echo "install-deps: everything is installed"
@@ -131,13 +137,9 @@ if ! install_packages "${missing[@]}"; then
   install_packages -t "$codename" "${missing[@]}" || true
 fi
 
-still_missing=()
-for entry in "${NEEDED[@]}"; do
-  read -r probe package <<<"$entry"
-  is_present "$probe" || still_missing+=("$package ($probe)")
-done
-if [ ${#still_missing[@]} -gt 0 ]; then
-  echo "install-deps: still missing after the install: ${still_missing[*]}" >&2
+find_missing
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "install-deps: still missing after the install: ${missing[*]}" >&2
   echo "install-deps: install them by hand (apt-get install ...) and run this again" >&2
   exit 1
 fi
