@@ -7,7 +7,7 @@
 // Before and after, for the request
 //   Argument0: changeZEF    Argument1: Bl_Move    Argument2: 50
 // the row "changeZEF" (exactly two arguments after the word, at any time) and
-// its reader give SettingChange{Setting::moveStep, 50}, which settings/ applies.
+// its reader give SettingChange{the row of "Bl_Move", "50"}, which settings/ applies.
 // The request
 //   Argument0: firstZEF  Argument1: On  Argument2: 2 ... Argument11: 0
 // stores enabled = true, characterCount = 2, ..., surfaceOffsets = {0, 0}
@@ -15,7 +15,8 @@
 // out with Layout::fresh.
 //
 // A new command word is one row in command_table.cpp (and a reader there, if
-// it takes new arguments); saori-run and the session fuzzer read the rows too.
+// it takes new arguments); saori-run and the session fuzzer read the rows and
+// judgeRequest too.
 #pragma once
 
 #include <cstddef>
@@ -52,15 +53,30 @@ struct ArgumentCount {
 struct Command {
   std::string_view word;  // compared with Argument0 byte for byte
   ArgumentCount count;
-  bool needsStartedLayout;  // answered empty until a layout start was accepted
-  bool startsLayout;        // a layout start, which marks the layout started
-  bool changesSettings;     // its outcome carries a new state
+  bool needsStartedLayout = false;  // answered empty until a layout start was accepted
+  bool startsLayout = false;        // a layout start: its state marks the layout started
   // The answer when the count does not fit: the argument error notice for a
   // layout start, nothing for every other command.
-  CharsetText refusal;
-  // Reads the arguments, which fit the count, into typed values and runs the command.
-  CommandOutcome (*run)(const ArgumentList& arguments, const ModuleState& state, Charset charset);
+  CharsetText refusal = {};
+  // Reads the arguments, which fit the count, into typed values and runs the
+  // command: one that only answers, or one that changes the state it is given
+  // (a copy, which then replaces the module's state). A row has one of them.
+  void (*answer)(const ArgumentList& arguments, const ModuleState& state, Charset charset, std::string& script) =
+      nullptr;
+  void (*change)(const ArgumentList& arguments, ModuleState& state, std::string& script) = nullptr;
 };
+
+// What the module does with a request, decided from its arguments and
+// whether a layout has started, before anything runs. The tools ask this
+// rather than reading the answer.
+enum class Verdict {
+  unknown,  // no command has the word: answered empty
+  refused,  // the count does not fit: answered with the row's refusal
+  waiting,  // the command waits for a layout start: answered empty
+  answers,  // runs and leaves the state as it was
+  changes,  // runs and replaces the state (once the answer has reached the host)
+};
+Verdict judgeRequest(const ArgumentList& arguments, bool layoutStarted);
 
 // The argument error notice: shown by the host as a tray notice with an error
 // icon. Its text says, in Japanese, that starting ZEF failed and asks the

@@ -58,12 +58,12 @@ std::vector<std::string> lineWarnings(const Session& session, std::string_view f
   return warnings;
 }
 
-bool acceptsLayoutStart(const Step& step, std::string_view result) {
-  // The module writes the notice in the charset of the request.
-  const bool refused = result == zef::argumentErrorNotice.shiftJis || result == zef::argumentErrorNotice.utf8;
-  if (step.kind != Step::Kind::request || step.arguments.empty() || refused) return false;
-  const zef::Command* command = zef::findCommand(step.arguments.front());
-  return command != nullptr && command->startsLayout && zef::countFits(*command, step.arguments);
+bool acceptsLayoutStart(const Step& step, std::string_view) {
+  if (step.kind != Step::Kind::request) return false;
+  const zef::Command* command = step.arguments.empty() ? nullptr : zef::findCommand(step.arguments.front());
+  // A layout start does not wait for one, so the module's judgement needs no state.
+  return command != nullptr && command->startsLayout &&
+         zef::judgeRequest(step.arguments, false) == zef::Verdict::changes;
 }
 
 void AnswerWatch::warn(const Step& step, std::string_view reason) {

@@ -16,8 +16,9 @@ namespace saori_run {
 // `fileName` is the session file; empty when the request came after --.
 std::vector<std::string> lineWarnings(const Session& session, std::string_view fileName);
 
-// True when `step` is a layout start that the module accepted (`result` is
-// its answer): the module then answers every command.
+// True when `step` is a layout start that the module accepts, by the
+// module's own judgement (zef::judgeRequest); the module then answers every
+// command. Its answer, the second argument, is not needed for that.
 bool acceptsLayoutStart(const Step& step, std::string_view result);
 
 // Follows a running session and warns when ZEF or settingZEF is answered
