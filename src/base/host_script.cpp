@@ -46,9 +46,19 @@ void appendMove(std::string& out, const Move& move) {
   out += spelling::close;
 }
 
-void appendRaise(std::string& out, std::string_view event) {
+void appendRaise(std::string& out, std::string_view event) { appendRaise(out, event, {}); }
+
+void appendRaise(std::string& out, std::string_view event, std::initializer_list<EventReference> references) {
   out += spelling::raise;
   out += event;
+  for (const EventReference& reference : references) {
+    out += spelling::referenceSeparator;
+    if (reference.word.empty()) {
+      appendDecimal(out, reference.number);
+    } else {
+      out += reference.word;
+    }
+  }
   out += spelling::close;
 }
 

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -63,6 +64,18 @@ void appendMove(std::string& out, const Move& move);
 // Makes the host raise `event` to the ghost: `\![raise,EVENT]`.
 void appendRaise(std::string& out, std::string_view event);
 
+// A reference that a raised event carries to the ghost: a word or a number.
+struct EventReference {
+  constexpr EventReference(std::int32_t value) : number(value) {}  // implicit, like MoveValue
+  constexpr EventReference(std::string_view hostWord) : word(hostWord) {}
+  std::int32_t number = 0;
+  std::string_view word;  // written instead of the number when not empty
+};
+
+// `\![raise,EVENT,R0,R1,...]`: the ghost gets R0, R1, ... as the event's
+// references, in this order. No reference holds "," or "]".
+void appendRaise(std::string& out, std::string_view event, std::initializer_list<EventReference> references);
+
 // A choice titled `title` that runs `script` when the user picks it. The host
 // splits a tag's bracket at its commas from the second argument on, unless
 // that argument is wrapped whole in double quotes; inside the quotes a "]"
@@ -89,6 +102,7 @@ inline constexpr std::string_view leftOfBase = ",--base-offset=left.top,--move-o
 inline constexpr std::string_view rightOfBase = ",--base-offset=right.top,--move-offset=left.bottom";
 inline constexpr std::string_view ignoreSticky = ",--option=ignore-sticky-window";
 inline constexpr std::string_view raise = "\\![raise,";
+inline constexpr std::string_view referenceSeparator = ",";
 inline constexpr std::string_view choiceOpen = "\\q[";
 inline constexpr std::string_view choiceScript = ",\"script:";
 inline constexpr std::string_view choiceClose = "\"]";

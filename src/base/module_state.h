@@ -38,6 +38,9 @@ struct ModuleState {
   std::string fontName = "default";  // an empty value keeps this default
   std::int32_t fontHeight = 12;
   bool layoutStarted = false;  // a layout start has been accepted
+  // The menu's choices tell the ghost what they moved, so that it can keep
+  // the user's balloon positions over a restart (settings/kept_positions.h).
+  bool keepPositions = false;
   // One surface offset per character once a layout has started, else empty;
   // a layout start gives them after the settings' arguments.
   std::vector<std::int32_t> surfaceOffsets;
@@ -55,6 +58,7 @@ struct SettingLabel {
 struct Setting {
   std::string_view name = {};       // the field's name
   std::string_view changeKey = {};  // changeZEF's key; empty: only a layout start sets it
+  bool byLayoutStart = true;  // a layout start takes it, in the rows' order; else only changeZEF sets it
   std::variant<bool ModuleState::*, std::int32_t ModuleState::*, std::string ModuleState::*> field;
   std::int32_t least = std::numeric_limits<std::int32_t>::min();  // a number's bounds
   std::int32_t most = std::numeric_limits<std::int32_t>::max();
@@ -76,6 +80,8 @@ inline constexpr Setting settings[] = {
     {.name = "balloonOffset", .field = &ModuleState::balloonOffset, .least = 0, .label = {"吹き出し番号", "Balloon number"}},
     {.name = "fontName", .field = &ModuleState::fontName, .label = {"フォント名", "Font"}},
     {.name = "fontHeight", .field = &ModuleState::fontHeight, .least = 0, .label = {"フォントの高さ", "Font height"}},
+    {.name = "keepPositions", .changeKey = "Pos_Keep", .byLayoutStart = false, .field = &ModuleState::keepPositions,
+     .label = {"バルーンの位置を保つ", "Keep balloon positions"}},
 };
 
 // Reached only for a name that no setting has: not constexpr, so a

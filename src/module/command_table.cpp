@@ -7,12 +7,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "base/decimal.h"
 #include "convert/conversion_command.h"
 #include "placement/layout_start.h"
+#include "settings/kept_positions.h"
 #include "settings/setting_change.h"
 #include "settings/settings_menu.h"
 
@@ -25,11 +27,15 @@ constexpr std::size_t valueArgument = 2;
 
 // A layout start's settings follow the command word in the rows' order, then
 // one surface offset per character.
-constexpr std::size_t firstSurfaceOffset = 1 + std::size(settings);
-
-constexpr std::size_t argumentOf(const Setting& setting) {
-  return 1 + static_cast<std::size_t>(&setting - std::begin(settings));
+// The argument of the first layout start setting at or after `row`.
+constexpr std::size_t argumentAt(const Setting* row) {
+  return 1 + static_cast<std::size_t>(
+                 std::count_if(std::begin(settings), row, [](const Setting& before) { return before.byLayoutStart; }));
 }
+
+constexpr std::size_t argumentOf(const Setting& setting) { return argumentAt(&setting); }
+
+constexpr std::size_t firstSurfaceOffset = argumentAt(std::end(settings));
 
 // The characters that a layout start names itself, under the value rule of
 // characterCount: the count it needs and the offsets it carries follow from it.
@@ -55,6 +61,31 @@ void runChange(const ArgumentList& arguments, ModuleState& state, std::string& s
   runSettingChange({settingOfChangeKey(arguments[keyArgument]), arguments[valueArgument]}, state, script);
 }
 
+// restoreZEF: the vertical sum, then one horizontal sum per character of the
+// started layout; more arguments are ignored.
+constexpr std::size_t verticalSumArgument = 1;
+constexpr std::size_t firstHorizontalSum = 2;
+
+// The sums of a restoreZEF request, or none when some are missing.
+std::optional<KeptPositions> keptPositionsOf(const ArgumentList& arguments, const ModuleState& state) {
+  const auto characters = static_cast<std::size_t>(state.characterCount);
+  if (arguments.size() < firstHorizontalSum + characters) return std::nullopt;
+  KeptPositions kept{.vertical = readDecimal(arguments[verticalSumArgument]), .horizontal = {}};
+  for (std::size_t c = 0; c < characters; ++c) kept.horizontal.push_back(readDecimal(arguments[firstHorizontalSum + c]));
+  return kept;
+}
+
+// Sums missing or beyond any desktop get the argument error notice and move nothing.
+void runRestoreRequest(const ArgumentList& arguments, const ModuleState& state, Charset charset,
+                       std::string& script) {
+  const std::optional<KeptPositions> kept = keptPositionsOf(arguments, state);
+  if (!kept || !onTheDesktop(*kept)) {
+    script += argumentErrorNotice.in(charset);
+    return;
+  }
+  runRestore(*kept, state, script);
+}
+
 constexpr ArgumentCount layoutStartCount = {.fewest = firstSurfaceOffset, .onePerNamedCharacter = true};
 
 constexpr Command commands[] = {
@@ -65,6 +96,9 @@ constexpr Command commands[] = {
     {.word = "ZEF", .count = {.fewest = 2}, .needsStartedLayout = true, .answer = runTalk},
     {.word = "settingZEF", .count = {.fewest = 1}, .needsStartedLayout = true, .answer = runMenu},
     {.word = "changeZEF", .count = {.fewest = 3, .most = 3}, .change = runChange},
+    // Its count depends on the started layout's characters: the reader checks it.
+    {.word = "restoreZEF", .count = {.fewest = 1}, .needsStartedLayout = true,
+     .answer = runRestoreRequest},
 };
 
 }  // namespace
@@ -110,7 +144,7 @@ CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState&
 
 void storeLayoutSettings(const ArgumentList& arguments, ModuleState& state) {
   for (const Setting& setting : settings) {
-    storeSetting(setting, arguments[argumentOf(setting)], SettingSource::layoutStart, state);
+    if (setting.byLayoutStart) storeSetting(setting, arguments[argumentOf(setting)], SettingSource::layoutStart, state);
   }
   // The new offsets are complete before the old ones are given up.
   std::vector<std::int32_t> offsets(static_cast<std::size_t>(state.characterCount));

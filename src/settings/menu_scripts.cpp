@@ -3,6 +3,7 @@
 
 #include "base/host_script.h"
 #include "placement/dummy_scope.h"
+#include "settings/kept_positions.h"
 
 namespace zef {
 
@@ -38,7 +39,10 @@ void appendShiftScript(std::string& out, const ModuleState& state, Shift shift, 
   } else {
     for (std::int32_t c = 0; c < state.characterCount; ++c) appendShift(out, state, shift, c, pixels);
   }
-  appendRaise(out, settingEvent);
+  if (!state.keepPositions) return appendRaise(out, settingEvent);
+  // The ghost adds what the shift applied to its kept sums.
+  if (shift == Shift::right) return appendRaise(out, settingEvent, {keptMove::horizontal, character, pixels});
+  appendRaise(out, settingEvent, {keptMove::vertical, pixels});
 }
 
 void appendResetScript(std::string& out, const ModuleState& state, Reset reset, std::int32_t character) {
@@ -47,11 +51,14 @@ void appendResetScript(std::string& out, const ModuleState& state, Reset reset, 
   } else {
     for (std::int32_t c = 0; c < state.characterCount; ++c) appendReset(out, state, reset, c);
   }
-  appendRaise(out, settingEvent);
+  if (!state.keepPositions) return appendRaise(out, settingEvent);
+  // The ghost zeroes the sums that the reset put back.
+  if (reset == Reset::horizontal) return appendRaise(out, settingEvent, {keptMove::horizontalReset, character});
+  appendRaise(out, settingEvent, {reset == Reset::vertical ? keptMove::verticalReset : keptMove::bothReset});
 }
 
 std::uint64_t menuScriptBytes(std::uint64_t scopes) {
-  return scopes * (maxScopeSwitchBytes + maxMoveBytes) + raiseBytes(settingEvent);
+  return scopes * (maxScopeSwitchBytes + maxMoveBytes) + raiseBytes(settingEvent) + keptMoveReferenceBytes();
 }
 
 }  // namespace zef

@@ -126,7 +126,7 @@ TEST(CommandLine, WarningsExplainWhatRanAndLeaveTheStatusAtZero) {
                            "\"ZEF\" is: separate the arguments with TAB, not blanks\n");
   EXPECT_NE(glued.out.find("== request 2: ZEF Hello. Hi.\n(empty result)\n"), std::string::npos) << glued.out;
 
-  const std::string waitsFor = "was answered empty: the module answers ZEF and settingZEF only after it has "
+  const std::string waitsFor = "was answered empty: the module answers ZEF, settingZEF and restoreZEF only after it has "
                                "accepted a layout start (firstZEF or startZEF). ";
   const std::string early = sessionFile("early.txt", "# a refused start counts for nothing\nfirstZEF\tOn\t3\n"
                                                      "changeZEF\tBl_Move\t5\nsettingZEF\nZEF\tHi.\n");
