@@ -1,7 +1,6 @@
 // Writing the host's script commands from their spelling (host_script.h).
 #include "base/host_script.h"
 
-#include "base/decimal.h"
 
 namespace zef {
 
@@ -49,6 +48,38 @@ void appendMove(std::string& out, const Move& move) {
 void appendRaise(std::string& out, std::string_view event) {
   out += spelling::raise;
   out += event;
+  out += spelling::close;
+}
+
+void appendEventChoice(std::string& out, std::string_view title, std::string_view event) {
+  out += spelling::choiceOpen;
+  out += title;
+  out += spelling::eventChoiceSeparator;
+  out += event;
+  out += spelling::close;
+}
+
+void appendBalloonHeader(std::string& out, std::int32_t balloon, std::string_view fontName, std::int32_t fontHeight) {
+  out += spelling::balloon;
+  appendDecimal(out, balloon);
+  out += spelling::fontName;
+  out += fontName;
+  out += spelling::fontHeight;
+  appendDecimal(out, fontHeight);
+  out += spelling::close;
+}
+
+void appendTrayNotice(std::string& out, std::string_view icon, std::string_view title,
+                      std::initializer_list<std::string_view> lines) {
+  out += spelling::trayNotice;
+  out += icon;
+  out += spelling::trayTitle;
+  out += title;
+  out += spelling::trayText;
+  for (const std::string_view& line : lines) {
+    if (&line != lines.begin()) out += spelling::lineBreak;
+    out += line;
+  }
   out += spelling::close;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/decimal.h"
+#include "base/host_script.h"
 #include "convert/conversion_command.h"
 #include "placement/layout_start.h"
 #include "settings/setting_change.h"
@@ -55,6 +56,16 @@ void runChange(const ArgumentList& arguments, ModuleState& state, std::string& s
   runSettingChange({settingOfChangeKey(arguments[keyArgument]), arguments[valueArgument]}, state, script);
 }
 
+// "ZEFの起動に失敗しました。" and "引数を確認してください。"
+constexpr CharsetText startFailed = {
+    "ZEF\x82\xcc\x8b\x4e\x93\xae\x82\xc9\x8e\xb8\x94\x73\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81\x42",
+    "ZEF\xe3\x81\xae\xe8\xb5\xb7\xe5\x8b\x95\xe3\x81\xab\xe5\xa4\xb1\xe6\x95\x97\xe3\x81\x97\xe3\x81\xbe\xe3\x81\x97"
+    "\xe3\x81\x9f\xe3\x80\x82"};
+constexpr CharsetText checkArguments = {
+    "\x88\xf8\x90\x94\x82\xf0\x8a\x6d\x94\x46\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42",
+    "\xe5\xbc\x95\xe6\x95\xb0\xe3\x82\x92\xe7\xa2\xba\xe8\xaa\x8d\xe3\x81\x97\xe3\x81\xa6\xe3\x81\x8f\xe3\x81\xa0"
+    "\xe3\x81\x95\xe3\x81\x84\xe3\x80\x82"};
+
 constexpr ArgumentCount layoutStartCount = {.fewest = firstSurfaceOffset, .onePerNamedCharacter = true};
 
 constexpr Command commands[] = {
@@ -68,6 +79,12 @@ constexpr Command commands[] = {
 };
 
 }  // namespace
+
+std::string argumentErrorNotice(Charset charset) {
+  std::string notice;
+  appendTrayNotice(notice, "error", "ZEF Argument Error", {startFailed.in(charset), checkArguments.in(charset)});
+  return notice;
+}
 
 std::span<const Command> commandTable() { return commands; }
 
@@ -98,7 +115,7 @@ CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState&
   if (verdict == Verdict::unknown || verdict == Verdict::waiting) return outcome;
   const Command& command = *findCommand(arguments[0]);
   if (verdict == Verdict::refused) {
-    outcome.resultScript = command.refusal.in(charset);
+    if (command.refusal != nullptr) outcome.resultScript = command.refusal(charset);
   } else if (verdict == Verdict::answers) {
     command.answer(arguments, state, charset, outcome.resultScript);
   } else {

@@ -8,9 +8,6 @@ namespace zef {
 
 namespace {
 
-// Lets the ghost show the menu again once the move is done.
-constexpr std::string_view settingEvent = "settingZEF";
-
 void appendShift(std::string& out, const ModuleState& state, Shift shift, std::int32_t character,
                  std::int32_t pixels) {
   appendScopeSwitch(out, anchorScope(state, character));
@@ -38,7 +35,7 @@ void appendShiftScript(std::string& out, const ModuleState& state, Shift shift, 
   } else {
     for (std::int32_t c = 0; c < state.characterCount; ++c) appendShift(out, state, shift, c, pixels);
   }
-  appendRaise(out, settingEvent);
+  appendRaise(out, event::settingMenu);
 }
 
 void appendResetScript(std::string& out, const ModuleState& state, Reset reset, std::int32_t character) {
@@ -47,11 +44,11 @@ void appendResetScript(std::string& out, const ModuleState& state, Reset reset, 
   } else {
     for (std::int32_t c = 0; c < state.characterCount; ++c) appendReset(out, state, reset, c);
   }
-  appendRaise(out, settingEvent);
+  appendRaise(out, event::settingMenu);
 }
 
 std::uint64_t menuScriptBytes(std::uint64_t scopes) {
-  return scopes * (maxScopeSwitchBytes + maxMoveBytes) + raiseBytes(settingEvent);
+  return scopes * (maxScopeSwitchBytes + maxMoveBytes) + raiseBytes(event::settingMenu);
 }
 
 }  // namespace zef
