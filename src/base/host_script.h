@@ -123,12 +123,11 @@ inline constexpr std::string_view raise = "\\![raise,";
 inline constexpr std::string_view choiceOpen = "\\q[";
 inline constexpr std::string_view choiceScript = ",\"script:";
 inline constexpr std::string_view choiceClose = "\"]";
-inline constexpr std::string_view eventChoiceSeparator = ",";
 inline constexpr std::string_view balloon = "\\b[";
 inline constexpr std::string_view fontName = "]\\f[name,";
 inline constexpr std::string_view fontHeight = "]\\f[height,";
 inline constexpr std::string_view stickyGroup = "\\![set,sticky-window,";
-inline constexpr std::string_view listSeparator = ",";
+inline constexpr std::string_view separator = ",";  // between a tag's values
 inline constexpr std::string_view trayNotice = "\\![set,trayballoon,--icon=";
 inline constexpr std::string_view trayTitle = ",--title=";
 inline constexpr std::string_view trayText = ",--text=";
@@ -151,7 +150,7 @@ template <typename ScopeAt>
 void appendStickyWindow(std::string& out, std::int32_t count, ScopeAt scopeAt) {
   out += spelling::stickyGroup;
   for (std::int32_t i = 0; i < count; ++i) {
-    if (i > 0) out += spelling::listSeparator;
+    if (i > 0) out += spelling::separator;
     appendDecimal(out, scopeAt(i));
   }
   out += spelling::close;
@@ -171,16 +170,14 @@ constexpr std::uint64_t raiseBytes(std::string_view event) {
   return spelling::raise.size() + event.size() + spelling::close.size();
 }
 constexpr std::uint64_t eventChoiceBytes(std::uint64_t titleBytes, std::string_view event) {
-  return spelling::choiceOpen.size() + titleBytes + spelling::eventChoiceSeparator.size() + event.size() +
-         spelling::close.size();
+  return spelling::choiceOpen.size() + titleBytes + spelling::separator.size() + event.size() + spelling::close.size();
 }
 constexpr std::uint64_t balloonHeaderBytes(std::uint64_t fontNameBytes) {
   return spelling::balloon.size() + spelling::fontName.size() + spelling::fontHeight.size() + 2 * maxDecimalBytes +
          fontNameBytes + spelling::close.size();
 }
 constexpr std::uint64_t stickyWindowBytes(std::uint64_t scopes) {
-  return spelling::stickyGroup.size() + scopes * (spelling::listSeparator.size() + maxDecimalBytes) +
-         spelling::close.size();
+  return spelling::stickyGroup.size() + scopes * (spelling::separator.size() + maxDecimalBytes) + spelling::close.size();
 }
 // A choice around a script that holds no `"` (each one makes it a byte longer).
 constexpr std::uint64_t choiceBytes(std::uint64_t titleBytes, std::uint64_t scriptBytes) {

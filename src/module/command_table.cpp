@@ -78,6 +78,14 @@ constexpr Command commands[] = {
     {.word = "changeZEF", .count = {.fewest = 3, .most = 3}, .change = runChange},
 };
 
+// Whether `arguments` (whose Argument0 is the command's word) fit its count.
+bool countFits(const Command& command, const ArgumentList& arguments) {
+  const std::size_t count = arguments.size();
+  if (count < command.count.fewest || count > command.count.most) return false;
+  if (!command.count.onePerNamedCharacter) return true;
+  return static_cast<std::int64_t>(count - command.count.fewest) >= namedCharacters(arguments);
+}
+
 }  // namespace
 
 std::string argumentErrorNotice(Charset charset) {
@@ -92,13 +100,6 @@ const Command* findCommand(std::string_view word) {
   const auto found = std::find_if(std::begin(commands), std::end(commands),
                                   [word](const Command& command) { return command.word == word; });
   return found == std::end(commands) ? nullptr : found;
-}
-
-bool countFits(const Command& command, const ArgumentList& arguments) {
-  const std::size_t count = arguments.size();
-  if (count < command.count.fewest || count > command.count.most) return false;
-  if (!command.count.onePerNamedCharacter) return true;
-  return static_cast<std::int64_t>(count - command.count.fewest) >= namedCharacters(arguments);
 }
 
 Verdict judgeRequest(const ArgumentList& arguments, bool layoutStarted) {

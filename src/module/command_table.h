@@ -61,9 +61,8 @@ struct Command {
   // Reads the arguments, which fit the count, into typed values and runs the
   // command: one that only answers, or one that changes the state it is given
   // (a copy, which then replaces the module's state). A row has one of them.
-  void (*answer)(const ArgumentList& arguments, const ModuleState& state, Charset charset, std::string& script) =
-      nullptr;
-  void (*change)(const ArgumentList& arguments, ModuleState& state, std::string& script) = nullptr;
+  void (*answer)(const ArgumentList&, const ModuleState&, Charset, std::string& script) = nullptr;
+  void (*change)(const ArgumentList&, ModuleState& state, std::string& script) = nullptr;
 };
 
 // What the module does with a request, decided from its arguments and
@@ -88,9 +87,6 @@ std::span<const Command> commandTable();
 
 // The row of `word`, or null for a word that is none of the module's.
 const Command* findCommand(std::string_view word);
-
-// Whether `arguments` (whose Argument0 is the command's word) fit its count.
-bool countFits(const Command& command, const ArgumentList& arguments);
 
 // Picks the command of Argument0 and runs it when its count fits and its
 // layout is started; the module's own non-ASCII text goes out in `charset`,

@@ -21,7 +21,6 @@ namespace zef {
 
 namespace {
 
-
 // A label's text: "character - level index".
 constexpr std::string_view labelSeparator = " - ";
 
@@ -71,11 +70,8 @@ constexpr ShiftLine verticalLine = {Shift::down, "Pos-V [px] ", upArrow};
 // Six shift choices of one mode, "/" between them.
 void appendShiftLine(std::string& out, const ModuleState& state, Charset charset, std::int32_t character,
                      const ShiftLine& line) {
-  out += middleDot.in(charset);
-  out += line.title;
-  out += line.arrow.in(charset);
-  out += shiftHeadTail;
-  out += spelling::choiceMarker;
+  out.append(middleDot.in(charset)).append(line.title).append(line.arrow.in(charset));
+  out.append(shiftHeadTail).append(spelling::choiceMarker);
   std::string title;
   std::string script;
   for (const std::int32_t pixels : shiftTitles) {
@@ -98,10 +94,7 @@ struct SharedResets {
 
 void appendResetLine(std::string& out, const ModuleState& state, Charset charset, std::int32_t character,
                      const SharedResets& resets) {
-  out += spelling::lineBreak;
-  out += middleDot.in(charset);
-  out += resetTitle;
-  out += spelling::choiceMarker;
+  out.append(spelling::lineBreak).append(middleDot.in(charset)).append(resetTitle).append(spelling::choiceMarker);
   std::string horizontal;
   appendResetScript(horizontal, state, Reset::horizontal, character);
   appendScriptChoice(out, resetTitles[0], horizontal);
@@ -109,8 +102,7 @@ void appendResetLine(std::string& out, const ModuleState& state, Charset charset
   appendScriptChoice(out, resetTitles[1], resets.vertical);
   out += '/';
   appendScriptChoice(out, resetTitles[2], resets.both);
-  out += endLead;
-  out += spelling::choiceMarker;
+  out.append(endLead).append(spelling::choiceMarker);
   appendEventChoice(out, endTitle, event::menuClosed);
 }
 
@@ -121,15 +113,12 @@ void appendSection(std::string& out, const ModuleState& state, Charset charset, 
   appendScopeSwitch(out, character);
   out += '[';
   appendDecimal(out, character);
-  out += sectionTitle;
-  out += spelling::lineBreak;
+  out.append(sectionTitle).append(spelling::lineBreak);
   appendShiftLine(out, state, charset, character, horizontalLine);
   if (character == 0) appendShiftLine(out, state, charset, 0, verticalLine);
   appendResetLine(out, state, charset, character, resets);
   if (character != 0) return;
-  out += spelling::lineBreak;
-  out += spelling::lineBreak;
-  out += mouseOffsetHint;
+  out.append(spelling::lineBreak).append(spelling::lineBreak).append(mouseOffsetHint);
 }
 
 // The menu's size from its pieces: the labels; per section its texts, six

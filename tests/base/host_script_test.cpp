@@ -69,7 +69,7 @@ TEST(HostScript, SpellsTheOtherTagsAndBoundsThem) {
   out.clear();
   appendStickyWindow(out, 4, [](std::int32_t) { return minInt; });
   EXPECT_LE(out.size(), stickyWindowBytes(4));
-  EXPECT_GE(out.size() + spelling::listSeparator.size(), stickyWindowBytes(4));
+  EXPECT_GE(out.size() + spelling::separator.size(), stickyWindowBytes(4));
 
   out.clear();
   appendTrayNotice(out, "error", "T", {"a", "b"});
