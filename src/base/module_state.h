@@ -51,8 +51,7 @@ enum class SettingSource { layoutStart, settingChange };
 
 // A setting's label for the people who set it.
 struct SettingLabel {
-  std::string_view japanese;
-  std::string_view english;
+  std::string_view japanese, english;
 };
 
 struct Setting {
@@ -97,15 +96,11 @@ consteval const Setting& settingNamed(std::string_view name) {
 }
 
 // A number held to a setting's bounds.
-constexpr std::int32_t bounded(const Setting& setting, std::int32_t value) {
-  return std::clamp(value, setting.least, setting.most);
-}
+constexpr std::int32_t bounded(const Setting& row, std::int32_t value) { return std::clamp(value, row.least, row.most); }
 
 // The value rule of characterCount; a layout start's arguments are counted by
 // it before the state is touched.
-constexpr std::int32_t boundCharacterCount(std::int32_t value) {
-  return bounded(settingNamed("characterCount"), value);
-}
+constexpr std::int32_t boundCharacterCount(std::int32_t value) { return bounded(settingNamed("characterCount"), value); }
 
 // The row whose changeZEF key is `key`, or null.
 const Setting* settingOfChangeKey(std::string_view key);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/decimal.h"
+#include "base/host_script.h"
 #include "convert/conversion_command.h"
 #include "placement/layout_start.h"
 #include "settings/kept_positions.h"
@@ -61,6 +62,16 @@ void runChange(const ArgumentList& arguments, ModuleState& state, std::string& s
   runSettingChange({settingOfChangeKey(arguments[keyArgument]), arguments[valueArgument]}, state, script);
 }
 
+// "ZEFの起動に失敗しました。" and "引数を確認してください。"
+constexpr CharsetText startFailed = {
+    "ZEF\x82\xcc\x8b\x4e\x93\xae\x82\xc9\x8e\xb8\x94\x73\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81\x42",
+    "ZEF\xe3\x81\xae\xe8\xb5\xb7\xe5\x8b\x95\xe3\x81\xab\xe5\xa4\xb1\xe6\x95\x97\xe3\x81\x97\xe3\x81\xbe\xe3\x81\x97"
+    "\xe3\x81\x9f\xe3\x80\x82"};
+constexpr CharsetText checkArguments = {
+    "\x88\xf8\x90\x94\x82\xf0\x8a\x6d\x94\x46\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42",
+    "\xe5\xbc\x95\xe6\x95\xb0\xe3\x82\x92\xe7\xa2\xba\xe8\xaa\x8d\xe3\x81\x97\xe3\x81\xa6\xe3\x81\x8f\xe3\x81\xa0"
+    "\xe3\x81\x95\xe3\x81\x84\xe3\x80\x82"};
+
 // restoreZEF: the vertical sum, then one horizontal sum per character of the
 // started layout; more arguments are ignored.
 constexpr std::size_t verticalSumArgument = 1;
@@ -80,7 +91,7 @@ void runRestoreRequest(const ArgumentList& arguments, const ModuleState& state, 
                        std::string& script) {
   const std::optional<KeptPositions> kept = keptPositionsOf(arguments, state);
   if (!kept || !onTheDesktop(*kept)) {
-    script += argumentErrorNotice.in(charset);
+    script += argumentErrorNotice(charset);
     return;
   }
   runRestore(*kept, state, script);
@@ -101,7 +112,21 @@ constexpr Command commands[] = {
      .answer = runRestoreRequest},
 };
 
+// Whether `arguments` (whose Argument0 is the command's word) fit its count.
+bool countFits(const Command& command, const ArgumentList& arguments) {
+  const std::size_t count = arguments.size();
+  if (count < command.count.fewest || count > command.count.most) return false;
+  if (!command.count.onePerNamedCharacter) return true;
+  return static_cast<std::int64_t>(count - command.count.fewest) >= namedCharacters(arguments);
+}
+
 }  // namespace
+
+std::string argumentErrorNotice(Charset charset) {
+  std::string notice;
+  appendTrayNotice(notice, "error", "ZEF Argument Error", {startFailed.in(charset), checkArguments.in(charset)});
+  return notice;
+}
 
 std::span<const Command> commandTable() { return commands; }
 
@@ -109,13 +134,6 @@ const Command* findCommand(std::string_view word) {
   const auto found = std::find_if(std::begin(commands), std::end(commands),
                                   [word](const Command& command) { return command.word == word; });
   return found == std::end(commands) ? nullptr : found;
-}
-
-bool countFits(const Command& command, const ArgumentList& arguments) {
-  const std::size_t count = arguments.size();
-  if (count < command.count.fewest || count > command.count.most) return false;
-  if (!command.count.onePerNamedCharacter) return true;
-  return static_cast<std::int64_t>(count - command.count.fewest) >= namedCharacters(arguments);
 }
 
 Verdict judgeRequest(const ArgumentList& arguments, bool layoutStarted) {
@@ -132,7 +150,7 @@ CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState&
   if (verdict == Verdict::unknown || verdict == Verdict::waiting) return outcome;
   const Command& command = *findCommand(arguments[0]);
   if (verdict == Verdict::refused) {
-    outcome.resultScript = command.refusal.in(charset);
+    if (command.refusal != nullptr) outcome.resultScript = command.refusal(charset);
   } else if (verdict == Verdict::answers) {
     command.answer(arguments, state, charset, outcome.resultScript);
   } else {

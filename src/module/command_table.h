@@ -57,13 +57,12 @@ struct Command {
   bool startsLayout = false;        // a layout start: its state marks the layout started
   // The answer when the count does not fit: the argument error notice for a
   // layout start, nothing for every other command.
-  CharsetText refusal = {};
+  std::string (*refusal)(Charset charset) = nullptr;
   // Reads the arguments, which fit the count, into typed values and runs the
   // command: one that only answers, or one that changes the state it is given
   // (a copy, which then replaces the module's state). A row has one of them.
-  void (*answer)(const ArgumentList& arguments, const ModuleState& state, Charset charset, std::string& script) =
-      nullptr;
-  void (*change)(const ArgumentList& arguments, ModuleState& state, std::string& script) = nullptr;
+  void (*answer)(const ArgumentList&, const ModuleState&, Charset, std::string& script) = nullptr;
+  void (*change)(const ArgumentList&, ModuleState& state, std::string& script) = nullptr;
 };
 
 // What the module does with a request, decided from its arguments and
@@ -81,29 +80,13 @@ Verdict judgeRequest(const ArgumentList& arguments, bool layoutStarted);
 // The argument error notice: shown by the host as a tray notice with an error
 // icon. Its text says, in Japanese, that starting ZEF failed and asks the
 // user to check the arguments: "ZEFの起動に失敗しました。\n引数を確認してください。"
-inline constexpr CharsetText argumentErrorNotice = {
-    "\\![set,trayballoon,--icon=error,--title=ZEF Argument Error,--text=ZEF"
-    "\x82\xcc\x8b\x4e\x93\xae\x82\xc9\x8e\xb8\x94\x73\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81\x42"
-    "\\n"
-    "\x88\xf8\x90\x94\x82\xf0\x8a\x6d\x94\x46\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42"
-    "]",
-    "\\![set,trayballoon,--icon=error,--title=ZEF Argument Error,--text=ZEF"
-    "\xe3\x81\xae\xe8\xb5\xb7\xe5\x8b\x95\xe3\x81\xab\xe5\xa4\xb1\xe6\x95\x97"
-    "\xe3\x81\x97\xe3\x81\xbe\xe3\x81\x97\xe3\x81\x9f\xe3\x80\x82"
-    "\\n"
-    "\xe5\xbc\x95\xe6\x95\xb0\xe3\x82\x92\xe7\xa2\xba\xe8\xaa\x8d"
-    "\xe3\x81\x97\xe3\x81\xa6\xe3\x81\x8f\xe3\x81\xa0\xe3\x81\x95\xe3\x81\x84\xe3\x80\x82"
-    "]",
-};
+std::string argumentErrorNotice(Charset charset);
 
 // Every command, in the order a ghost's author meets them.
 std::span<const Command> commandTable();
 
 // The row of `word`, or null for a word that is none of the module's.
 const Command* findCommand(std::string_view word);
-
-// Whether `arguments` (whose Argument0 is the command's word) fit its count.
-bool countFits(const Command& command, const ArgumentList& arguments);
 
 // Picks the command of Argument0 and runs it when its count fits and its
 // layout is started; the module's own non-ASCII text goes out in `charset`,

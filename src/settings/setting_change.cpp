@@ -17,7 +17,7 @@ void runSettingChange(const SettingChange& change, ModuleState& state, std::stri
   for (std::int32_t level = oldCount + 1; level <= state.balloonCount; ++level) {
     for (std::int32_t c = 0; c < state.characterCount; ++c) appendNewLevelFragment(script, state, level, c);
   }
-  appendRaise(script, "OnChangeZEF");
+  appendRaise(script, event::settingChanged);
   // Placing the new scopes left the last of them current; the ghost's own
   // words after this answer belong to its main character.
   if (state.balloonCount > oldCount) appendScopeSwitch(script, 0);

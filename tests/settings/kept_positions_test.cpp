@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "module/command_table.h"
-#include "settings/text_helpers.h"
+#include "support/text_helpers.h"
 #include "support/saori_client.h"
 
 namespace zef {
@@ -17,7 +17,7 @@ using test::currentState;
 using test::defaultLayoutStart;
 using test::resultOf;
 
-const std::string notice(argumentErrorNotice.shiftJis);
+const std::string notice = argumentErrorNotice(Charset::shiftJis);
 
 std::string keep(std::string value) { return resultOf({"changeZEF", "Pos_Keep", std::move(value)}); }
 
@@ -51,7 +51,7 @@ TEST(KeptPositions, RestoreWaitsForALayoutAndRefusesMissingOrFarSums) {
   EXPECT_EQ(resultOf({"restoreZEF", "0", "0", "-32768"}), notice);
   EXPECT_EQ(resultOf({"restoreZEF", "0", "99999999999", "0"}), notice);
   EXPECT_NE(resultOf({"restoreZEF", "-32767", "32767", "0"}).find("--X=32767,--Y=-32767"), std::string::npos);
-  EXPECT_EQ(resultOf({"restoreZEF", "0", "1"}, Charset::utf8), std::string(argumentErrorNotice.utf8));
+  EXPECT_EQ(resultOf({"restoreZEF", "0", "1"}, Charset::utf8), argumentErrorNotice(Charset::utf8));
 }
 
 // Off after every load; only exactly "On" and "Off" change it; a layout start
