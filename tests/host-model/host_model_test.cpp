@@ -152,5 +152,26 @@ TEST(HostModel, DefaultLayoutAndTalkPutEveryBalloonWhereItBelongs) {
   EXPECT_EQ(state.moves.size(), 6u);
 }
 
+// The ghost's words around a talk: before it in scope 0, after it in the
+// balloon of the talk's last utterance, where the talk leaves the scope.
+TEST(HostModel, TheGhostsWordsLandWhereTheHostPutsThem) {
+  HostModel model;
+  model.runScript(samples::firstZef());
+  model.runScript(samples::threeUtterances(), Charset::shiftJis, {"Well,", " see you."});
+  const HostState& state = model.state();
+  EXPECT_EQ(state.currentScope, 14);
+  const BalloonLine& last = state.balloons.at(14).lines.front();
+  ASSERT_EQ(last.size(), 2u);
+  EXPECT_EQ(last[0].text, "Bye.");
+  EXPECT_FALSE(last[0].ghostsOwn);
+  EXPECT_EQ(last[1].text, " see you.");
+  EXPECT_TRUE(last[1].ghostsOwn);
+  EXPECT_EQ(firstLineText(state.balloons.at(0)), "Well,");
+
+  model.runScript("\\p[12]Hi.\\e", Charset::shiftJis, {"", "\\p[13]never"});
+  EXPECT_FALSE(model.state().balloons.at(13).shown);
+  EXPECT_EQ(model.state().currentScope, 12);
+}
+
 }  // namespace
 }  // namespace zef::host_model

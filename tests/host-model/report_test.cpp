@@ -26,6 +26,7 @@ TEST(StateDump, ListsWindowsBalloonsGroupsMovesEventsAndLog) {
             "group 0 10\n"
             "move 10 by 1670,780 time 0\n"
             "event Done\n"
+            "current scope 10\n"
             "note \\s[__system_dummy__] in scope 10: the host shows this surface only when the ghost's shell "
             "defines it (otherwise the scope's default surface): give a transparent surface in the shell's "
             "surfaces.txt the line name,__system_dummy__. The picture draws these scopes as points\n"

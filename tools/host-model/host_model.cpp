@@ -14,10 +14,24 @@ class ScriptRun {
  public:
   explicit ScriptRun(HostState& state) : state_(state) {}
 
+  int scope() const { return scope_; }
+
+  // Runs every token of `script`; false when it ends the script (\e).
+  bool runAll(std::string_view script, Charset charset, bool ghostsOwn) {
+    ghostsOwn_ = ghostsOwn;
+    for (const Token& token : tokenize(script, charset)) {
+      if (!run(token)) return false;
+    }
+    return true;
+  }
+
+ private:
   // False when the script ends here (\e).
   bool run(const Token& token) {
     if (token.kind == Token::Kind::Text) {
-      appendSegment({Segment::Kind::Text, token.text, "", false});
+      Segment text{Segment::Kind::Text, token.text, "", false};
+      text.ghostsOwn = ghostsOwn_;
+      appendSegment(std::move(text));
       return true;
     }
     const std::string& name = token.name;
@@ -34,7 +48,6 @@ class ScriptRun {
     return record(token);
   }
 
- private:
   bool record(const Token& token) {
     state_.logs[scope_].push_back(token.text);
     return true;
@@ -151,7 +164,8 @@ class ScriptRun {
     Balloon& balloon = state_.balloon(scope_);
     balloon.shown = true;
     BalloonLine& line = balloon.lines.back();
-    bool joinsText = segment.kind == Segment::Kind::Text && !line.empty() && line.back().kind == Segment::Kind::Text;
+    bool joinsText = segment.kind == Segment::Kind::Text && !line.empty() && line.back().kind == Segment::Kind::Text &&
+                     line.back().ghostsOwn == segment.ghostsOwn;
     if (joinsText) {
       line.back().text += segment.text;
     } else {
@@ -161,6 +175,7 @@ class ScriptRun {
 
   HostState& state_;
   int scope_ = 0;
+  bool ghostsOwn_ = false;
 };
 
 }  // namespace
@@ -176,7 +191,7 @@ HostModel::HostModel(int characterCount, Size characterSize) {
   }
 }
 
-void HostModel::runScript(std::string_view script, Charset charset) {
+void HostModel::runScript(std::string_view script, Charset charset, const GhostWords& words) {
   for (auto& [scope, balloon] : state_.balloons) {
     balloon.shown = false;
     balloon.number = 0;
@@ -189,9 +204,11 @@ void HostModel::runScript(std::string_view script, Charset charset) {
   state_.choices.clear();
   state_.charset = charset;
   ScriptRun run(state_);
-  for (const Token& token : tokenize(script, charset)) {
-    if (!run.run(token)) break;
+  // The host runs the three as one script: \e in one ends the others too.
+  if (run.runAll(words.before, charset, true) && run.runAll(script, charset, false)) {
+    run.runAll(words.after, charset, true);
   }
+  state_.currentScope = run.scope();
   for (const HostNote& note : state_.notes) {
     if (note.kind == HostNote::Kind::DummySurface) state_.dummySurfaceNoted = true;
   }

@@ -31,6 +31,7 @@ struct Segment {
   std::string text;    // the shown text, or a choice's title
   std::string target;  // a choice's event, or its script, as the host reads them
   bool runsScript = false;
+  bool ghostsOwn = false;  // text of the ghost's own words around the module's script
 };
 
 using BalloonLine = std::vector<Segment>;
@@ -93,6 +94,9 @@ struct HostState {
   std::map<int, std::vector<std::string>> logs;  // tags the model only records
   std::vector<OfferedChoice> choices;            // in the order the script offers them
   std::vector<HostNote> notes;
+  // The scope that the last script left current: the ghost's words that
+  // follow it without a scope tag land in this scope's balloon.
+  int currentScope = 0;
   // Whether a script has shown the dummy surface: that note is made once.
   bool dummySurfaceNoted = false;
 
