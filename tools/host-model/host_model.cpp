@@ -74,7 +74,8 @@ class ScriptRun {
       state_.addNote({HostNote::Kind::DummySurface, token.text, scope_, 0, 0});
     }
     if (window.isCharacter) return true;
-    Size size = window.isDummy() ? Size{0, 0} : state_.characterSize;
+    // An extra scope that shows a surface of its own looks like the main character.
+    Size size = window.isDummy() ? Size{0, 0} : state_.sizes.character(0);
     window.rect.width = size.width;
     window.rect.height = size.height;
     return true;
@@ -180,12 +181,14 @@ class ScriptRun {
 
 }  // namespace
 
-HostModel::HostModel(int characterCount, Size characterSize) {
-  state_.characterSize = characterSize;
+HostModel::HostModel(int characterCount, GhostSizes sizes) {
+  state_.sizes = std::move(sizes);
   state_.characterCount = characterCount;
+  int slotRight = kDesktopWidth;
   for (int c = 0; c < characterCount; ++c) {
     Window& window = state_.window(c);
-    window.rect = characterRect(c, characterSize);
+    window.rect = characterRect(slotRight, state_.sizes.character(c));
+    slotRight = window.rect.x;
     window.isCharacter = true;
     window.visible = true;
   }

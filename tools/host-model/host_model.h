@@ -36,8 +36,9 @@ struct GhostWords {
 
 class HostModel {
  public:
-  // A desktop with `characterCount` real characters of `characterSize`.
-  explicit HostModel(int characterCount = 2, Size characterSize = {});
+  // A desktop with `characterCount` real characters of the ghost's `sizes`.
+  explicit HostModel(int characterCount = 2, GhostSizes sizes = {});
+  HostModel(int characterCount, Size characterSize) : HostModel(characterCount, GhostSizes{{characterSize}, {0, 0}}) {}
 
   // Runs `script`, whose text is in `charset`, between the ghost's `words`
   // (in the same charset), whose text is marked as the ghost's own.

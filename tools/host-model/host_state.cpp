@@ -33,7 +33,7 @@ Rect HostState::balloonArea(int scope) const {
   auto window = windows.find(scope);
   auto balloon = balloons.find(scope);
   int textHeight = balloon == balloons.end() ? kBalloonLineHeight : balloon->second.textHeight();
-  return balloonRect(scope, window == windows.end() ? Rect{} : window->second.rect, textHeight);
+  return balloonRect(scope, window == windows.end() ? Rect{} : window->second.rect, textHeight, sizes.balloon);
 }
 
 void HostState::addNote(HostNote note) {

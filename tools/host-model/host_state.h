@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "geometry.h"
+#include "ghost_sizes.h"
 #include "text_charset.h"
 
 namespace zef::host_model {
@@ -82,7 +83,7 @@ struct HostNote {
 };
 
 struct HostState {
-  Size characterSize;
+  GhostSizes sizes;
   int characterCount = 0;
   std::map<int, Window> windows;
   std::map<int, Balloon> balloons;

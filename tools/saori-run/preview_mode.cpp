@@ -158,7 +158,7 @@ int runPreview(ModuleHost& module, const Session& session, const PreviewOptions&
   const std::vector<Answer> answers = answersOf(module, session, charset, watch);
   const int namedCharacters = namedCharacterCount(answers);
   const std::vector<std::string> notes = pageNotes(namedCharacters);
-  HostModel model(std::min(namedCharacters, mostCharacters), options.characterSize);
+  HostModel model(std::min(namedCharacters, mostCharacters), options.sizes);
   if (options.state) {
     for (const std::string& note : notes) out << "note " << note << "\n";
   }
