@@ -25,8 +25,10 @@ Rect characterRect(int slotRight, Size size) {
   return {slotRight - characterSlot(size), kDesktopHeight - size.height, size.width, size.height};
 }
 
-Rect balloonRect(int scope, const Rect& window, int textHeight, Size given) {
-  Size size = given.width > 0 ? given : Size{kBalloonWidth, std::max(kBalloonMinHeight, textHeight)};
+Rect balloonRect(int scope, const Rect& window, Size textSize, Size given) {
+  Size size = given.width > 0 ? given
+                              : Size{std::max(kBalloonWidth, textSize.width + 2 * kBalloonPadding),
+                                     std::max(kBalloonMinHeight, textSize.height)};
   int x = scope % 2 == 0 ? window.x - size.width : window.x + window.width;
   return {x, window.y, size.width, size.height};
 }

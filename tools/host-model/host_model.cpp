@@ -1,6 +1,7 @@
 // Running one result script on the model host.
 #include "host_model.h"
 
+#include "balloon_notes.h"
 #include "choice_tag.h"
 #include "move_command.h"
 #include "script_number.h"
@@ -212,6 +213,7 @@ void HostModel::runScript(std::string_view script, Charset charset, const GhostW
     run.runAll(words.after, charset, true);
   }
   state_.currentScope = run.scope();
+  noteBalloonPlaces(state_);
   for (const HostNote& note : state_.notes) {
     if (note.kind == HostNote::Kind::DummySurface) state_.dummySurfaceNoted = true;
   }

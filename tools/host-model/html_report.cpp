@@ -48,8 +48,10 @@ std::string noteList(std::string_view what, const std::vector<HostNote>& notes, 
   if (notes.empty()) return {};
   std::string out = "<p>Host notes on " + escapeHtml(what) + ":</p><ul class=\"notes\">";
   for (const HostNote& note : notes) {
-    out += "<li><code>" + escapeHtml(textAsUtf8(note.command, charset)) + "</code>" + escapeHtml(noteRemark(note)) +
-           "</li>";
+    const std::string command =
+        note.command.empty() ? "" : "<code>" + escapeHtml(textAsUtf8(note.command, charset)) + "</code>";
+    out += "<li>" + command + escapeHtml(noteRemark(note)) + "<br><span lang=\"ja\">" + command +
+           escapeHtml(noteRemark(note, Language::japanese)) + "</span></li>";
   }
   return out + "</ul>";
 }

@@ -90,7 +90,7 @@ std::string dumpState(const HostState& state) {
   for (const MoveRecord& move : state.moves) dumpMove(out, move);
   for (const std::string& event : state.events) add(out, "event ", textAsUtf8(event, state.charset), "\n");
   add(out, "current scope ", number(state.currentScope), "\n");
-  for (const HostNote& note : state.notes) add(out, "note ", textAsUtf8(noteText(note), state.charset), "\n");
+  for (const HostNote& note : state.notes) add(out, "note ", noteText(note, state.charset), "\n");
   for (const auto& [scope, tags] : state.logs) {
     for (const std::string& tag : tags) add(out, "log ", number(scope), " ", textAsUtf8(tag, state.charset), "\n");
   }

@@ -43,13 +43,20 @@ function drawResults() {
       section.append(twin);
       add('p', `Charset: ${entry.utf8 ? 'UTF-8' : 'Shift_JIS'}, ${entry.response.length} bytes`, 'hint');
     }
+    if (entry.words && (entry.words.before || entry.words.after)) {
+      add('p', `ゴースト自身のトーク / The ghost's own words: 前 / before「${entry.words.before}」, 後 / after「${entry.words.after}」`, 'own');
+    }
     if (entry.events?.length) add('p', `Events / イベント: ${entry.events.join(', ')}`, 'events');
     if (entry.notes?.length) {
       add('h4', 'Host notes / ホストでは');
       const list = add('ul', '', 'notes');
       for (const note of entry.notes) {
+        const [english, japanese] = note.split('\t');
         const item = document.createElement('li');
-        item.textContent = note;
+        const inJapanese = document.createElement('span');
+        inJapanese.lang = 'ja';
+        inJapanese.textContent = japanese;
+        item.append(inJapanese, document.createElement('br'), english);
         list.append(item);
       }
     }
