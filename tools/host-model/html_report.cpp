@@ -22,7 +22,7 @@ constexpr std::string_view kStyle =
     ".balloon-label{fill:#345;font-size:13px;font-weight:bold}"
     ".choice{fill:#1a55c4;text-decoration:underline}.marker{fill:#888}"
     ".own{fill:#1e6b35;font-style:italic}.next{fill:none;stroke:#1e6b35;stroke-width:3;stroke-dasharray:10 6}"
-    ".next-label{fill:#1e6b35;font-size:14px;font-weight:bold}"
+    ".next-label{fill:#1e6b35;font-size:14px;font-weight:bold;text-anchor:end}"
     "figcaption code{background:#f3f3f3;padding:0 .3em;word-break:break-all}"
     ".notes li{margin:.3em 0}"
     // A link to one figure (page.html#request-3) shows that figure alone.

@@ -35,7 +35,7 @@ Rect nextWordsArea(const HostState& state) {
 std::string nextWords(const HostState& state) {
   Rect area = nextWordsArea(state);
   return "<rect class=\"next\" rx=\"10\" " + rectAttributes(area) + "/>" +
-         label(area.x + 4, area.y + area.height + 16, "next words / \xE7\xB6\x9A\xE3\x81\x8D\xE3\x81\xAE\xE8\xA8\x80\xE8\x91\x89: scope " + n(state.currentScope), "next-label");
+         label(area.x + area.width - 4, area.y + area.height + 16, "next words / \xE7\xB6\x9A\xE3\x81\x8D\xE3\x81\xAE\xE8\xA8\x80\xE8\x91\x89: scope " + n(state.currentScope), "next-label end");
 }
 
 bool isPoint(const Window& window) { return window.visible && !window.isCharacter && window.isDummy(); }

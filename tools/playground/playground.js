@@ -214,6 +214,9 @@ function raiseMenuBalloons(spans) {
     const label = text.nextElementSibling;
     desktop.append(frame, text, label);
   }
+  // The frame where the ghost's next words land stays on top.
+  const desktop = $('figure').querySelector('svg.desktop');
+  for (const marker of $('figure').querySelectorAll('.next, .next-label')) desktop.append(marker);
 }
 
 function drawChoices() {
