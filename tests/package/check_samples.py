@@ -50,9 +50,9 @@ def satori_split(call):
 
 
 def yaya_strings(call):
-    """The YAYA string literals of a call, "..." or '...', in order."""
-    return [double if quote == '"' else single for quote, double, single in
-            re.findall(r"""(?:(")([^"]*)"|'([^']*)')""", call)]
+    """The YAYA string literals of a call, "..." or '...' (a quote written twice stands for one), in order."""
+    return [double.replace('""', '"') if quote == '"' else single.replace("''", "'") for quote, double, single in
+            re.findall(r"""(?:(")((?:[^"]|"")*)"|'((?:[^']|'')*)')""", call)]
 
 
 # Per engine: the call pattern and the talk call's pattern, how each call's
@@ -64,7 +64,7 @@ ENGINES = {
         # FUNCTIONEX calls whose arguments are all literals; the talk call forwards _argv.
         "call": r'FUNCTIONEX\(("zef\.dll"(?:\s*,\s*"[^"]*")*)\s*\)',
         "split": lambda call: yaya_strings(call)[1:],
-        "talk": r'ZEF\.Talk\(((?:\s*(?:"[^"]*"|\'[^\']*\')\s*,?)*)\)',
+        "talk": r'ZEF\.Talk\(((?:\s*(?:"(?:[^"]|"")*"|\'(?:[^\']|\'\')*\')\s*,?)*)\)',
         "talk_split": lambda call: ["ZEF"] + yaya_strings(call),
         "comment": r"^\s*//.*$",
         "blocks": r"\n\s*\n",
