@@ -118,6 +118,7 @@ def calls_in(name, text):
     """The requests that a sample sends, each a list of arguments with the command word first:
     those of its code in file order, then the examples in its comments."""
     engine = ENGINES[name]
+    text = text.replace("\r\n", "\n")
     code = re.sub(engine["comment"], "", text, flags=re.MULTILINE)
     comments = "\n".join(re.findall(engine["comment"], text, re.MULTILINE))
     return requests_in(engine, code) + requests_in(engine, comments)
@@ -146,7 +147,9 @@ def argument_count_problem(arguments):
 
 
 def problems(name, text, words):
-    """What is wrong with the sample NAME (text TEXT) for a module that has the command words WORDS."""
+    """What is wrong with the sample NAME (text TEXT, LF or the archives' CR LF) for a module that has
+    the command words WORDS."""
+    text = text.replace("\r\n", "\n")
     found = []
     calls = calls_in(name, text)
     if not calls:
