@@ -52,8 +52,9 @@ TEST(LayoutStart, FirstZefWithTheDefaults) {
       R"(\p[23]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--base-offset=right.top,--move-offset=left.bottom])",
       R"(\![set,sticky-window,0,10,12,14,16,18,20,22])",
       R"(\![set,sticky-window,1,11,13,15,17,19,21,23])",
+      R"(\p[0])",
   });
-  ASSERT_EQ(expected.size(), 2130u);
+  ASSERT_EQ(expected.size(), 2135u);
   EXPECT_EQ(resultOf(defaultLayoutStart("firstZEF")), expected);
 
   // The default arguments store the default settings (tests/base/module_state_test.cpp).
@@ -74,7 +75,7 @@ TEST(LayoutStart, StartZefWithTheDefaults) {
     appendMove(expected, Move{.async = true, .base = me, .ignoreSticky = true});
   }
   expected += R"(\![set,sticky-window,0,10,12,14,16,18,20,22]\![set,sticky-window,1,11,13,15,17,19,21,23])";
-  EXPECT_EQ(resultOf(defaultLayoutStart("startZEF")), expected);
+  EXPECT_EQ(resultOf(defaultLayoutStart("startZEF")), expected + test::backToMainCharacter());
   EXPECT_TRUE(currentState().layoutStarted);
 }
 
@@ -85,7 +86,8 @@ TEST(LayoutStart, OneCharacterNeedsOnlyOneOffset) {
   arguments.resize(11);
   std::string expected = test::placed(10, 0, Corners::leftOfBase);
   for (std::int32_t scope = 11; scope <= 16; ++scope) expected += test::placed(scope, 10, Corners::leftOfBase);
-  EXPECT_EQ(resultOf(arguments), expected + R"(\![set,sticky-window,0,10,11,12,13,14,15,16])");
+  EXPECT_EQ(resultOf(arguments),
+            expected + R"(\![set,sticky-window,0,10,11,12,13,14,15,16])" + test::backToMainCharacter());
 }
 
 TEST(LayoutStart, ValueRulesOfTheSettings) {
@@ -145,7 +147,7 @@ TEST(LayoutStart, StartZefMovesOnlyAnchorsInPlace) {
     EXPECT_EQ(countOf(script, scopeSwitch(anchor) + "\\s[__system_dummy__]" + held), 1u) << anchor;
   }
   EXPECT_EQ(countOf(script, "alignmenttodesktop"), 12u);
-  EXPECT_TRUE(script.ends_with("\\![set,sticky-window,2,12,15,18,21,24]"));
+  EXPECT_TRUE(script.ends_with("\\![set,sticky-window,2,12,15,18,21,24]" + test::backToMainCharacter()));
 }
 
 TEST(LayoutStart, LaterLayoutStartReplacesEveryOffset) {
@@ -172,7 +174,8 @@ TEST(LayoutStart, ScopeNumbersAtTheLimitWrap) {
   const std::string script = resultOf(arguments);
   EXPECT_TRUE(script.starts_with("\\p[2147483647]"));
   EXPECT_TRUE(script.ends_with("\\![set,sticky-window,0,2147483647,-2147483647]"
-                               "\\![set,sticky-window,1,-2147483648,-2147483646]"));
+                               "\\![set,sticky-window,1,-2147483648,-2147483646]" +
+                               test::backToMainCharacter()));
 }
 
 }  // namespace

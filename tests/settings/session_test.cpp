@@ -66,6 +66,7 @@ TEST(SettingsSession, LaterCommandsUseTheChangedValues) {
                 newLevelScope(16, 10, 0),
                 newLevelScope(17, 11, 1),
                 R"(\![raise,OnChangeZEF])",
+                test::backToMainCharacter(),
             }));
 
   // The labels stack three levels downwards; the choices are as before.

@@ -25,7 +25,7 @@ TEST(SettingChange, MoreLevelsSetUpTheirScopesEvenBeforeALayoutStart) {
   test::FreshModule module;
   ASSERT_FALSE(currentState().layoutStarted);
   EXPECT_EQ(change("Bl_Num", "8"),
-            R"(\p[24]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--option=ignore-sticky-window]\![set,sticky-window,0,24]\p[25]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--option=ignore-sticky-window]\![set,sticky-window,1,25]\p[26]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--option=ignore-sticky-window]\![set,sticky-window,0,26]\p[27]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--option=ignore-sticky-window]\![set,sticky-window,1,27]\![raise,OnChangeZEF])");
+            R"(\p[24]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--option=ignore-sticky-window]\![set,sticky-window,0,24]\p[25]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--option=ignore-sticky-window]\![set,sticky-window,1,25]\p[26]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=10,--option=ignore-sticky-window]\![set,sticky-window,0,26]\p[27]\s[__system_dummy__]\![set,alignmenttodesktop,free]\![move,--X=0,--Y=0,--time=0,--base=11,--option=ignore-sticky-window]\![set,sticky-window,1,27]\![raise,OnChangeZEF]\p[0])");
   EXPECT_EQ(currentState().balloonCount, 8);
   EXPECT_FALSE(currentState().layoutStarted);
 }
@@ -42,7 +42,7 @@ TEST(SettingChange, ANewLevelOfThreeCharacters) {
   for (std::int32_t character = 0; character < 3; ++character) {
     expected += test::newLevelScope(16 + character, 10 + character, character);
   }
-  EXPECT_EQ(change("Bl_Num", "2"), expected + std::string(changeTaken));
+  EXPECT_EQ(change("Bl_Num", "2"), expected + std::string(changeTaken) + test::backToMainCharacter());
 }
 
 TEST(SettingChange, BalloonCountIsBoundedAndOnlyGrowthEmits) {
@@ -61,9 +61,10 @@ TEST(SettingChange, BalloonCountIsBoundedAndOnlyGrowthEmits) {
   change("Bl_Num", "98");
   const std::string script = change("Bl_Num", "500");
   EXPECT_EQ(currentState().balloonCount, 99);
-  EXPECT_EQ(test::countOf(script, R"(\p[)"), 2u);
+  EXPECT_EQ(test::countOf(script, R"(\p[)"), 3u);  // scopes 208 and 209, then back to scope 0
   EXPECT_EQ(script.rfind(R"(\p[208]\s[__system_dummy__])", 0), 0u);
-  EXPECT_NE(script.find(R"(\![set,sticky-window,1,209]\![raise,OnChangeZEF])"), std::string::npos);
+  EXPECT_TRUE(script.ends_with(R"(\![set,sticky-window,1,209])" + std::string(changeTaken) +
+                               test::backToMainCharacter()));
   EXPECT_EQ(change("Bl_Num", "99999999999"), changeTaken);
   EXPECT_EQ(currentState().balloonCount, 99);
 }

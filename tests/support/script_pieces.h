@@ -44,6 +44,10 @@ inline std::string menuLabel(std::int32_t scope, std::int32_t y, std::int32_t an
   return script;
 }
 
+// Where a layout start, and a changeZEF that placed scopes, leave the
+// ghost's next words: its main character.
+inline std::string backToMainCharacter() { return scopeSwitch(0); }
+
 // The balloon scope of a level that changeZEF Bl_Num adds: a dummy scope on
 // its anchor, joined to its character.
 inline std::string newLevelScope(std::int32_t scope, std::int32_t anchor, std::int32_t character) {
