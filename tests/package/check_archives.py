@@ -14,8 +14,9 @@
 - The samples pass check_samples.py (command words that the README documents
   and the module's source handles, with their argument counts; no event that
   ghosts define themselves), and every call, sent as it stands to the
-  archive's own module under the name zef.dll, gets a script back (none
-  empty, none the argument error notice).
+  archive's own module under the name zef.dll (a talk call as the ZEF request
+  that it makes), gets a script back (none empty, none the argument error
+  notice).
 
 usage: check_archives.py DIST_DIR SOURCE_DIR VERSION SAORI_RUN CMAKE COPYRIGHT
 """

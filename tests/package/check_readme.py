@@ -33,11 +33,16 @@ def facts(text):
 
 
 def english_commands(readme):
-    """Command word -> facts of its table row (both cells after the word)."""
+    """Command word -> facts of its row (both cells after the word) in the table headed "| Argument0 |"."""
     rows = {}
+    in_table = False
     for line in readme.splitlines():
+        if line.startswith("| Argument0 |"):
+            in_table = True
+        elif not line.startswith("|"):
+            in_table = False
         match = re.match(r"\| `(\w+)` \|(.*)\|\s*$", line)
-        if match:
+        if in_table and match:
             rows[match.group(1)] = facts(match.group(2))
     return rows
 

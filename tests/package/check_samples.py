@@ -7,8 +7,14 @@ Each sample is added to a ghost that already answers its own events, so:
   pick one of two definitions at random);
 - each call of zef names a command word that zef has, with the argument count
   that word takes (firstZEF and startZEF: 9 + n after the word, n being their
-  second argument; settingZEF: none; ZEF: at least one; changeZEF: two);
-- it answers the menu's event under the name that its engine calls.
+  second argument; settingZEF: none; ZEF: at least one; changeZEF: two); a
+  talk written with the sample's one call (ZEF.Talk, （call,zefTalk,...）,
+  $(zef.Talk ...)) counts as ZEF with its utterances;
+- every definition that sends ZEF or settingZEF starts the layout first (the
+  guard, or the one talk call that holds it), since the ghost's own boot
+  events are left as they are and a SHIORI reload sends none;
+- it defines its one talk call, and answers the menu's event under the name
+  that its engine calls.
 
 check_archives.py reads the calls from the shipped files with the same
 functions and sends each one to the archive's module.
@@ -28,34 +34,69 @@ COMMON_EVENTS = {"OnBoot", "OnFirstBoot", "OnClose", "OnCloseAll", "OnGhostChang
 
 
 def satori_split(call):
-    """Satori splits a call at the separator that follows the SAORI's name, and only at that one."""
-    return call[1:].split(call[0])
+    """Satori splits a call at the separator that follows the SAORI's name, and only at that one;
+    φ before a character keeps it from separating."""
+    separator, arguments, current, escaped = call[0], [], "", False
+    for character in call[1:]:
+        if escaped:
+            current, escaped = current + character, False
+        elif character == "φ":
+            escaped = True
+        elif character == separator:
+            arguments, current = arguments + [current], ""
+        else:
+            current += character
+    return arguments + [current]
 
 
-# Per engine: the call pattern, how a call's text splits into arguments, how
-# definitions are written, and the name under which the engine raises the
-# menu's event "settingZEF".
+def yaya_strings(call):
+    """The YAYA string literals of a call, "..." or '...' (a quote written twice stands for one), in order."""
+    return [double.replace('""', '"') if quote == '"' else single.replace("''", "'") for quote, double, single in
+            re.findall(r"""(?:(")((?:[^"]|"")*)"|'((?:[^']|'')*)')""", call)]
+
+
+# Per engine: the call pattern and the talk call's pattern, how each call's
+# text splits into arguments, how definitions are written, the guard that
+# every sending definition holds, the talk call's definition, and the name
+# under which the engine raises the menu's event "settingZEF".
 ENGINES = {
     "yaya/zef.dic": {
-        "call": r'FUNCTIONEX\(("zef\.dll",[^)]*)\)',
-        "split": lambda call: re.findall(r'"([^"]*)"', call)[1:],
+        # FUNCTIONEX calls whose arguments are all literals; the talk call forwards _argv.
+        "call": r'FUNCTIONEX\(("zef\.dll"(?:\s*,\s*"[^"]*")*)\s*\)',
+        "split": lambda call: yaya_strings(call)[1:],
+        "talk": r'ZEF\.Talk\(((?:\s*(?:"(?:[^"]|"")*"|\'(?:[^\']|\'\')*\')\s*,?)*)\)',
+        "talk_split": lambda call: ["ZEF"] + yaya_strings(call),
         "comment": r"^\s*//.*$",
+        "blocks": r"\n\s*\n",
         "defines": lambda text: re.findall(r"^([^\s/{}()]+)[ \t]*(?::[ \t]*\w+[ \t]*)?\r?\n\{", text, re.MULTILINE),
+        "guard": r"ZEF\.Start",
+        "talk_definition": r'^ZEF\.Talk\n\{\n\tZEF\.Start\n\t--\n\tFUNCTIONEX\("zef\.dll", "ZEF", _argv\)\n\}',
         "menu_event": {"On_settingZEF"},
     },
     "satori/dic_zef.txt": {
         "call": r"（zef([,、，][^（）]*)）",
         "split": satori_split,
+        "talk": r"（call([,、，]zefTalk(?:[,、，][^（）]*)?)）",
+        "talk_split": lambda call: ["ZEF"] + satori_split(call)[1:],
         "comment": r"^＃.*$",
+        "blocks": r"\n\s*\n",
         "defines": lambda text: re.findall(r"^[＊＠](\S+)", text, re.MULTILINE),
+        "guard": r"（zefStart）",
+        # vncall hands the utterances on as they were passed, without splitting them again.
+        "talk_definition": r"^＠zefTalk\n（zefStart）（vncall,zef,zefWordZEF（times、（Ａの数）、,Ａ（Ｃ０）））\n\n＠zefWordZEF\nZEF$",
         "menu_event": {"settingZEF"},
     },
     "kawari/dict-zef.txt": {
         "call": r"\$\(callsaori zef (.*?)\)",
         "split": shlex.split,
+        "talk": r'\$\(zef\.Talk((?: +"(?:[^"\\]|\\.)*")*)\)',
+        "talk_split": lambda call: ["ZEF"] + shlex.split(call),
         "comment": r"^#.*$",
+        "blocks": r"\n\s*\n",
         "defines": lambda text: [name.strip() for names in re.findall(r"^([\w.@?]+(?:\s*,\s*[\w.@?]+)*)\s*:", text,
                                                                         re.MULTILINE) for name in names.split(",")],
+        "guard": r"\$\{zef\.Start\}",
+        "talk_definition": r"^function zef\.Talk \$\(echo \$\{zef\.Start\}; xargs @arg\[1\.\.-1\] callsaori zef ZEF\);$",
         # Kawari's documented SHIORI/3.0 handler sends IDs without "On" to resource.,
         # other handlers send every ID to event.
         "menu_event": {"event.settingZEF", "resource.settingZEF"},
@@ -63,13 +104,37 @@ ENGINES = {
 }
 
 
+def requests_in(engine, text):
+    """The requests written in TEXT, in their order: zef calls and talk calls alike."""
+    found = []
+    for match in re.finditer(f"(?:{engine['call']})|(?:{engine['talk']})", text):
+        call = re.fullmatch(engine["call"], match.group(0))
+        found.append(engine["split"](call.group(1)) if call else
+                     engine["talk_split"](re.fullmatch(engine["talk"], match.group(0)).group(1)))
+    return found
+
+
 def calls_in(name, text):
     """The requests that a sample sends, each a list of arguments with the command word first:
     those of its code in file order, then the examples in its comments."""
     engine = ENGINES[name]
+    text = text.replace("\r\n", "\n")
     code = re.sub(engine["comment"], "", text, flags=re.MULTILINE)
     comments = "\n".join(re.findall(engine["comment"], text, re.MULTILINE))
-    return [engine["split"](call) for part in (code, comments) for call in re.findall(engine["call"], part)]
+    return requests_in(engine, code) + requests_in(engine, comments)
+
+
+def unguarded_definitions(name, text):
+    """The definitions of the sample's code that send ZEF or settingZEF without the guard."""
+    engine = ENGINES[name]
+    code = re.sub(engine["comment"], "", text, flags=re.MULTILINE)
+    found = []
+    for block in re.split(engine["blocks"], code):
+        sends = [arguments[0] for arguments in requests_in(engine, block) if arguments[0] in ("ZEF", "settingZEF")]
+        talks = re.search(engine["talk"], block)
+        if sends and not talks and not re.search(engine["guard"], block):
+            found.append(block.strip().splitlines()[0])
+    return found
 
 
 def argument_count_problem(arguments):
@@ -82,7 +147,9 @@ def argument_count_problem(arguments):
 
 
 def problems(name, text, words):
-    """What is wrong with the sample NAME (text TEXT) for a module that has the command words WORDS."""
+    """What is wrong with the sample NAME (text TEXT, LF or the archives' CR LF) for a module that has
+    the command words WORDS."""
+    text = text.replace("\r\n", "\n")
     found = []
     calls = calls_in(name, text)
     if not calls:
@@ -94,6 +161,10 @@ def problems(name, text, words):
         problem = argument_count_problem(arguments)
         if problem:
             found.append(f"sample/{name}: {' '.join(arguments)!r}: {problem}")
+    for definition in unguarded_definitions(name, text):
+        found.append(f"sample/{name}: {definition!r} calls zef without starting the layout first")
+    if not re.search(ENGINES[name]["talk_definition"], text, re.MULTILINE):
+        found.append(f"sample/{name} does not define its talk call, or not as the check knows it")
     defined = set(ENGINES[name]["defines"](text))
     for clash in sorted({re.sub(r"^(event|resource)\.", "", n) for n in defined} & COMMON_EVENTS):
         found.append(f"sample/{name} defines {clash}, which the ghost it is added to already has")
