@@ -100,7 +100,7 @@ TEST(CommandLine, UnusableInputsExitOneNamingTheFileAndTheReason) {
       {{ZEF_MODULE_PATH}, std::string(ZEF_MODULE_PATH) +
                               ":1: byte 0x7F at column 1: this is not a text file; a session file holds one "
                               "request per line (@raw TEXT can send other bytes as \\xHH)"},
-      {{malformed}, malformed + ":2: unknown directive \"@frobnicate\" (expected @load, @unload, @raw TEXT, "
+      {{malformed}, malformed + ":2: unknown directive \"@frobnicate\" (expected @load, @unload, @restart, @raw TEXT, "
                                 "@choose N, @before TEXT or @after TEXT)"},
       {{"--preview", directory + "no/such/page.html", "--", "changeZEF", "Bl_Move", "5"},
        "cannot write " + directory + "no/such/page.html: No such file or directory"},
