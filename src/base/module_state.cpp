@@ -11,9 +11,9 @@ namespace {
 // else; changeZEF takes exactly "On" and "Off", and any other value leaves it.
 void storeSwitch(bool& field, std::string_view text, SettingSource source) {
   if (source == SettingSource::layoutStart) {
-    field = text == "On" || text == "ON" || text == "on";
-  } else if (text == "On" || text == "Off") {
-    field = text == "On";
+    field = text == switchOn || text == "ON" || text == "on";
+  } else if (text == switchOn || text == switchOff) {
+    field = text == switchOn;
   }
 }
 

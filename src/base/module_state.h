@@ -46,8 +46,10 @@ struct ModuleState {
   std::vector<std::int32_t> surfaceOffsets;
 };
 
-// Where a setting's value comes from; only the switch's words differ.
+// Where a setting's value comes from; only the switch's words differ. Both
+// take these two; a layout start also takes "ON" and "on" (module_state.cpp).
 enum class SettingSource { layoutStart, settingChange };
+inline constexpr std::string_view switchOn = "On", switchOff = "Off";
 
 // A setting's label for the people who set it.
 struct SettingLabel {
