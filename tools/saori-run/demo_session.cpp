@@ -30,6 +30,7 @@ std::vector<std::string> typicalLayoutStart(std::string_view word) {
   const zef::ModuleState defaults;
   std::vector<std::string> arguments = {std::string(word)};
   for (const zef::Setting& setting : zef::settings) {
+    if (!setting.byLayoutStart) continue;
     std::visit([&](auto field) { arguments.push_back(asArgument(defaults.*field)); }, setting.field);
   }
   arguments.resize(arguments.size() + static_cast<std::size_t>(defaults.characterCount), "0");

@@ -24,8 +24,8 @@ bool isOptIn(const Step& step, std::string_view value) {
 }  // namespace
 
 Session GhostMemory::sent(const Step& step, std::string_view result) {
-  if (isOptIn(step, "On")) keepsPositions_ = true;
-  if (isOptIn(step, "Off")) keepsPositions_ = false;
+  if (isOptIn(step, zef::switchOn)) keepsPositions_ = true;
+  if (isOptIn(step, zef::switchOff)) keepsPositions_ = false;
   if (!handBackPending_ || !acceptsLayoutStart(step, result)) return {};
   handBackPending_ = false;
   if (!keepsPositions_) return {};
@@ -33,7 +33,7 @@ Session GhostMemory::sent(const Step& step, std::string_view result) {
   zef::storeLayoutSettings(step.arguments, started);
   std::vector<std::string> restore = {"restoreZEF", std::to_string(vertical_)};
   for (int c = 0; c < started.characterCount; ++c) restore.push_back(std::to_string(horizontal_[c]));
-  return {{Step::Kind::request, {"changeZEF", std::string(optIn.changeKey), "On"}, {}, step.line, 0},
+  return {{Step::Kind::request, {"changeZEF", std::string(optIn.changeKey), std::string(zef::switchOn)}, {}, step.line, 0},
           {Step::Kind::request, std::move(restore), {}, step.line, 0}};
 }
 
