@@ -148,7 +148,7 @@ async function drive(page) {
   await page.waitFor(`document.readyState === 'complete' && !!window.zefPlayground`);
 
   // The page as it opens, for the README.
-  await page.send('Emulation.setDeviceMetricsOverride', { width: 1280, height: 1380, deviceScaleFactor: 1, mobile: false });
+  await page.send('Emulation.setDeviceMetricsOverride', { width: 1280, height: 1700, deviceScaleFactor: 1, mobile: false });
   const shot = await page.send('Page.captureScreenshot', { format: 'png' });
   mkdirSync(work, { recursive: true });
   writeFileSync(join(work, 'playground.png'), Buffer.from(shot.data, 'base64'));
@@ -219,6 +219,21 @@ async function drive(page) {
     'a balloon over a character is noted in Japanese and English');
   await setValue(page, 'char-size-0', '200x300');
   await setValue(page, 'balloon-size', '');
+
+  // A surface image dropped on character 1's size field gives its size.
+  await page.evaluate(`(async () => {
+    const canvas = new OffscreenCanvas(180, 320);
+    canvas.getContext('2d').fillRect(0, 0, 1, 1);
+    const blob = await canvas.convertToBlob({ type: 'image/png' });
+    const drop = new DataTransfer();
+    drop.items.add(new File([blob], 'surface10.png', { type: 'image/png' }));
+    document.getElementById('char-size-1').dispatchEvent(new DragEvent('drop', { dataTransfer: drop, cancelable: true }));
+  })()`);
+  await page.waitFor(`document.getElementById('char-size-1').value === '180x320'`);
+  check(await page.evaluate(`[...document.querySelectorAll('#figure rect.character')].some((rect) =>
+    rect.getAttribute('width') === '180' && rect.getAttribute('height') === '320')`),
+    'a surface image dropped on a character\'s size field sets its size, and the figure draws it so');
+  await setValue(page, 'char-size-1', '200x300');
 
   // The settings menu: click "Pos-H +30" in the figure.
   await page.click(`document.getElementById('open-menu')`);

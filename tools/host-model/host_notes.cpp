@@ -82,7 +82,7 @@ std::string japanese(const HostNote& note) {
     case HostNote::Kind::BalloonsOverlap:
       if (note.height > 0) {
         return "スコープ " + n(note.scope) + " のバルーンがスコープ " + n(note.detail) +
-               " のバルーンに上下で重なります" + kThen + "吹き出しの間隔（Argument4、changeZEF Bl_Move）をバルーンの高さ " +
+               " のバルーンに上下で重なります" + kThen + "バルーンの間隔（Argument4、changeZEF Bl_Move）をバルーンの高さ " +
                n(note.height) + " px より大きくしてください";
       }
       return "スコープ " + n(note.scope) + " のバルーンがスコープ " + n(note.detail) +
@@ -93,7 +93,7 @@ std::string japanese(const HostNote& note) {
              " に重なります" + kThen + "キャラクター同士を離すか、ダミースコープを動かしてください（設定メニューの Pos-H と Pos-V）";
     case HostNote::Kind::BalloonOffScreen:
       return "スコープ " + n(note.scope) +
-             " のバルーンが画面の外に出ます" + kThen + "吹き出しの間隔（Argument4）を小さくするか、一人あたりの吹き出し数"
+             " のバルーンが画面の外に出ます" + kThen + "バルーンの間隔（Argument4）を小さくするか、一人あたりのバルーンの数"
              "（Argument3）を減らすか、ダミースコープを動かしてください（設定メニューの Pos-H と Pos-V）";
   }
   return {};

@@ -31,11 +31,12 @@ Rect nextWordsArea(const HostState& state) {
   return {area.x - 5, area.y - 5, area.width + 10, area.height + 10};
 }
 
-// A dashed frame with a label under it: "next words / 続きの言葉: scope 14".
+// A dashed frame with a label under it.
 std::string nextWords(const HostState& state) {
   Rect area = nextWordsArea(state);
+  const std::string text = "next words / 続きの言葉: scope " + n(state.currentScope);
   return "<rect class=\"next\" rx=\"10\" " + rectAttributes(area) + "/>" +
-         label(area.x + area.width - 4, area.y + area.height + 16, "next words / \xE7\xB6\x9A\xE3\x81\x8D\xE3\x81\xAE\xE8\xA8\x80\xE8\x91\x89: scope " + n(state.currentScope), "next-label end");
+         label(area.x + area.width - 4, area.y + area.height + 16, text, "next-label end");
 }
 
 bool isPoint(const Window& window) { return window.visible && !window.isCharacter && window.isDummy(); }

@@ -94,11 +94,43 @@ function matchSizeFields(characters) {
     field.className = 'field';
     field.innerHTML = `<label for="char-size-${index}"><span lang="ja">キャラクター ${index}</span> / Character ${index}</label>` +
       `<input id="char-size-${index}" value="200x300" spellcheck="false" data-size="character">` +
-      `<output for="char-size-${index}"></output>`;
+      `<output for="char-size-${index}"></output>` +
+      `<button type="button" class="from-image" data-for="char-size-${index}"><span lang="ja">画像から</span> / From an image (${['surface0.png', 'surface10.png'][index] ?? 'surface*.png'})</button>`;
     field.querySelector('input').addEventListener('input', boot);
+    takeImages(field);
     box.append(field);
   }
   while (sizeInputs().length > shown) box.lastElementChild.remove();
+}
+
+// A size read from an image (the balloon's or a surface's), into `input`.
+function sizeFromImage(file, input) {
+  createImageBitmap(file).then((image) => {
+    input.value = `${image.width}x${image.height}`;
+    image.close();
+    boot();
+  }, () => showStatus(`${file.name}: 画像として読めません / cannot be read as an image`, true));
+}
+
+// The image buttons and image drops of the size fields within `box`.
+function takeImages(box) {
+  for (const button of box.querySelectorAll('button.from-image')) {
+    button.addEventListener('click', () => {
+      const picker = $('size-image');
+      picker.value = '';
+      picker.onchange = () => picker.files[0] && sizeFromImage(picker.files[0], $(button.dataset.for));
+      picker.click();
+    });
+  }
+  for (const input of box.querySelectorAll('input[data-size]')) {
+    input.addEventListener('dragover', (event) => event.preventDefault());
+    input.addEventListener('drop', (event) => {
+      const file = event.dataTransfer.files[0];
+      if (!file) return;
+      event.preventDefault();
+      sizeFromImage(file, input);
+    });
+  }
 }
 
 // The sizes as the model reads them ("WxH,WxH\nWxH"), each field's reading beside it.
@@ -251,7 +283,7 @@ function guarded(action, reopens = true) {
       showStatus(`The module stopped (${error.message}): it may have run out of memory. ` +
         (reopens ? 'The page opened it afresh and sent the layout start again, but not the talk. ' : '') +
         '/ モジュールが止まりました（メモリー不足など）。' +
-        (reopens ? '開き直してレイアウト開始だけを送り直しました（会話は送っていません）。' : ''), true);
+        (reopens ? '開き直してレイアウト開始だけを送り直しました（トークは送っていません）。' : ''), true);
       if (reopens) module.open().then(guarded(bootAfterStop, false), () => {});
     }
   };
@@ -385,6 +417,7 @@ async function start() {
   // An empty talk boots again: the ghost's words then go with the layout start.
   $('talk').addEventListener('input', () => (talkArguments().length > 1 ? talk() : boot()));
   for (const id of ['words-before', 'words-after']) $(id).addEventListener('input', boot);
+  takeImages($('sizes'));
   $('open-menu').addEventListener('click', guarded(openMenuNow));
   $('reboot').addEventListener('click', boot);
   $('change').addEventListener('submit', guarded(changeNow));

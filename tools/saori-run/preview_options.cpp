@@ -20,7 +20,8 @@ bool takePreviewOption(int argc, char** argv, int& i, PreviewOptions& options, s
     return true;
   }
   options.sizeGiven = true;
-  const std::string sides = "each 1 to " + std::to_string(zef::host_model::kLargestSide) + ", not " + std::string(value);
+  const std::string sides =
+      "each 1 to " + std::to_string(zef::host_model::kLargestSide) + ", not " + std::string(value);
   if (word == "--balloon-size") {
     if (!zef::host_model::readSize(value, options.sizes.balloon)) error = "--balloon-size needs WIDTHxHEIGHT, " + sides;
     return true;
