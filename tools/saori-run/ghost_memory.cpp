@@ -6,7 +6,6 @@
 #include "base/host_script.h"
 #include "base/module_state.h"
 #include "module/command_table.h"
-#include "session_checks.h"
 #include "settings/kept_positions.h"
 
 namespace saori_run {
@@ -22,6 +21,14 @@ bool isOptIn(const Step& step, std::string_view value) {
 }
 
 }  // namespace
+
+bool acceptsLayoutStart(const Step& step, std::string_view) {
+  if (step.kind != Step::Kind::request) return false;
+  const zef::Command* command = step.arguments.empty() ? nullptr : zef::findCommand(step.arguments.front());
+  // A layout start does not wait for one, so the module's judgement needs no state.
+  return command != nullptr && command->startsLayout &&
+         zef::judgeRequest(step.arguments, false) == zef::Verdict::changes;
+}
 
 Session GhostMemory::sent(const Step& step, std::string_view result) {
   if (isOptIn(step, zef::switchOn)) keepsPositions_ = true;

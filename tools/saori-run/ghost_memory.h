@@ -21,6 +21,11 @@
 
 namespace saori_run {
 
+// True when `step` is a layout start that the module accepts, by the
+// module's own judgement (zef::judgeRequest); the module then answers every
+// command. Its answer, the second argument, is not needed for that.
+bool acceptsLayoutStart(const Step& step, std::string_view result);
+
 class GhostMemory {
  public:
   // A run of the ghost begins (the module was loaded).

@@ -62,14 +62,6 @@ std::vector<std::string> lineWarnings(const Session& session, std::string_view f
   return warnings;
 }
 
-bool acceptsLayoutStart(const Step& step, std::string_view) {
-  if (step.kind != Step::Kind::request) return false;
-  const zef::Command* command = step.arguments.empty() ? nullptr : zef::findCommand(step.arguments.front());
-  // A layout start does not wait for one, so the module's judgement needs no state.
-  return command != nullptr && command->startsLayout &&
-         zef::judgeRequest(step.arguments, false) == zef::Verdict::changes;
-}
-
 void AnswerWatch::warn(const Step& step, std::string_view reason) {
   const std::string what = step.kind == Step::Kind::choose ? "@choose " + std::to_string(step.choice) + ": " : "";
   warnings_ << warningHead << placeOf(step, fileName_) << what << reason << "\n";
