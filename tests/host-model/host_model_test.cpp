@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "host_notes.h"
 #include "sample_scripts.h"
 
 namespace zef::host_model {
@@ -108,7 +109,6 @@ TEST(HostModel, AChoiceScriptCutAtACommaIsNoted) {
   HostModel model;
   model.runScript("\\p[10]\\q[30,script:\\p[10\\]\\![moveasync,--X=30\\]\\![raise,settingZEF\\]]"
                   "\\q[5,script:\\p[10\\]\\![moveasync,--X=5\\]]");
-  ASSERT_EQ(model.state().notes.size(), 1u);
   const HostNote& note = model.state().notes.front();
   EXPECT_EQ(note.kind, HostNote::Kind::CutChoice);
   EXPECT_EQ(note.more, 1);
@@ -150,6 +150,44 @@ TEST(HostModel, DefaultLayoutAndTalkPutEveryBalloonWhereItBelongs) {
   EXPECT_EQ(firstLineText(state.balloons.at(12)), "Hello.");
   EXPECT_EQ(state.balloons.count(0), 0u);
   EXPECT_EQ(state.moves.size(), 6u);
+}
+
+// The ghost's words around a talk: before it in scope 0, after it in the
+// balloon of the talk's last utterance, where the talk leaves the scope.
+TEST(HostModel, TheGhostsWordsLandWhereTheHostPutsThem) {
+  HostModel model;
+  model.runScript(samples::firstZef());
+  model.runScript(samples::threeUtterances(), Charset::shiftJis, {"Well,", " see you."});
+  const HostState& state = model.state();
+  EXPECT_EQ(state.currentScope, 14);
+  const BalloonLine& last = state.balloons.at(14).lines.front();
+  ASSERT_EQ(last.size(), 2u);
+  EXPECT_EQ(last[0].text, "Bye.");
+  EXPECT_FALSE(last[0].ghostsOwn);
+  EXPECT_EQ(last[1].text, " see you.");
+  EXPECT_TRUE(last[1].ghostsOwn);
+  EXPECT_EQ(firstLineText(state.balloons.at(0)), "Well,");
+
+  model.runScript("\\p[12]Hi.\\e", Charset::shiftJis, {"", "\\p[13]never"});
+  EXPECT_FALSE(model.state().balloons.at(13).shown);
+  EXPECT_EQ(model.state().currentScope, 12);
+}
+
+// Balloons one above the other closer than their height, and a balloon off
+// the screen: each noted, in both languages, with what the author changes.
+TEST(HostModel, BalloonsOverOneAnotherOrOffTheScreenAreNotedWithWhatToChange) {
+  HostModel model(1);
+  const std::string at = "\\s[__system_dummy__]\\![move,--X=400,--move-offset=left.top,--Y=";
+  model.runScript("\\p[12]" + at + "100]a\\p[14]" + at + "140]b\\p[16]" + at + "1050]c");
+  const std::vector<HostNote>& notes = model.state().notes;
+  ASSERT_EQ(notes.size(), 3u);  // the dummy surface, the overlap, the screen
+  EXPECT_EQ(noteText(notes[1], Charset::shiftJis),
+            "the balloon of scope 12 overlaps that of scope 14, one above the other: make the step (Argument4, "
+            "changeZEF Bl_Move) larger than the balloon's height, 60 px");
+  EXPECT_NE(noteText(notes[1], Charset::shiftJis, Language::japanese).find("バルーンの高さ 60 px より大きく"),
+            std::string::npos);
+  EXPECT_EQ(notes[2].kind, HostNote::Kind::BalloonOffScreen);
+  EXPECT_EQ(notes[2].scope, 16);
 }
 
 }  // namespace

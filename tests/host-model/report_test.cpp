@@ -26,11 +26,14 @@ TEST(StateDump, ListsWindowsBalloonsGroupsMovesEventsAndLog) {
             "group 0 10\n"
             "move 10 by 1670,780 time 0\n"
             "event Done\n"
+            "current scope 10\n"
             "note \\s[__system_dummy__] in scope 10: the host shows this surface only when the ghost's shell "
             "defines it (otherwise the scope's default surface): give a transparent surface in the shell's "
-            "surfaces.txt the line name,__system_dummy__. The picture draws these scopes as points\n"
+            "surfaces.txt the line name,__system_dummy__ (zef's surfaces_zef.txt does). The picture draws these "
+            "scopes as points\n"
             "note \\b[3] in scope 10: odd balloon numbers are the right-facing variants, so the host shows "
-            "balloon 3 facing right; the picture draws every balloon on its scope's side\n"
+            "balloon 3 facing right; the picture draws every balloon on its scope's side. Where zef wrote it (the "
+            "balloon number, Argument7, and each \\b[N] of a talk shifted by it), give Argument7 an even number\n"
             "log 10 \\_q\n");
 }
 
@@ -96,14 +99,18 @@ TEST(HtmlReport, AFiguresNotesSayWhatTheHostRefusesOrLeavesOpen) {
       << first;
   const std::size_t notes = second.find("<p>Host notes on request 2:</p>");
   ASSERT_NE(notes, std::string::npos) << second;
-  EXPECT_EQ(second.substr(notes, second.find("</ul>", notes) + 5 - notes),
-            "<p>Host notes on request 2:</p><ul class=\"notes\">"
-            "<li><code>\\![moveasync,--X=0,--Y=0,--time=0,--base=me,--option=ignore-sticky-window]</code> in scope 10 "
-            "(and 1 more like it): it has no --move-offset, and the host documents no default for one; the picture "
-            "puts the window's left.top point there</li>"
-            "<li><code>\\![set,sticky-window,0,10,12,14,16,18,20,22]</code> (and 1 more like it): scope 0 is already "
-            "in a sticky group, and the host refuses such a setting until \\![reset,sticky-window]; the picture keeps "
-            "the groups as they were</li></ul>");
+  const std::string list = second.substr(notes, second.find("</ul>", notes) + 5 - notes);
+  EXPECT_NE(list.find("<li><code>\\![moveasync,--X=0,--Y=0,--time=0,--base=me,--option=ignore-sticky-window]</code> "
+                      "in scope 10 (and 1 more like it): it has no --move-offset"),
+            std::string::npos)
+      << list;
+  // Each note in English and in Japanese.
+  EXPECT_NE(list.find("<li><code>\\![set,sticky-window,0,10,12,14,16,18,20,22]</code> (and 1 more like it): scope 0 "
+                      "is already in a sticky group"),
+            std::string::npos);
+  EXPECT_NE(list.find("<span lang=\"ja\"><code>\\![set,sticky-window,0,10,12,14,16,18,20,22]</code>（ほか 1 件）："
+                      "スコープ 0 はすでに sticky-window のグループにあり"),
+            std::string::npos);
   EXPECT_EQ(model.state().groups.size(), 2u);
 }
 

@@ -42,12 +42,17 @@ function findChromium() {
 }
 
 // The balloons that the native preview shows after the session's last
-// request: "balloon 12 number 0 at 1410,580 size 260x60" and its "| text" rows.
-function nativeBalloons(sessionLines) {
+// request: "balloon 12 number 0 at 1410,580 size 260x60" and its "| text" rows
+// (the ghost's own words in «»); `options` are saori-run's.
+function nativeBalloons(sessionLines, options = []) {
+  return nativeState(sessionLines, options).balloons;
+}
+
+function nativeState(sessionLines, options = []) {
   mkdirSync(work, { recursive: true });
   const session = join(work, 'session.txt');
   writeFileSync(session, sessionLines.map((args) => args.join('\t')).join('\n') + '\n');
-  const state = execFileSync(saoriRun, ['--state', session]).toString();
+  const state = execFileSync(saoriRun, [...options, '--state', session]).toString();
   const last = state.slice(state.lastIndexOf('== request '));
   const balloons = [];
   for (const line of last.split('\n')) {
@@ -59,7 +64,20 @@ function nativeBalloons(sessionLines) {
       balloons[balloons.length - 1].text += line.slice(4);
     }
   }
-  return balloons;
+  return { balloons, currentScope: Number(last.match(/^current scope (\d+)$/m)[1]),
+    notes: last.split('\n').filter((line) => line.startsWith('note ')).length };
+}
+
+// The scope whose balloon shows the ghost's own words `text` in the page's figure.
+const ownWordsScope = (text) => `(() => {
+  const own = [...document.querySelectorAll('#figure tspan.own')].find((span) => span.textContent === ${JSON.stringify(text)});
+  const label = own?.closest('svg.balloon-text').nextElementSibling;
+  return label ? Number(label.textContent.match(/scope (\\d+)/)[1]) : -1;
+})()`;
+
+async function setValue(page, id, value) {
+  await page.evaluate(`(() => { const input = document.getElementById('${id}'); input.value = ${JSON.stringify(value)};
+    input.dispatchEvent(new Event('input')); })()`);
 }
 
 // What saori-run --explain prints for the session's last request, as the
@@ -130,7 +148,7 @@ async function drive(page) {
   await page.waitFor(`document.readyState === 'complete' && !!window.zefPlayground`);
 
   // The page as it opens, for the README.
-  await page.send('Emulation.setDeviceMetricsOverride', { width: 1280, height: 1380, deviceScaleFactor: 1, mobile: false });
+  await page.send('Emulation.setDeviceMetricsOverride', { width: 1280, height: 1700, deviceScaleFactor: 1, mobile: false });
   const shot = await page.send('Page.captureScreenshot', { format: 'png' });
   mkdirSync(work, { recursive: true });
   writeFileSync(join(work, 'playground.png'), Buffer.from(shot.data, 'base64'));
@@ -171,6 +189,52 @@ async function drive(page) {
     .find((r) => r.querySelector('h3').textContent.startsWith('ZEF')).querySelector('pre.explained').textContent`);
   check(explained === nativeExplained([['firstZEF', ...layout], ['ZEF', ...talk]]), 'the result script explained as saori-run --explain does');
 
+  // The ghost's own words after the talk land where the host puts them: in
+  // the balloon of the talk's last utterance, as saori-run's @after shows.
+  await setValue(page, 'words-after', 'See you.');
+  const afterTalk = nativeState([['firstZEF', ...layout], ['ZEF', ...talk], ['@after See you.']]);
+  const ownScope = await page.evaluate(ownWordsScope('See you.'));
+  check(ownScope === afterTalk.currentScope && afterTalk.balloons.some((b) => b.scope === ownScope && b.text.endsWith('«See you.»')) &&
+    await page.evaluate(`document.getElementById('next-words').textContent.includes('scope ${ownScope}')`),
+    `the ghost's words after the talk land in scope ${ownScope}, as saori-run's @after puts them, and the page says so`);
+  // With an empty talk they follow the layout start: the ghost's boot talk.
+  await replaceText(page, '#talk', ['']);
+  const afterStart = nativeState([['firstZEF', ...layout], ['@after See you.']]);
+  check(await page.evaluate(ownWordsScope('See you.')) === afterStart.currentScope,
+    `with no talk, the words after the layout start land in scope ${afterStart.currentScope}, as saori-run's @after puts them`);
+  await setValue(page, 'words-after', '');
+  await replaceText(page, '#talk', talk);
+
+  // The author's sizes: a wide character 0 and a balloon of 240 x 120, as
+  // saori-run --char-size and --balloon-size draw them.
+  await setValue(page, 'char-size-0', '400x500');
+  await setValue(page, 'balloon-size', '240x120');
+  await page.waitFor(`window.zefPlayground.timing.panels !== undefined`);
+  const sized = nativeBalloons([['firstZEF', ...layout], ['ZEF', ...talk]], ['--char-size', '400x500,200x300', '--balloon-size', '240x120']);
+  const sizedOnPage = await page.evaluate(pageBalloons);
+  check(sized.length === 3 && show(sizedOnPage) === show(sized) && sized[0].width === 240,
+    `the author's sizes: the balloons stand where saori-run --char-size 400x500,200x300 --balloon-size 240x120 puts them`);
+  check(await page.evaluate(`[...document.querySelectorAll('#results .notes li')].some((item) =>
+    item.textContent.includes('covers character') && item.querySelector('span[lang=ja]').textContent.includes('に重なります'))`),
+    'a balloon over a character is noted in Japanese and English');
+  await setValue(page, 'char-size-0', '200x300');
+  await setValue(page, 'balloon-size', '');
+
+  // A surface image dropped on character 1's size field gives its size.
+  await page.evaluate(`(async () => {
+    const canvas = new OffscreenCanvas(180, 320);
+    canvas.getContext('2d').fillRect(0, 0, 1, 1);
+    const blob = await canvas.convertToBlob({ type: 'image/png' });
+    const drop = new DataTransfer();
+    drop.items.add(new File([blob], 'surface10.png', { type: 'image/png' }));
+    document.getElementById('char-size-1').dispatchEvent(new DragEvent('drop', { dataTransfer: drop, cancelable: true }));
+  })()`);
+  await page.waitFor(`document.getElementById('char-size-1').value === '180x320'`);
+  check(await page.evaluate(`[...document.querySelectorAll('#figure rect.character')].some((rect) =>
+    rect.getAttribute('width') === '180' && rect.getAttribute('height') === '320')`),
+    'a surface image dropped on a character\'s size field sets its size, and the figure draws it so');
+  await setValue(page, 'char-size-1', '200x300');
+
   // The settings menu: click "Pos-H +30" in the figure.
   await page.click(`document.getElementById('open-menu')`);
   await page.waitFor(`document.querySelectorAll('#figure tspan.choice').length > 0`);
@@ -181,6 +245,19 @@ async function drive(page) {
     return { index, label: buttons[index]?.textContent };
   })()`);
   check(chosen.index >= 0, `the menu offers "Pos-H +30" (${chosen.label})`);
+  // Every line of the menu inside its balloon, every balloon inside the figure.
+  const cut = await page.evaluate(`(() => {
+    const svg = document.querySelector('#figure svg.desktop');
+    const [vx, vy, vw, vh] = svg.getAttribute('viewBox').split(' ').map(Number);
+    const cut = [];
+    for (const text of svg.querySelectorAll('svg.balloon-text')) {
+      const [x, y, width, height] = ['x', 'y', 'width', 'height'].map((key) => Number(text.getAttribute(key)));
+      const widest = Math.max(...[...text.querySelectorAll('text')].map((line) => line.getBBox().x + line.getBBox().width));
+      if (widest > width || x < vx || y < vy || x + width > vx + vw || y + height > vy + vh) cut.push(text.nextElementSibling.textContent);
+    }
+    return cut;
+  })()`);
+  check(cut.length === 0, `every line of the menu stands inside its balloon and every balloon inside the figure${cut.length ? ': ' + cut.join(', ') : ''}`);
   await page.click(`document.querySelectorAll('#figure tspan.choice')[${chosen.index}]`);
   await page.waitFor(`window.zefPlayground.results.some((entry) => entry.choice) &&
     window.zefPlayground.results.some((entry) => entry.args[0] === 'settingZEF')`);

@@ -70,8 +70,12 @@ TEST(CommandLine, UsageMistakesExitTwoWithTheUsageLines) {
       {{"--preview", "p.html", "--explain"}, "--explain does not go with --preview: --preview shows each result on "
                                              "the model desktop instead of printing it"},
       {{"--raw", "--explain"}, "--raw and --explain do not go together"},
-      {{"--char-size", "100x200"}, "--char-size only changes the model desktop of --preview and --state"},
-      {{"--state", "--char-size", "0x5"}, "--char-size needs WIDTHxHEIGHT, each 1 to 2000, not 0x5"},
+      {{"--char-size", "100x200"},
+       "--char-size and --balloon-size only change the model desktop of --preview and --state"},
+      {{"--state", "--char-size", "100x200,0x5"},
+       "--char-size needs WIDTHxHEIGHT, or one for each character separated by commas, each 1 to 2000, not "
+       "100x200,0x5"},
+      {{"--state", "--balloon-size", "250"}, "--balloon-size needs WIDTHxHEIGHT, each 1 to 2000, not 250"},
       {{"--module"}, "--module needs a path"},
       {{"--charset"}, "--charset needs UTF-8 or Shift_JIS"},
       {{"--charset", "Shift-JIS", "--", "x"}, "--charset needs UTF-8 or Shift_JIS, not Shift-JIS"},
@@ -96,7 +100,8 @@ TEST(CommandLine, UnusableInputsExitOneNamingTheFileAndTheReason) {
       {{ZEF_MODULE_PATH}, std::string(ZEF_MODULE_PATH) +
                               ":1: byte 0x7F at column 1: this is not a text file; a session file holds one "
                               "request per line (@raw TEXT can send other bytes as \\xHH)"},
-      {{malformed}, malformed + ":2: unknown directive \"@frobnicate\" (expected @load, @unload, @raw TEXT or @choose N)"},
+      {{malformed}, malformed + ":2: unknown directive \"@frobnicate\" (expected @load, @unload, @raw TEXT, "
+                                "@choose N, @before TEXT or @after TEXT)"},
       {{"--preview", directory + "no/such/page.html", "--", "changeZEF", "Bl_Move", "5"},
        "cannot write " + directory + "no/such/page.html: No such file or directory"},
   };

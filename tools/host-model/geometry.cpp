@@ -19,15 +19,18 @@ Point anchorPoint(const Rect& rect, Anchor anchor) {
   return {rect.x + rect.width * anchor.horizontal / 2, rect.y + rect.height * anchor.vertical / 2};
 }
 
-Rect characterRect(int character, Size size) {
-  return {kDesktopWidth - kCharacterSpacing * (character + 1), kDesktopHeight - size.height, size.width,
-          size.height};
+int characterSlot(Size size) { return std::max(kCharacterSpacing, size.width + kCharacterGap); }
+
+Rect characterRect(int slotRight, Size size) {
+  return {slotRight - characterSlot(size), kDesktopHeight - size.height, size.width, size.height};
 }
 
-Rect balloonRect(int scope, const Rect& window, int textHeight) {
-  int height = std::max(kBalloonMinHeight, textHeight);
-  int x = scope % 2 == 0 ? window.x - kBalloonWidth : window.x + window.width;
-  return {x, window.y, kBalloonWidth, height};
+Rect balloonRect(int scope, const Rect& window, Size textSize, Size given) {
+  Size size = given.width > 0 ? given
+                              : Size{std::max(kBalloonWidth, textSize.width + 2 * kBalloonPadding),
+                                     std::max(kBalloonMinHeight, textSize.height)};
+  int x = scope % 2 == 0 ? window.x - size.width : window.x + window.width;
+  return {x, window.y, size.width, size.height};
 }
 
 }  // namespace zef::host_model

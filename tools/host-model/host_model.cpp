@@ -1,6 +1,7 @@
 // Running one result script on the model host.
 #include "host_model.h"
 
+#include "balloon_notes.h"
 #include "choice_tag.h"
 #include "move_command.h"
 #include "script_number.h"
@@ -14,10 +15,24 @@ class ScriptRun {
  public:
   explicit ScriptRun(HostState& state) : state_(state) {}
 
+  int scope() const { return scope_; }
+
+  // Runs every token of `script`; false when it ends the script (\e).
+  bool runAll(std::string_view script, Charset charset, bool ghostsOwn) {
+    ghostsOwn_ = ghostsOwn;
+    for (const Token& token : tokenize(script, charset)) {
+      if (!run(token)) return false;
+    }
+    return true;
+  }
+
+ private:
   // False when the script ends here (\e).
   bool run(const Token& token) {
     if (token.kind == Token::Kind::Text) {
-      appendSegment({Segment::Kind::Text, token.text, "", false});
+      Segment text{Segment::Kind::Text, token.text, "", false};
+      text.ghostsOwn = ghostsOwn_;
+      appendSegment(std::move(text));
       return true;
     }
     const std::string& name = token.name;
@@ -34,7 +49,6 @@ class ScriptRun {
     return record(token);
   }
 
- private:
   bool record(const Token& token) {
     state_.logs[scope_].push_back(token.text);
     return true;
@@ -61,7 +75,8 @@ class ScriptRun {
       state_.addNote({HostNote::Kind::DummySurface, token.text, scope_, 0, 0});
     }
     if (window.isCharacter) return true;
-    Size size = window.isDummy() ? Size{0, 0} : state_.characterSize;
+    // An extra scope that shows a surface of its own looks like the main character.
+    Size size = window.isDummy() ? Size{0, 0} : state_.sizes.character(0);
     window.rect.width = size.width;
     window.rect.height = size.height;
     return true;
@@ -151,7 +166,8 @@ class ScriptRun {
     Balloon& balloon = state_.balloon(scope_);
     balloon.shown = true;
     BalloonLine& line = balloon.lines.back();
-    bool joinsText = segment.kind == Segment::Kind::Text && !line.empty() && line.back().kind == Segment::Kind::Text;
+    bool joinsText = segment.kind == Segment::Kind::Text && !line.empty() && line.back().kind == Segment::Kind::Text &&
+                     line.back().ghostsOwn == segment.ghostsOwn;
     if (joinsText) {
       line.back().text += segment.text;
     } else {
@@ -161,22 +177,25 @@ class ScriptRun {
 
   HostState& state_;
   int scope_ = 0;
+  bool ghostsOwn_ = false;
 };
 
 }  // namespace
 
-HostModel::HostModel(int characterCount, Size characterSize) {
-  state_.characterSize = characterSize;
+HostModel::HostModel(int characterCount, GhostSizes sizes) {
+  state_.sizes = std::move(sizes);
   state_.characterCount = characterCount;
+  int slotRight = kDesktopWidth;
   for (int c = 0; c < characterCount; ++c) {
     Window& window = state_.window(c);
-    window.rect = characterRect(c, characterSize);
+    window.rect = characterRect(slotRight, state_.sizes.character(c));
+    slotRight = window.rect.x;
     window.isCharacter = true;
     window.visible = true;
   }
 }
 
-void HostModel::runScript(std::string_view script, Charset charset) {
+void HostModel::runScript(std::string_view script, Charset charset, const GhostWords& words) {
   for (auto& [scope, balloon] : state_.balloons) {
     balloon.shown = false;
     balloon.number = 0;
@@ -189,9 +208,12 @@ void HostModel::runScript(std::string_view script, Charset charset) {
   state_.choices.clear();
   state_.charset = charset;
   ScriptRun run(state_);
-  for (const Token& token : tokenize(script, charset)) {
-    if (!run.run(token)) break;
+  // The host runs the three as one script: \e in one ends the others too.
+  if (run.runAll(words.before, charset, true) && run.runAll(script, charset, false)) {
+    run.runAll(words.after, charset, true);
   }
+  state_.currentScope = run.scope();
+  noteBalloonPlaces(state_);
   for (const HostNote& note : state_.notes) {
     if (note.kind == HostNote::Kind::DummySurface) state_.dummySurfaceNoted = true;
   }

@@ -7,6 +7,11 @@
 // start empty and hidden with their own numbers, the events, moves, logs and
 // notes start empty, and the text goes to scope 0 until a scope tag says
 // otherwise. Windows, surfaces and sticky groups stay from script to script.
+// The scope current at a script's end is kept: the ghost's own words that
+// follow the module's script in one talk land there.
+//
+//   model.runScript(result, Charset::shiftJis, {"", "Good morning."});
+//   // "Good morning." stands in the balloon of model.state().currentScope
 //
 // Where the host is documented to act otherwise than the picture (a refused
 // sticky group, a surface the shell must define, a move without a moved
@@ -14,19 +19,30 @@
 // script's notes say so.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "host_state.h"
 
 namespace zef::host_model {
 
+// Text of the ghost's own that the host runs in one script with the module's:
+// its talk before the call, and its words after it. Each is read as a
+// script of its own (a tag does not run across the seam).
+struct GhostWords {
+  std::string before;
+  std::string after;
+};
+
 class HostModel {
  public:
-  // A desktop with `characterCount` real characters of `characterSize`.
-  explicit HostModel(int characterCount = 2, Size characterSize = {});
+  // A desktop with `characterCount` real characters of the ghost's `sizes`.
+  explicit HostModel(int characterCount = 2, GhostSizes sizes = {});
+  HostModel(int characterCount, Size characterSize) : HostModel(characterCount, GhostSizes{{characterSize}, {0, 0}}) {}
 
-  // Runs `script`, whose text is in `charset`.
-  void runScript(std::string_view script, Charset charset = Charset::shiftJis);
+  // Runs `script`, whose text is in `charset`, between the ghost's `words`
+  // (in the same charset), whose text is marked as the ghost's own.
+  void runScript(std::string_view script, Charset charset = Charset::shiftJis, const GhostWords& words = {});
 
   // Picks `choice` of the last script as a user does: the host runs its
   // script as a new talk, in the last script's charset, or closes the

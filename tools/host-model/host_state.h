@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "geometry.h"
+#include "ghost_sizes.h"
 #include "text_charset.h"
 
 namespace zef::host_model {
@@ -31,6 +32,7 @@ struct Segment {
   std::string text;    // the shown text, or a choice's title
   std::string target;  // a choice's event, or its script, as the host reads them
   bool runsScript = false;
+  bool ghostsOwn = false;  // text of the ghost's own words around the module's script
 };
 
 using BalloonLine = std::vector<Segment>;
@@ -54,6 +56,8 @@ struct Balloon {
   // The text's height in pixels: the last line's top and one line.
   int textHeight() const { return lineTopPixels(lines.size() - 1) + kBalloonLineHeight; }
   int lineTopPixels(std::size_t line) const { return kBalloonLineHeight * lineTops[line] / 100; }
+  // The widest line's width in pixels, its text in `charset`.
+  int textWidth(Charset charset) const;
 
   void startLine(int percent);
   void clear();
@@ -69,19 +73,28 @@ struct MoveRecord {
 
 // A point where the real host is documented to act otherwise than the
 // picture shows, or to refuse a command, or to read it otherwise than its
-// writer plainly meant. A script's notes of one kind are
-// kept as one: the first command and how many more there were.
+// writer plainly meant; or a balloon that the picture shows over another
+// one, over a character or off the screen. A script's notes of one kind are
+// kept as one: the first command (or balloon) and how many more there were.
 struct HostNote {
-  enum class Kind { RefusedGroup, DummySurface, MoveWithoutMoveOffset, OddBalloon, CutChoice };
+  enum class Kind {
+    RefusedGroup, DummySurface, MoveWithoutMoveOffset, OddBalloon, CutChoice,
+    BalloonsOverlap, BalloonOverCharacter, BalloonOffScreen
+  };
   Kind kind = Kind::RefusedGroup;
-  std::string command;  // the first such command, as written
-  int scope = 0;        // the scope it ran in
-  int detail = 0;       // RefusedGroup: a scope already grouped; OddBalloon: the number
+  std::string command;  // the first such command, as written; empty for a balloon's note
+  int scope = 0;        // the scope it ran in, or the balloon's
+  // RefusedGroup: a scope already grouped; OddBalloon: the number;
+  // BalloonsOverlap: the other balloon's scope; BalloonOverCharacter: the character.
+  int detail = 0;
   int more = 0;         // further commands of this kind in the script
+  int height = 0;       // BalloonsOverlap in one character's column: the balloon's height
+
+  bool isAboutBalloons() const { return kind >= Kind::BalloonsOverlap; }
 };
 
 struct HostState {
-  Size characterSize;
+  GhostSizes sizes;
   int characterCount = 0;
   std::map<int, Window> windows;
   std::map<int, Balloon> balloons;
@@ -93,6 +106,9 @@ struct HostState {
   std::map<int, std::vector<std::string>> logs;  // tags the model only records
   std::vector<OfferedChoice> choices;            // in the order the script offers them
   std::vector<HostNote> notes;
+  // The scope that the last script left current: the ghost's words that
+  // follow it without a scope tag land in this scope's balloon.
+  int currentScope = 0;
   // Whether a script has shown the dummy surface: that note is made once.
   bool dummySurfaceNoted = false;
 

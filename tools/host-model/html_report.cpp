@@ -21,6 +21,8 @@ constexpr std::string_view kStyle =
     ".balloon{fill:#fff;stroke:#345;stroke-width:2}"
     ".balloon-label{fill:#345;font-size:13px;font-weight:bold}"
     ".choice{fill:#1a55c4;text-decoration:underline}.marker{fill:#888}"
+    ".own{fill:#1e6b35;font-style:italic}.next{fill:none;stroke:#1e6b35;stroke-width:3;stroke-dasharray:10 6}"
+    ".next-label{fill:#1e6b35;font-size:14px;font-weight:bold;text-anchor:end}"
     "figcaption code{background:#f3f3f3;padding:0 .3em;word-break:break-all}"
     ".notes li{margin:.3em 0}"
     // A link to one figure (page.html#request-3) shows that figure alone.
@@ -46,8 +48,10 @@ std::string noteList(std::string_view what, const std::vector<HostNote>& notes, 
   if (notes.empty()) return {};
   std::string out = "<p>Host notes on " + escapeHtml(what) + ":</p><ul class=\"notes\">";
   for (const HostNote& note : notes) {
-    out += "<li><code>" + escapeHtml(textAsUtf8(note.command, charset)) + "</code>" + escapeHtml(noteRemark(note)) +
-           "</li>";
+    const std::string command =
+        note.command.empty() ? "" : "<code>" + escapeHtml(textAsUtf8(note.command, charset)) + "</code>";
+    out += "<li>" + command + escapeHtml(noteRemark(note)) + "<br><span lang=\"ja\">" + command +
+           escapeHtml(noteRemark(note, Language::japanese)) + "</span></li>";
   }
   return out + "</ul>";
 }
@@ -63,6 +67,18 @@ std::string choiceList(const std::vector<OfferedChoice>& choices, Charset charse
            std::to_string(offered.scope) + ")</li>";
   }
   return out + "</ol></details>";
+}
+
+// The ghost's own words around the script, and where its next words land.
+std::string ghostWords(const GhostWords& words, const HostState& state) {
+  auto shown = [&state](std::string_view text) {
+    return "<code class=\"own\">" + escapeHtml(textAsUtf8(text, state.charset)) + "</code>";
+  };
+  std::string out = "<p>";
+  if (!words.before.empty()) out += "The ghost's words before it: " + shown(words.before) + ". ";
+  if (!words.after.empty()) out += "After it: " + shown(words.after) + ". ";
+  return out + "The ghost's next words without a scope tag land in scope " + std::to_string(state.currentScope) +
+         ".</p>";
 }
 
 std::string eventList(const std::vector<std::string>& events, Charset charset) {
@@ -89,10 +105,11 @@ std::string escapeHtml(std::string_view text) {
 }
 
 std::string renderFigure(std::string_view id, std::string_view what, const std::vector<std::string>& arguments,
-                         std::string_view script, const HostState& state) {
+                         std::string_view script, const HostState& state, const GhostWords& words) {
   std::string out = "<figure id=\"" + escapeHtml(id) + "\">";
   out += renderDesktopSvg(state);
   out += "<figcaption><p><b>" + escapeHtml(capitalized(what)) + ":</b> " + argumentList(arguments) + "</p>";
+  out += ghostWords(words, state);
   out += "<p>Events raised: " + eventList(state.events, state.charset) + "</p>";
   out += noteList(what, state.notes, state.charset);
   out += choiceList(state.choices, state.charset);

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host_state.h"
+#include "host_model.h"
 
 namespace zef::host_model {
 
@@ -21,9 +21,9 @@ namespace zef::host_model {
 // `what` says what ran as a sentence reads it ("request 3", "choice 1"; the
 // caption opens with it capitalized), `arguments` are the request's arguments
 // or the choice's title as UTF-8 text, and `script` is the script's bytes, in
-// the charset of the model's state.
+// the charset of the model's state, as are the ghost's `words` around it.
 std::string renderFigure(std::string_view id, std::string_view what, const std::vector<std::string>& arguments,
-                         std::string_view script, const HostState& state);
+                         std::string_view script, const HostState& state, const GhostWords& words = {});
 
 // The whole page around the figures; `pageNotes` (UTF-8) say what the picture
 // leaves out for the whole session.

@@ -55,7 +55,9 @@ void dumpMove(std::string& out, const MoveRecord& move) {
 std::string lineText(const BalloonLine& line, Charset charset) {
   std::string out;
   for (const Segment& segment : line) {
-    if (segment.kind == Segment::Kind::Text) add(out, textAsUtf8(segment.text, charset));
+    const bool text = segment.kind == Segment::Kind::Text;
+    if (text && segment.ghostsOwn) add(out, "\xC2\xAB", textAsUtf8(segment.text, charset), "\xC2\xBB");  // «»
+    if (text && !segment.ghostsOwn) add(out, textAsUtf8(segment.text, charset));
     if (segment.kind == Segment::Kind::Choice) add(out, "[", textAsUtf8(segment.text, charset), "]");
     if (segment.kind == Segment::Kind::Marker) out += "\xE2\x97\x87";  // "◇"
   }
@@ -87,7 +89,8 @@ std::string dumpState(const HostState& state) {
   }
   for (const MoveRecord& move : state.moves) dumpMove(out, move);
   for (const std::string& event : state.events) add(out, "event ", textAsUtf8(event, state.charset), "\n");
-  for (const HostNote& note : state.notes) add(out, "note ", textAsUtf8(noteText(note), state.charset), "\n");
+  add(out, "current scope ", number(state.currentScope), "\n");
+  for (const HostNote& note : state.notes) add(out, "note ", noteText(note, state.charset), "\n");
   for (const auto& [scope, tags] : state.logs) {
     for (const std::string& tag : tags) add(out, "log ", number(scope), " ", textAsUtf8(tag, state.charset), "\n");
   }

@@ -9,11 +9,14 @@
 //   group 0 10 12 14
 //   move 12 by 0,-100 time 100 async alone
 //   event settingZEF
+//   current scope 14
 //   note \![set,sticky-window,0,24] (and 1 more): scope 0 is already in ...
 //   log 12 \f[height,12]
 //
 // Windows and balloons are listed by scope; only shown balloons appear, with
-// one "|" row per line, choices in brackets and the choice marker as "◇".
+// one "|" row per line, choices in brackets, the choice marker as "◇" and
+// the ghost's own words in «». "current scope" names the balloon where the
+// ghost's words that follow the script without a scope tag land.
 // The choices follow, numbered in the order the script offers them.
 // Text is shown as UTF-8.
 #pragma once

@@ -24,6 +24,21 @@ std::string label(int x, int y, const std::string& text, const std::string& cssC
   return "<text class=\"" + cssClass + "\" x=\"" + n(x) + "\" y=\"" + n(y) + "\">" + escapeHtml(text) + "</text>";
 }
 
+// Where the ghost's words after the script land: around the current scope's
+// balloon, shown or not.
+Rect nextWordsArea(const HostState& state) {
+  Rect area = state.balloonArea(state.currentScope);
+  return {area.x - 5, area.y - 5, area.width + 10, area.height + 10};
+}
+
+// A dashed frame with a label under it.
+std::string nextWords(const HostState& state) {
+  Rect area = nextWordsArea(state);
+  const std::string text = "next words / 続きの言葉: scope " + n(state.currentScope);
+  return "<rect class=\"next\" rx=\"10\" " + rectAttributes(area) + "/>" +
+         label(area.x + area.width - 4, area.y + area.height + 16, text, "next-label end");
+}
+
 bool isPoint(const Window& window) { return window.visible && !window.isCharacter && window.isDummy(); }
 
 // The part of the plane that the picture shows: everything drawn, with a
@@ -45,6 +60,7 @@ Rect viewArea(const HostState& state) {
     if (balloon.shown) include(state.balloonArea(scope));
   }
   if (!any) include({0, 0, kDesktopWidth, kDesktopHeight});
+  include(nextWordsArea(state));
   return {left - kMargin, top - kMargin, right - left + 2 * kMargin, bottom - top + 2 * kMargin};
 }
 
@@ -78,7 +94,8 @@ std::string lineSvg(const BalloonLine& line, int y, Charset charset) {
   std::string out = "<text class=\"line\" x=\"8\" y=\"" + n(y) + "\">";
   for (const Segment& segment : line) {
     if (segment.kind == Segment::Kind::Text) {
-      out += "<tspan>" + escapeHtml(textAsUtf8(segment.text, charset)) + "</tspan>";
+      out += (segment.ghostsOwn ? "<tspan class=\"own\">" : "<tspan>") + escapeHtml(textAsUtf8(segment.text, charset)) +
+             "</tspan>";
     }
     if (segment.kind == Segment::Kind::Choice) {
       out += "<tspan class=\"choice\">" + escapeHtml(textAsUtf8(segment.text, charset)) + "</tspan>";
@@ -118,6 +135,7 @@ std::string renderDesktopSvg(const HostState& state) {
          "\"/>";
   out += windows(state);
   out += balloons(state);
+  out += nextWords(state);
   return out + "</svg>";
 }
 

@@ -7,8 +7,8 @@
 // notes, events and choices. Every answer is text that stays readable at
 // zef_page_text() until the next call:
 //
-//   zef_page_reset(2);                           // a fresh model desktop
-//   zef_page_run(script, length, 0);             // a Shift-JIS result script
+//   zef_page_reset(2, sizes, length);            // a fresh model desktop
+//   zef_page_run(block, script, 0, 0, 0);        // a Shift-JIS result script
 //   size_t size = zef_page_svg();                // the figure, UTF-8
 //   const char* svg = zef_page_text();
 #include <algorithm>
@@ -22,6 +22,7 @@
 
 #include "choice_step.h"
 #include "explain.h"
+#include "ghost_sizes.h"
 #include "host_model.h"
 #include "host_notes.h"
 #include "base/decimal.h"
@@ -87,14 +88,43 @@ extern "C" {
 
 __attribute__((export_name("zef_page_text"))) const char* zef_page_text() { return lastAnswer.data(); }
 
-// A fresh model desktop with `characters` real characters (at most seven).
-__attribute__((export_name("zef_page_reset"))) void zef_page_reset(int characters) {
-  model = std::make_unique<HostModel>(std::clamp(characters, 1, mostCharacters));
+// Reads "WxH" as saori-run's --balloon-size does: width * 65536 + height,
+// or 0 when it is no size.
+__attribute__((export_name("zef_page_read_size"))) int zef_page_read_size(const char* text, int length) {
+  zef::host_model::Size size;
+  if (!zef::host_model::readSize(std::string_view(text, static_cast<std::size_t>(length)), size)) return 0;
+  return size.width * 65536 + size.height;
 }
 
-// Runs a result script, its text UTF-8 (`utf8` not 0) or Shift-JIS.
-__attribute__((export_name("zef_page_run"))) void zef_page_run(const char* script, int length, int utf8) {
-  model->runScript(std::string_view(script, static_cast<std::size_t>(length)), charsetOf(utf8));
+// A fresh model desktop with `characters` real characters (at most seven),
+// of the sizes in `sizes`: "WxH,WxH,...\nWxH", the characters' as saori-run's
+// --char-size reads them and the balloon's as --balloon-size does; a part
+// that is empty or no size leaves its default.
+__attribute__((export_name("zef_page_reset"))) void zef_page_reset(int characters, const char* sizes, int length) {
+  const std::string_view text(sizes, static_cast<std::size_t>(length));
+  const std::size_t newline = std::min(text.find('\n'), text.size());
+  zef::host_model::GhostSizes read;
+  zef::host_model::readSizes(text.substr(0, newline), read.characters);
+  zef::host_model::readSize(text.substr(std::min(newline + 1, text.size())), read.balloon);
+  model = std::make_unique<HostModel>(std::clamp(characters, 1, mostCharacters), read);
+}
+
+// Runs a result script between the ghost's own words, all in one block:
+// `script` bytes of it, then `before` bytes and `after` bytes of words; the
+// text UTF-8 (`utf8` not 0) or Shift-JIS.
+__attribute__((export_name("zef_page_run"))) void zef_page_run(const char* block, int script, int before, int after,
+                                                              int utf8) {
+  const auto part = [block](int from, int size) {
+    return std::string(block + from, static_cast<std::size_t>(size));
+  };
+  const zef::host_model::GhostWords words{part(script, before), part(script + before, after)};
+  model->runScript(std::string_view(block, static_cast<std::size_t>(script)), charsetOf(utf8), words);
+}
+
+// The scope that the last script left current: where the ghost's next words
+// without a scope tag land.
+__attribute__((export_name("zef_page_current_scope"))) int zef_page_current_scope() {
+  return model->state().currentScope;
 }
 
 // The model desktop as an inline SVG element.
@@ -115,10 +145,14 @@ __attribute__((export_name("zef_page_explain"))) std::size_t zef_page_explain(co
   return answer(out.str());
 }
 
-// The last script's host notes, one a line.
+// The last script's host notes, one a line: in English, a TAB, in Japanese.
 __attribute__((export_name("zef_page_notes"))) std::size_t zef_page_notes() {
   std::string lines;
-  for (const auto& note : model->state().notes) lines += zef::host_model::noteText(note) + "\n";
+  const zef::host_model::Charset charset = model->state().charset;
+  for (const auto& note : model->state().notes) {
+    lines += zef::host_model::noteText(note, charset) + "\t" +
+             zef::host_model::noteText(note, charset, zef::host_model::Language::japanese) + "\n";
+  }
   return answer(std::move(lines));
 }
 

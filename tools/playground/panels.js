@@ -1,6 +1,6 @@
 // The text panels below the figure: each request of the last action with its
 // result script raw and explained (as saori-run --explain), its events and
-// host notes; and the call lines for each engine (engine_lines.js), to copy.
+// host notes; and the pieces for each engine (engine_lines.js), to copy.
 'use strict';
 
 function drawResults() {
@@ -43,13 +43,20 @@ function drawResults() {
       section.append(twin);
       add('p', `Charset: ${entry.utf8 ? 'UTF-8' : 'Shift_JIS'}, ${entry.response.length} bytes`, 'hint');
     }
+    if (entry.words && (entry.words.before || entry.words.after)) {
+      add('p', `ゴースト自身のトーク / The ghost's own words: 前 / before「${entry.words.before}」, 後 / after「${entry.words.after}」`, 'own');
+    }
     if (entry.events?.length) add('p', `Events / イベント: ${entry.events.join(', ')}`, 'events');
     if (entry.notes?.length) {
       add('h4', 'Host notes / ホストでは');
       const list = add('ul', '', 'notes');
       for (const note of entry.notes) {
+        const [english, japanese] = note.split('\t');
         const item = document.createElement('li');
-        item.textContent = note;
+        const inJapanese = document.createElement('span');
+        inJapanese.lang = 'ja';
+        inJapanese.textContent = japanese;
+        item.append(inJapanese, document.createElement('br'), english);
         list.append(item);
       }
     }
@@ -65,14 +72,19 @@ function drawEngines(layout, talk) {
     part.className = 'engine';
     const heading = document.createElement('h3');
     heading.textContent = `${engine.engine} (sample/${engine.file})`;
-    const copy = document.createElement('button');
-    copy.type = 'button';
-    copy.textContent = 'コピー / Copy';
-    const text = document.createElement('pre');
-    text.textContent = engine.lines.join('\n');
-    copy.addEventListener('click', () => copyText(text, copy));
-    heading.append(copy);
-    part.append(heading, text);
+    part.append(heading);
+    for (const { label, text } of engine.pieces) {
+      const title = document.createElement('h4');
+      title.textContent = label;
+      const copy = document.createElement('button');
+      copy.type = 'button';
+      copy.textContent = 'コピー / Copy';
+      const code = document.createElement('pre');
+      code.textContent = text;
+      copy.addEventListener('click', () => copyText(code, copy));
+      title.append(copy);
+      part.append(title, code);
+    }
     for (const warning of engine.warnings) {
       const line = document.createElement('p');
       line.className = 'warning';

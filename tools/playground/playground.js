@@ -32,8 +32,9 @@ const session = {
   timing: {},
 };
 
-// Sends one request and runs its result on the model. Returns the result.
-function send(args) {
+// Sends one request and runs its result on the model, between the ghost's
+// own `words` ({ before, after }, text) when given. Returns the result.
+function send(args, words = null) {
   const missing = new Set();
   const bytes = requestBytes(args, missing);
   const response = module.request(bytes);
@@ -43,10 +44,23 @@ function send(args) {
   const charset = headerValue(response, 'Charset');
   entry.utf8 = charset !== null && utf8Text.decode(charset) === 'UTF-8';
   entry.script = headerValue(response, 'Result') || new Uint8Array(0);
-  module.withBytes(entry.script, (pointer, length) => module.exports.zef_page_run(pointer, length, entry.utf8 ? 1 : 0));
+  entry.words = words;
+  // The words go in the requests' charset, as the ghost's talk holds them.
+  const before = words ? encode(words.before, missing) : new Uint8Array(0);
+  const after = words ? encode(words.after, missing) : new Uint8Array(0);
+  const block = new Uint8Array(entry.script.length + before.length + after.length);
+  block.set(entry.script);
+  block.set(before, entry.script.length);
+  block.set(after, entry.script.length + before.length);
+  entry.missing = [...missing];
+  module.withBytes(block, (pointer) =>
+    module.exports.zef_page_run(pointer, entry.script.length, before.length, after.length, entry.utf8 ? 1 : 0));
   readModelRun(entry);
   return entry;
 }
+
+// The ghost's own words around the script that the figure shows.
+function ghostWords() { return { before: $('words-before').value, after: $('words-after').value }; }
 
 // Records a clicked choice, which the model host ran by itself, with the
 // events and host notes of its script.
@@ -67,6 +81,72 @@ function readModelRun(entry) {
 function offsetInputs() { return [...document.querySelectorAll('#offset-fields input')]; }
 const mostOffsetFields = 16;
 const mostCharacters = 7;  // that stand side by side on the model desktop
+
+function sizeInputs() { return [...document.querySelectorAll('#size-fields input')]; }
+
+// One size field per character that stands on the model desktop.
+function matchSizeFields(characters) {
+  const box = $('size-fields');
+  const shown = Math.min(characters, mostCharacters);
+  while (sizeInputs().length < shown) {
+    const index = sizeInputs().length;
+    const field = document.createElement('div');
+    field.className = 'field';
+    field.innerHTML = `<label for="char-size-${index}"><span lang="ja">キャラクター ${index}</span> / Character ${index}</label>` +
+      `<input id="char-size-${index}" value="200x300" spellcheck="false" data-size="character">` +
+      `<output for="char-size-${index}"></output>` +
+      `<button type="button" class="from-image" data-for="char-size-${index}"><span lang="ja">画像から</span> / From an image (${['surface0.png', 'surface10.png'][index] ?? 'surface*.png'})</button>`;
+    field.querySelector('input').addEventListener('input', boot);
+    takeImages(field);
+    box.append(field);
+  }
+  while (sizeInputs().length > shown) box.lastElementChild.remove();
+}
+
+// A size read from an image (the balloon's or a surface's), into `input`.
+function sizeFromImage(file, input) {
+  createImageBitmap(file).then((image) => {
+    input.value = `${image.width}x${image.height}`;
+    image.close();
+    boot();
+  }, () => showStatus(`${file.name}: 画像として読めません / cannot be read as an image`, true));
+}
+
+// The image buttons and image drops of the size fields within `box`.
+function takeImages(box) {
+  for (const button of box.querySelectorAll('button.from-image')) {
+    button.addEventListener('click', () => {
+      const picker = $('size-image');
+      picker.value = '';
+      picker.onchange = () => picker.files[0] && sizeFromImage(picker.files[0], $(button.dataset.for));
+      picker.click();
+    });
+  }
+  for (const input of box.querySelectorAll('input[data-size]')) {
+    input.addEventListener('dragover', (event) => event.preventDefault());
+    input.addEventListener('drop', (event) => {
+      const file = event.dataTransfer.files[0];
+      if (!file) return;
+      event.preventDefault();
+      sizeFromImage(file, input);
+    });
+  }
+}
+
+// The sizes as the model reads them ("WxH,WxH\nWxH"), each field's reading beside it.
+function ghostSizes() {
+  const read = (input) => {
+    const packed = input.value === '' ? 0 :
+      module.withBytes(utf8.encode(input.value), (pointer, length) => module.exports.zef_page_read_size(pointer, length));
+    const output = input.nextElementSibling;
+    const size = packed ? `${packed >> 16}x${packed & 0xffff}` : '';
+    const fallback = input.dataset.size === 'balloon' ? '260x(text)' : '200x300';
+    output.textContent = input.value === '' || packed ? `→ ${size || fallback}` : `→ ${fallback}（読めません / not WxH, 1 to 2000）`;
+    output.classList.toggle('differs', input.value !== '' && !packed);
+    return size || (input.dataset.size === 'balloon' ? '' : fallback);
+  };
+  return `${sizeInputs().map(read).join(',')}\n${read($('balloon-size'))}`;
+}
 
 // One offset field per character that Argument2 names, read by the module.
 function matchOffsetFields() {
@@ -140,6 +220,9 @@ function showReadings(settingsText) {
 // ---- Drawing.
 function drawFigure() {
   $('figure').innerHTML = module.utf8(module.exports.zef_page_svg());
+  const scope = module.exports.zef_page_current_scope();
+  $('next-words').textContent = `この後のゴースト自身のトーク（スコープのタグなし）はスコープ ${scope} のバルーンに出ます / ` +
+    `The ghost's next words without a scope tag land in scope ${scope}'s balloon.`;
   $('state').textContent = module.utf8(module.exports.zef_page_state());
   drawChoices();
 }
@@ -163,6 +246,9 @@ function raiseMenuBalloons(spans) {
     const label = text.nextElementSibling;
     desktop.append(frame, text, label);
   }
+  // The frame where the ghost's next words land stays on top.
+  const desktop = $('figure').querySelector('svg.desktop');
+  for (const marker of $('figure').querySelectorAll('.next, .next-label')) desktop.append(marker);
 }
 
 function drawChoices() {
@@ -197,7 +283,7 @@ function guarded(action, reopens = true) {
       showStatus(`The module stopped (${error.message}): it may have run out of memory. ` +
         (reopens ? 'The page opened it afresh and sent the layout start again, but not the talk. ' : '') +
         '/ モジュールが止まりました（メモリー不足など）。' +
-        (reopens ? '開き直してレイアウト開始だけを送り直しました（会話は送っていません）。' : ''), true);
+        (reopens ? '開き直してレイアウト開始だけを送り直しました（トークは送っていません）。' : ''), true);
       if (reopens) module.open().then(guarded(bootAfterStop, false), () => {});
     }
   };
@@ -231,13 +317,15 @@ function startLayout() {
   // The model desktop stands as many characters as the layout start names,
   // up to seven side by side (as saori-run's preview).
   const characters = matchOffsetFields();
-  module.exports.zef_page_reset(characters);
+  matchSizeFields(characters);
+  module.withBytes(utf8.encode(ghostSizes()), (pointer, length) => module.exports.zef_page_reset(characters, pointer, length));
   const note = $('figure-note');
   note.hidden = characters <= mostCharacters;
   note.textContent = `${characters} 人のうち、図に立つのは 0 から ${mostCharacters - 1} までです / ` +
     `Of the ${characters} characters, the model desktop draws 0 to ${mostCharacters - 1}; ` +
     `scopes ${mostCharacters} to ${characters - 1} are drawn as extra scopes.`;
-  const start = send(layoutArguments(characters));
+  // With an empty talk, the ghost's words go with the layout start (its boot talk).
+  const start = send(layoutArguments(characters), talkArguments().length > 1 ? null : ghostWords());
   $('charset-reading').textContent = start.response
     ? `→ ${start.utf8 ? 'UTF-8' : 'Shift_JIS'} の応答 / answered in ${start.utf8 ? 'UTF-8' : 'Shift_JIS'}` : '';
   showReadings(moduleSettings());
@@ -250,7 +338,7 @@ function talkNow() {
   const start = performance.now();
   session.results = session.results.filter((entry) => entry.args[0] !== 'ZEF');
   const talk = talkArguments();
-  if (talk.length > 1) send(talk);
+  if (talk.length > 1) send(talk, ghostWords());
   drawFigure();
   const timing = { figure: performance.now() - start };
   session.timing = timing;
@@ -295,7 +383,7 @@ function changeNow(event) {
   send(['changeZEF', $('change-key').value, $('change-value').value]);
   showReadings(moduleSettings());
   const talk = talkArguments();
-  if (talk.length > 1) send(talk);
+  if (talk.length > 1) send(talk, ghostWords());
   drawFigure();
   drawResults();
 }
@@ -315,7 +403,10 @@ async function start() {
   for (const element of document.querySelectorAll('#layout input, #layout select')) {
     element.addEventListener('input', boot);
   }
-  $('talk').addEventListener('input', talk);
+  // An empty talk boots again: the ghost's words then go with the layout start.
+  $('talk').addEventListener('input', () => (talkArguments().length > 1 ? talk() : boot()));
+  for (const id of ['words-before', 'words-after']) $(id).addEventListener('input', boot);
+  takeImages($('sizes'));
   $('open-menu').addEventListener('click', guarded(openMenuNow));
   $('reboot').addEventListener('click', boot);
   $('change').addEventListener('submit', guarded(changeNow));

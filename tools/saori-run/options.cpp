@@ -11,7 +11,8 @@ namespace saori_run {
 const char* const usageSynopsis =
     "usage: saori-run [MODULE OPTIONS] [--raw | --explain] [SESSION_FILE]\n"
     "       saori-run [MODULE OPTIONS] [--raw | --explain] -- ARG0 ARG1 ...\n"
-    "       saori-run [MODULE OPTIONS] [--preview FILE] [--state] [--char-size WxH] [SESSION_FILE]\n"
+    "       saori-run [MODULE OPTIONS] [--preview FILE] [--state] [--char-size WxH[,WxH...]]\n"
+    "                 [--balloon-size WxH] [SESSION_FILE]\n"
     "MODULE OPTIONS: [--module PATH] [--plain-entries] [--charset NAME]\n";
 
 const char* const usageDetails =
@@ -28,8 +29,10 @@ const char* const usageDetails =
     "                 @unload call those entries; @raw TEXT sends TEXT as the whole\n"
     "                 request (escapes \\r \\n \\t \\0 \\\\ \\xHH); @choose N picks\n"
     "                 choice N of the balloons shown (--state lists them) and\n"
-    "                 answers the event settingZEF as a ghost does. Without a\n"
-    "                 file and without --, a built-in demo session runs.\n"
+    "                 answers the event settingZEF as a ghost does; @before TEXT\n"
+    "                 and @after TEXT are the ghost's own words around the next\n"
+    "                 (or the last) result, drawn with it by --preview and --state.\n"
+    "                 Without a file and without --, a built-in demo session runs.\n"
     "  -- ARG0 ...    send one request with these arguments\n"
     "  --charset NAME the session's charset, Shift_JIS (the default) or UTF-8: the\n"
     "                 requests name it and the session file is read in it; each\n"
@@ -39,7 +42,9 @@ const char* const usageDetails =
     "  --preview FILE run each result on a model desktop and write FILE, an HTML\n"
     "                 page with one picture per request (a preview, not any host)\n"
     "  --state        print the model desktop's state after each request\n"
-    "  --char-size WxH  a character's window on the model desktop (default 200x300)\n"
+    "  --char-size WxH[,WxH...]  each character's window on the model desktop (the\n"
+    "                 last size stands for the characters after it; default 200x300)\n"
+    "  --balloon-size WxH  every balloon's size (default: 260 wide, as high as its text)\n"
     "  --help         show this text\n"
     "  --version      show saori-run's version (that of the zef it comes with)\n"
     "\n"
@@ -65,7 +70,7 @@ bool checkCombination(const Options& options, std::string& error) {
     return false;
   }
   if (preview.sizeGiven && !preview.wanted()) {
-    error = "--char-size only changes the model desktop of --preview and --state";
+    error = "--char-size and --balloon-size only change the model desktop of --preview and --state";
     return false;
   }
   return true;

@@ -20,7 +20,7 @@ struct Options {
   bool version = false;                  // --version
   Entries entries = Entries::asHostFinds;  // --plain-entries: plainOnly
   zef::host_model::Charset charset = zef::host_model::Charset::shiftJis;  // --charset NAME
-  PreviewOptions preview;                // --preview FILE, --state, --char-size WxH
+  PreviewOptions preview;                // --preview FILE, --state, --char-size, --balloon-size
 };
 
 // Parses argv; on a usage error (an unknown option, a missing value, options

@@ -27,6 +27,43 @@ struct Answer {
   Charset charset;  // that the response names, or of the script chosen from
   bool chosen = false;
   zef::host_model::Segment choice;  // when chosen
+  zef::host_model::GhostWords words;  // the ghost's own around a request's result
+};
+
+// Joins @before to the next request's result and @after to the last one's;
+// warns where there is none.
+class WordsJoiner {
+ public:
+  WordsJoiner(std::vector<Answer>& answers, AnswerWatch& watch) : answers_(answers), watch_(watch) {}
+
+  void take(const Step& step) {
+    if (step.kind == Step::Kind::wordsBefore) {
+      pending_ += step.text;
+      pendingStep_ = step;
+      return;
+    }
+    if (answers_.empty() || answers_.back().chosen) {
+      watch_.warn(step, "@after joins the result of the request before it, and none comes right before it");
+      return;
+    }
+    answers_.back().words.after += step.text;
+  }
+
+  // The words waiting for the request just answered.
+  void answered() {
+    answers_.back().words.before = std::move(pending_);
+    pending_.clear();
+  }
+
+  void finish() {
+    if (!pending_.empty()) watch_.warn(pendingStep_, "@before joins the result of the next request, and none follows");
+  }
+
+ private:
+  std::vector<Answer>& answers_;
+  AnswerWatch& watch_;
+  std::string pending_;
+  Step pendingStep_;
 };
 
 // Sends the session to the module, its requests in `charset`, and picks its
@@ -34,10 +71,12 @@ struct Answer {
 std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charset charset, AnswerWatch& watch) {
   std::vector<Answer> answers;
   ShownChoices shown;
+  WordsJoiner words(answers, watch);
   auto send = [&](const Step& step) {
     bool gotBlock = false;
     const std::string response = module.request(requestTextOf(step, charset), gotBlock);
-    answers.push_back({step, std::string(resultValue(response)), responseCharset(response), false, {}});
+    answers.push_back({step, std::string(resultValue(response)), responseCharset(response), false, {}, {}});
+    words.answered();
     watch.answered(step, answers.back().script);
     shown.shown(answers.back().script, answers.back().charset);
   };
@@ -51,6 +90,10 @@ std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charse
       module.unload();
       continue;
     }
+    if (step.kind == Step::Kind::wordsBefore || step.kind == Step::Kind::wordsAfter) {
+      words.take(step);
+      continue;
+    }
     if (step.kind != Step::Kind::choose) {
       send(step);
       continue;
@@ -61,9 +104,10 @@ std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charse
       watch.warn(step, problem);
       continue;
     }
-    answers.push_back({step, std::string(chosen.script()), shown.charset(), true, chosen.choice});
+    answers.push_back({step, std::string(chosen.script()), shown.charset(), true, chosen.choice, {}});
     for (const Step& request : ghostRequests(step, chosen)) send(request);
   }
+  words.finish();
   return answers;
 }
 
@@ -114,7 +158,7 @@ int runPreview(ModuleHost& module, const Session& session, const PreviewOptions&
   const std::vector<Answer> answers = answersOf(module, session, charset, watch);
   const int namedCharacters = namedCharacterCount(answers);
   const std::vector<std::string> notes = pageNotes(namedCharacters);
-  HostModel model(std::min(namedCharacters, mostCharacters), options.characterSize);
+  HostModel model(std::min(namedCharacters, mostCharacters), options.sizes);
   if (options.state) {
     for (const std::string& note : notes) out << "note " << note << "\n";
   }
@@ -131,14 +175,14 @@ int runPreview(ModuleHost& module, const Session& session, const PreviewOptions&
       id = "choice-" + std::to_string(++choices);
       what = "choice " + std::to_string(answer.step.choice);
     } else {
-      model.runScript(answer.script, answer.charset);
+      model.runScript(answer.script, answer.charset, answer.words);
       caption = captionArguments(answer.step, charset);
       id = "request-" + std::to_string(++requests);
       what = "request " + std::to_string(requests);
     }
     if (options.state) out << heading(what, caption) << zef::host_model::dumpState(model.state());
     if (!options.reportFile.empty()) {
-      figures.push_back(zef::host_model::renderFigure(id, what, caption, answer.script, model.state()));
+      figures.push_back(zef::host_model::renderFigure(id, what, caption, answer.script, model.state(), answer.words));
     }
   }
   if (options.reportFile.empty()) return 0;

@@ -1,17 +1,18 @@
-// saori-run's preview options: --preview FILE, --state and --char-size WxH.
+// saori-run's preview options: --preview FILE, --state, --char-size WxH[,WxH...]
+// (each character's window) and --balloon-size WxH (every balloon).
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "geometry.h"
+#include "ghost_sizes.h"
 
 namespace saori_run {
 
 struct PreviewOptions {
   std::string reportFile;                 // --preview FILE: the HTML page to write
   bool state = false;                     // --state: print the model's state after each request
-  zef::host_model::Size characterSize;    // --char-size WxH
+  zef::host_model::GhostSizes sizes;      // --char-size WxH[,WxH...], --balloon-size WxH
   bool sizeGiven = false;
 
   bool wanted() const { return !reportFile.empty() || state; }

@@ -116,9 +116,16 @@ bool parseLine(std::string_view line, Session& session, std::string& problem) {
   if (line == chooseWord || line.starts_with("@choose ")) {
     return parseChoose(line, line.substr(std::min(line.size(), chooseWord.size() + 1)), session, problem);
   }
+  for (const auto& [head, kind] : {std::pair{std::string_view("@before "), Step::Kind::wordsBefore},
+                                   std::pair{std::string_view("@after "), Step::Kind::wordsAfter}}) {
+    if (!line.starts_with(head)) continue;
+    session.push_back({kind, {}, std::string(line.substr(head.size()))});
+    return true;
+  }
   constexpr std::string_view rawHead = "@raw ";
   if (line.substr(0, rawHead.size()) != rawHead) {
-    problem = "unknown directive " + quoted(line) + " (expected @load, @unload, @raw TEXT or @choose N)";
+    problem = "unknown directive " + quoted(line) +
+              " (expected @load, @unload, @raw TEXT, @choose N, @before TEXT or @after TEXT)";
     return false;
   }
   Step step{Step::Kind::rawRequest, {}, {}};

@@ -7,6 +7,11 @@
 //   @choose N               the user picks choice N (from 1, in script order)
 //                           of the balloons shown; the ghost answers the event
 //                           it raises (see choice_step.h)
+//   @before TEXT            the ghost's own words that the host runs before
+//                           the next request's result, in the same script
+//   @after TEXT             ... and after the last request's result
+//                           (--preview and --state draw them; TEXT is sent
+//                           to no module)
 // Blank lines and lines starting with '#' are skipped. A session file is
 // text: control bytes other than TAB (and CR before LF) are refused. A UTF-8
 // byte order mark at its start is skipped; all other bytes go out as they are.
@@ -23,10 +28,10 @@ namespace saori_run {
 using zef::host_model::Charset;
 
 struct Step {
-  enum class Kind { request, rawRequest, load, unload, choose };
+  enum class Kind { request, rawRequest, load, unload, choose, wordsBefore, wordsAfter };
   Kind kind = Kind::request;
   std::vector<std::string> arguments;  // for request
-  std::string text;                    // for rawRequest
+  std::string text;                    // for rawRequest, wordsBefore and wordsAfter
   std::size_t line = 0;                // its line in the session file; 0 when it comes from elsewhere
   std::size_t choice = 0;              // for choose: the choice's number, from 1
 };

@@ -75,6 +75,18 @@ void printChoice(const Step& step, const Chosen& chosen, Charset charset, const 
   }
 }
 
+// The ghost's own words go to no module; --preview and --state draw them.
+void printGhostWords(const Step& step, const Options& options, std::ostream& out) {
+  const bool before = step.kind == Step::Kind::wordsBefore;
+  out << "\n== the ghost's words " << (before ? "before the next result" : "after the last result")
+      << " (drawn by --preview and --state):\n";
+  if (options.explain) {
+    explainScript(step.text, options.charset, out);
+    return;
+  }
+  out << (options.raw ? step.text : textAsUtf8(step.text, options.charset)) << "\n";
+}
+
 }  // namespace
 
 void runSession(ModuleHost& module, const Session& session, const Options& options, AnswerWatch& watch,
@@ -99,6 +111,10 @@ void runSession(ModuleHost& module, const Session& session, const Options& optio
     }
     if (step.kind == Step::Kind::unload) {
       out << "== unload -> " << module.unload() << "\n";
+      continue;
+    }
+    if (step.kind == Step::Kind::wordsBefore || step.kind == Step::Kind::wordsAfter) {
+      printGhostWords(step, options, out);
       continue;
     }
     if (step.kind != Step::Kind::choose) {
