@@ -11,6 +11,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=build/coverage
+# With a base folder ccache writes source paths relative to it into the
+# objects, and the report by folder would find none of src/'s files.
+unset CCACHE_BASEDIR
 cmake --preset coverage >/dev/null
 cmake --build --preset coverage -j"$(nproc)"
 rm -rf "$build/profiles"
