@@ -21,8 +21,8 @@ using bench::send;
 ModuleState menuState(std::int64_t large) {
   ModuleState state;
   if (large != 0) {
-    state.setCharacterCount(8);
-    state.setBalloonCount(99);
+    state.characterCount = 8;
+    state.balloonCount = 99;
   }
   state.layoutStarted = true;
   return state;

@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   zef::ModuleState state;
   state.enabled = (data[0] & 1) != 0;
-  state.setBalloonOffset(balloonOffset);
+  state.balloonOffset = zef::bounded(zef::settingNamed("balloonOffset"), balloonOffset);
   // Character 1's offset differs from character 0's, so a wrong pick shows.
   state.surfaceOffsets = {surfaceOffset, static_cast<std::int32_t>(static_cast<std::uint32_t>(surfaceOffset) ^ 0x5a5au)};
   state.layoutStarted = true;

@@ -102,12 +102,6 @@ void checkOthersUnchanged(const Snapshot& before, Target touched) {
   }
 }
 
-bool changesSettings(const zef::ArgumentList& arguments) {
-  if (arguments.empty()) return false;
-  const zef::Command* command = zef::findCommand(arguments[0]);
-  return command != nullptr && command->changesSettings;
-}
-
 std::string rawRequest(std::string_view line) {
   std::string text;
   for (const char byte : line) {
@@ -153,8 +147,9 @@ void checkAddressed(const std::optional<ModuleState>& before, const ModuleState*
   const std::string broken = zef::hardening::brokenStateRule(*state);
   if (!broken.empty()) fail("invalid state", broken);
   const zef::ArgumentList arguments = zef::requestArguments(sent);
-  if (!changesSettings(arguments) && !zef::hardening::sameState(*before, *state)) {
-    fail("a command that only reads changed the state", arguments.empty() ? "" : arguments[0]);
+  const bool changes = zef::judgeRequest(arguments, before->layoutStarted) == zef::Verdict::changes;
+  if (!changes && !zef::hardening::sameState(*before, *state)) {
+    fail("a request that the module judged not to change the state changed it", arguments.empty() ? "" : arguments[0]);
   }
 }
 

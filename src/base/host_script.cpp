@@ -1,18 +1,13 @@
 // Writing the host's script commands from their spelling (host_script.h).
 #include "base/host_script.h"
 
-#include "base/decimal.h"
-
 namespace zef {
 
 namespace {
 
 void appendValue(std::string& out, MoveValue value) {
-  if (value.word.empty()) {
-    appendDecimal(out, value.number);
-  } else {
-    out += value.word;
-  }
+  if (!value.word.empty()) return void(out += value.word);
+  appendDecimal(out, value.number);
 }
 
 // By Corners: none, leftOfBase, rightOfBase.
@@ -46,23 +41,50 @@ void appendMove(std::string& out, const Move& move) {
   out += spelling::close;
 }
 
-void appendRaise(std::string& out, std::string_view event) {
-  out += spelling::raise;
-  out += event;
+void appendRaise(std::string& out, std::string_view event) { appendRaise(out, event, {}); }
+
+void appendRaise(std::string& out, std::string_view event, std::initializer_list<EventReference> references) {
+  out.append(spelling::raise).append(event);
+  for (const EventReference& reference : references) {
+    out += spelling::separator;
+    if (reference.word.empty()) {
+      appendDecimal(out, reference.number);
+    } else {
+      out += reference.word;
+    }
+  }
+  out += spelling::close;
+}
+
+void appendEventChoice(std::string& out, std::string_view title, std::string_view event) {
+  out.append(spelling::choiceOpen).append(title).append(spelling::separator).append(event);
+  out += spelling::close;
+}
+
+void appendBalloonHeader(std::string& out, std::int32_t balloon, std::string_view fontName, std::int32_t fontHeight) {
+  appendDecimal(out.append(spelling::balloon), balloon);
+  appendDecimal(out.append(spelling::fontName).append(fontName).append(spelling::fontHeight), fontHeight);
+  out += spelling::close;
+}
+
+void appendTrayNotice(std::string& out, std::string_view icon, std::string_view title,
+                      std::initializer_list<std::string_view> lines) {
+  out.append(spelling::trayNotice).append(icon).append(spelling::trayTitle).append(title).append(spelling::trayText);
+  for (const std::string_view& line : lines) {
+    if (&line != lines.begin()) out += spelling::lineBreak;
+    out += line;
+  }
   out += spelling::close;
 }
 
 void appendScriptChoice(std::string& out, std::string_view title, std::string_view script) {
-  out += spelling::choiceOpen;
-  out += title;
-  out += spelling::choiceScript;
+  out.append(spelling::choiceOpen).append(title).append(spelling::choiceScript);
   for (std::size_t quote = script.find('"'); quote != std::string_view::npos; quote = script.find('"')) {
     out.append(script.substr(0, quote + 1));
     out += '"';
     script.remove_prefix(quote + 1);
   }
-  out += script;
-  out += spelling::choiceClose;
+  out.append(script).append(spelling::choiceClose);
 }
 
 }  // namespace zef

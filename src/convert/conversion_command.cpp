@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "convert/utterance.h"
-#include "base/decimal.h"
 #include "base/host_script.h"
 #include "base/int32_math.h"
 #include "placement/dummy_scope.h"
@@ -24,12 +23,6 @@
 namespace zef {
 
 namespace {
-
-constexpr std::string_view hideBalloon = "\\c\\b[-1]";
-constexpr std::string_view balloonKey = "\\b[";
-constexpr std::string_view fontNameKey = "]\\f[name,";
-constexpr std::string_view fontHeightKey = "]\\f[height,";
-constexpr std::string_view plainTalkSeparator = "\\n[200]";
 
 // Moves a balloon `age` steps away from its base, on the side its scope
 // number's parity gives. The base is dummyScope(0, scope mod characterCount):
@@ -73,7 +66,7 @@ class BalloonStack {
       if (age < capacity_) {
         appendBalloonMove(script, state, scopes_[age], static_cast<std::int32_t>(age));
       } else {
-        script += hideBalloon;
+        script += spelling::hide;
       }
     }
   }
@@ -86,13 +79,7 @@ class BalloonStack {
 // The new balloon's scope, balloon number and font, then the utterance.
 void appendBalloonText(std::string& script, const ModuleState& state, Seat seat, std::string_view utterance) {
   appendScopeSwitch(script, seat.balloonScope);
-  script += balloonKey;
-  appendDecimal(script, state.balloonOffset);
-  script += fontNameKey;
-  script += state.fontName;
-  script += fontHeightKey;
-  appendDecimal(script, state.fontHeight);
-  script += ']';
+  appendBalloonHeader(script, state.balloonOffset, state.fontName, state.fontHeight);
   script += convertUtterance(state, seat.character, seat.balloonScope, utterance);
 }
 
@@ -100,16 +87,14 @@ void appendBalloonText(std::string& script, const ModuleState& state, Seat seat,
 // that a long talk is not copied over and over while it grows. Only a hint:
 // the rewritten text may still outgrow it.
 std::uint64_t expectedTalkBytes(std::span<const std::string> utterances, const ModuleState& state) {
-  constexpr std::uint64_t perMove = maxScopeSwitchBytes + std::max<std::uint64_t>(maxMoveBytes, hideBalloon.size());
-  constexpr std::uint64_t perHeader = maxScopeSwitchBytes + balloonKey.size() + fontNameKey.size() +
-                                      fontHeightKey.size() + 2 * maxDecimalBytes + 1;
+  constexpr std::uint64_t perMove = maxScopeSwitchBytes + std::max<std::uint64_t>(maxMoveBytes, spelling::hide.size());
   const std::uint64_t maxMoves = static_cast<std::uint64_t>(state.balloonCount) + 1;
   std::uint64_t bytes = 0;
   std::uint64_t balloons = 0;
   for (const std::string& utterance : utterances) {
     if (utterance.empty()) continue;
     balloons = std::min(balloons + 1, maxMoves);
-    bytes += balloons * perMove + perHeader + state.fontName.size() + 2 * utterance.size();
+    bytes += balloons * perMove + maxScopeSwitchBytes + balloonHeaderBytes(state.fontName.size()) + 2 * utterance.size();
   }
   return bytes;
 }
@@ -120,7 +105,7 @@ void appendPlainText(std::string& script, const ModuleState& state, std::int32_t
                      std::string_view utterance) {
   appendScopeSwitch(script, character);
   script += convertUtterance(state, character, character, utterance);
-  script += plainTalkSeparator;
+  script += spelling::wideLineBreak;
 }
 
 }  // namespace

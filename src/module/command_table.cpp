@@ -1,18 +1,21 @@
 // The rows of the command table and their readers: each reader turns a
 // request's arguments into the typed values of its command and runs it. The
-// argument positions and the words a ghost writes (switch values, setting
-// keys) are known here only.
+// argument positions are known here only; the settings' keys and words are
+// read from the settings table (base/module_state.h).
 #include "module/command_table.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "base/decimal.h"
+#include "base/host_script.h"
 #include "convert/conversion_command.h"
 #include "placement/layout_start.h"
+#include "settings/kept_positions.h"
 #include "settings/setting_change.h"
 #include "settings/settings_menu.h"
 
@@ -20,102 +23,110 @@ namespace zef {
 
 namespace {
 
-constexpr std::string_view layoutStartArguments[] = {
-    "switch",         "characters", "balloons per character", "pixel step", "move time", "first dummy scope",
-    "balloon number", "font name",  "font height",            "surface offset of each character",
-};
-constexpr std::string_view settingChangeArguments[] = {"key", "value"};
+constexpr std::size_t keyArgument = 1;
+constexpr std::size_t valueArgument = 2;
 
-// Reached only for a name that no command argument has: not constexpr, so
-// the consteval lookup below that reaches it does not compile.
-void noArgumentOfThatName() {}
-
-// The position of a command's argument by its name (Argument1 is the first);
-// a name that is none of them does not compile.
-template <std::size_t count>
-consteval std::size_t argumentNamed(const std::string_view (&names)[count], std::string_view name) {
-  const auto found = std::find(std::begin(names), std::end(names), name);
-  if (found == std::end(names)) noArgumentOfThatName();
-  return static_cast<std::size_t>(found - std::begin(names)) + 1;
+// A layout start's settings follow the command word in the rows' order, then
+// one surface offset per character.
+// The argument of the first layout start setting at or after `row`.
+constexpr std::size_t argumentAt(const Setting* row) {
+  return 1 + static_cast<std::size_t>(
+                 std::count_if(std::begin(settings), row, [](const Setting& before) { return before.byLayoutStart; }));
 }
 
-consteval std::size_t layoutArgument(std::string_view name) { return argumentNamed(layoutStartArguments, name); }
+constexpr std::size_t argumentOf(const Setting& setting) { return argumentAt(&setting); }
 
-// A layout start takes "On", "ON" and "on" for on, anything else for off.
-bool isLayoutSwitchOn(std::string_view text) { return text == "On" || text == "ON" || text == "on"; }
-
-// changeZEF takes exactly "On" and "Off"; any other value changes nothing.
-std::optional<bool> settingSwitch(std::string_view text) {
-  if (text == "On") return true;
-  if (text == "Off") return false;
-  return std::nullopt;
-}
-
-struct SettingKey {
-  std::string_view key;
-  SettingChange::Setting setting;
-};
-
-constexpr SettingKey settingKeys[] = {
-    {"Bl_Num", SettingChange::Setting::balloonCount},
-    {"Bl_Move", SettingChange::Setting::moveStep},
-    {"Bl_Time", SettingChange::Setting::moveTime},
-    {"ZEF_Switch", SettingChange::Setting::enabled},
-};
-
-SettingChange readSettingChange(const ArgumentList& arguments) {
-  const std::string_view key = arguments[argumentNamed(settingChangeArguments, "key")];
-  const std::string_view value = arguments[argumentNamed(settingChangeArguments, "value")];
-  const auto known = std::find_if(std::begin(settingKeys), std::end(settingKeys),
-                                  [key](const SettingKey& entry) { return entry.key == key; });
-  if (known == std::end(settingKeys)) return {};
-  if (known->setting == SettingChange::Setting::enabled) return {known->setting, 0, settingSwitch(value)};
-  return {known->setting, readDecimal(value), std::nullopt};
-}
+constexpr std::size_t firstSurfaceOffset = argumentAt(std::end(settings));
 
 // The characters that a layout start names itself, under the value rule of
 // characterCount: the count it needs and the offsets it carries follow from it.
 std::int64_t namedCharacters(const ArgumentList& arguments) {
-  return boundCharacterCount(readDecimal(arguments[layoutArgument("characters")]));
+  return boundCharacterCount(readDecimal(arguments[argumentOf(settingNamed("characterCount"))]));
 }
 
 template <Layout layout>
-CommandOutcome startLayout(const ArgumentList& arguments, const ModuleState& state, Charset) {
-  CommandOutcome outcome{{}, state};
-  storeLayoutSettings(arguments, *outcome.newState);
-  runLayoutStart(layout, *outcome.newState, outcome.resultScript);
-  return outcome;
+void startLayout(const ArgumentList& arguments, ModuleState& state, std::string& script) {
+  storeLayoutSettings(arguments, state);
+  runLayoutStart(layout, state, script);
 }
 
-CommandOutcome runTalk(const ArgumentList& arguments, const ModuleState& state, Charset) {
-  CommandOutcome outcome;
-  runConversion(std::span(arguments).subspan(1), state, outcome.resultScript);
-  return outcome;
+void runTalk(const ArgumentList& arguments, const ModuleState& state, Charset, std::string& script) {
+  runConversion(std::span(arguments).subspan(1), state, script);
 }
 
-CommandOutcome runMenu(const ArgumentList&, const ModuleState& state, Charset charset) {
-  CommandOutcome outcome;
-  runSettingsMenu(state, charset, outcome.resultScript);
-  return outcome;
+void runMenu(const ArgumentList&, const ModuleState& state, Charset charset, std::string& script) {
+  runSettingsMenu(state, charset, script);
 }
 
-CommandOutcome runChange(const ArgumentList& arguments, const ModuleState& state, Charset) {
-  CommandOutcome outcome{{}, state};
-  runSettingChange(readSettingChange(arguments), *outcome.newState, outcome.resultScript);
-  return outcome;
+void runChange(const ArgumentList& arguments, ModuleState& state, std::string& script) {
+  runSettingChange({settingOfChangeKey(arguments[keyArgument]), arguments[valueArgument]}, state, script);
 }
 
-constexpr std::size_t unbounded = ArgumentCount{0}.most;
+// "ZEFの起動に失敗しました。" and "引数を確認してください。"
+constexpr CharsetText startFailed = {
+    "ZEF\x82\xcc\x8b\x4e\x93\xae\x82\xc9\x8e\xb8\x94\x73\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81\x42",
+    "ZEF\xe3\x81\xae\xe8\xb5\xb7\xe5\x8b\x95\xe3\x81\xab\xe5\xa4\xb1\xe6\x95\x97\xe3\x81\x97\xe3\x81\xbe\xe3\x81\x97"
+    "\xe3\x81\x9f\xe3\x80\x82"};
+constexpr CharsetText checkArguments = {
+    "\x88\xf8\x90\x94\x82\xf0\x8a\x6d\x94\x46\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42",
+    "\xe5\xbc\x95\xe6\x95\xb0\xe3\x82\x92\xe7\xa2\xba\xe8\xaa\x8d\xe3\x81\x97\xe3\x81\xa6\xe3\x81\x8f\xe3\x81\xa0"
+    "\xe3\x81\x95\xe3\x81\x84\xe3\x80\x82"};
+
+// restoreZEF: the vertical sum, then one horizontal sum per character of the
+// started layout; more arguments are ignored.
+constexpr std::size_t verticalSumArgument = 1;
+constexpr std::size_t firstHorizontalSum = 2;
+
+// The sums of a restoreZEF request, or none when some are missing.
+std::optional<KeptPositions> keptPositionsOf(const ArgumentList& arguments, const ModuleState& state) {
+  const auto characters = static_cast<std::size_t>(state.characterCount);
+  if (arguments.size() < firstHorizontalSum + characters) return std::nullopt;
+  KeptPositions kept{.vertical = readDecimal(arguments[verticalSumArgument]), .horizontal = {}};
+  for (std::size_t c = 0; c < characters; ++c) kept.horizontal.push_back(readDecimal(arguments[firstHorizontalSum + c]));
+  return kept;
+}
+
+// Sums missing or beyond any desktop get the argument error notice and move nothing.
+void runRestoreRequest(const ArgumentList& arguments, const ModuleState& state, Charset charset,
+                       std::string& script) {
+  const std::optional<KeptPositions> kept = keptPositionsOf(arguments, state);
+  if (!kept || !onTheDesktop(*kept)) {
+    script += argumentErrorNotice(charset);
+    return;
+  }
+  runRestore(*kept, state, script);
+}
+
+constexpr ArgumentCount layoutStartCount = {.fewest = firstSurfaceOffset, .onePerNamedCharacter = true};
 
 constexpr Command commands[] = {
-    {"firstZEF", {10, unbounded, true}, false, true, true, argumentErrorNotice, startLayout<Layout::fresh>},
-    {"startZEF", {10, unbounded, true}, false, true, true, argumentErrorNotice, startLayout<Layout::kept>},
-    {"ZEF", {2}, true, false, false, {}, runTalk},
-    {"settingZEF", {1}, true, false, false, {}, runMenu},
-    {"changeZEF", {3, 3}, false, false, true, {}, runChange},
+    {.word = "firstZEF", .count = layoutStartCount, .startsLayout = true, .refusal = argumentErrorNotice,
+     .change = startLayout<Layout::fresh>},
+    {.word = "startZEF", .count = layoutStartCount, .startsLayout = true, .refusal = argumentErrorNotice,
+     .change = startLayout<Layout::kept>},
+    {.word = "ZEF", .count = {.fewest = 2}, .needsStartedLayout = true, .answer = runTalk},
+    {.word = "settingZEF", .count = {.fewest = 1}, .needsStartedLayout = true, .answer = runMenu},
+    {.word = "changeZEF", .count = {.fewest = 3, .most = 3}, .change = runChange},
+    // Its count depends on the started layout's characters: the reader checks it.
+    {.word = "restoreZEF", .count = {.fewest = 1}, .needsStartedLayout = true,
+     .answer = runRestoreRequest},
 };
 
+// Whether `arguments` (whose Argument0 is the command's word) fit its count.
+bool countFits(const Command& command, const ArgumentList& arguments) {
+  const std::size_t count = arguments.size();
+  if (count < command.count.fewest || count > command.count.most) return false;
+  if (!command.count.onePerNamedCharacter) return true;
+  return static_cast<std::int64_t>(count - command.count.fewest) >= namedCharacters(arguments);
+}
+
 }  // namespace
+
+std::string argumentErrorNotice(Charset charset) {
+  std::string notice;
+  appendTrayNotice(notice, "error", "ZEF Argument Error", {startFailed.in(charset), checkArguments.in(charset)});
+  return notice;
+}
 
 std::span<const Command> commandTable() { return commands; }
 
@@ -125,37 +136,37 @@ const Command* findCommand(std::string_view word) {
   return found == std::end(commands) ? nullptr : found;
 }
 
-bool countFits(const Command& command, const ArgumentList& arguments) {
-  const std::size_t count = arguments.size();
-  if (count < command.count.fewest || count > command.count.most) return false;
-  if (!command.count.onePerNamedCharacter) return true;
-  return static_cast<std::int64_t>(count - command.count.fewest) >= namedCharacters(arguments);
+Verdict judgeRequest(const ArgumentList& arguments, bool layoutStarted) {
+  const Command* command = arguments.empty() ? nullptr : findCommand(arguments[0]);
+  if (command == nullptr) return Verdict::unknown;
+  if (!countFits(*command, arguments)) return Verdict::refused;
+  if (command->needsStartedLayout && !layoutStarted) return Verdict::waiting;
+  return command->change != nullptr ? Verdict::changes : Verdict::answers;
 }
 
 CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState& state, Charset charset) {
-  if (arguments.empty()) return {};
-  const Command* command = findCommand(arguments[0]);
-  if (command == nullptr) return {};
-  if (!countFits(*command, arguments)) return {std::string(command->refusal.in(charset)), std::nullopt};
-  if (command->needsStartedLayout && !state.layoutStarted) return {};
-  return command->run(arguments, state, charset);
+  CommandOutcome outcome;
+  const Verdict verdict = judgeRequest(arguments, state.layoutStarted);
+  if (verdict == Verdict::unknown || verdict == Verdict::waiting) return outcome;
+  const Command& command = *findCommand(arguments[0]);
+  if (verdict == Verdict::refused) {
+    if (command.refusal != nullptr) outcome.resultScript = command.refusal(charset);
+  } else if (verdict == Verdict::answers) {
+    command.answer(arguments, state, charset, outcome.resultScript);
+  } else {
+    command.change(arguments, outcome.newState.emplace(state), outcome.resultScript);
+    if (command.startsLayout) outcome.newState->layoutStarted = true;
+  }
+  return outcome;
 }
 
 void storeLayoutSettings(const ArgumentList& arguments, ModuleState& state) {
-  const auto number = [&arguments](std::size_t at) { return readDecimal(arguments[at]); };
-  state.enabled = isLayoutSwitchOn(arguments[layoutArgument("switch")]);
-  state.setCharacterCount(number(layoutArgument("characters")));
-  state.setBalloonCount(number(layoutArgument("balloons per character")));
-  state.moveStep = number(layoutArgument("pixel step"));
-  state.setMoveTime(number(layoutArgument("move time")));
-  state.setDummyScopeBase(number(layoutArgument("first dummy scope")));
-  state.setBalloonOffset(number(layoutArgument("balloon number")));
-  state.setFontName(arguments[layoutArgument("font name")]);
-  state.setFontHeight(number(layoutArgument("font height")));
+  for (const Setting& setting : settings) {
+    if (setting.byLayoutStart) storeSetting(setting, arguments[argumentOf(setting)], SettingSource::layoutStart, state);
+  }
   // The new offsets are complete before the old ones are given up.
   std::vector<std::int32_t> offsets(static_cast<std::size_t>(state.characterCount));
-  constexpr std::size_t firstOffset = layoutArgument("surface offset of each character");
-  for (std::size_t c = 0; c < offsets.size(); ++c) offsets[c] = number(firstOffset + c);
+  for (std::size_t c = 0; c < offsets.size(); ++c) offsets[c] = readDecimal(arguments[firstSurfaceOffset + c]);
   state.surfaceOffsets = std::move(offsets);
 }
 

@@ -7,7 +7,7 @@
 // Before and after, for the request
 //   Argument0: changeZEF    Argument1: Bl_Move    Argument2: 50
 // the row "changeZEF" (exactly two arguments after the word, at any time) and
-// its reader give SettingChange{Setting::moveStep, 50}, which settings/ applies.
+// its reader give SettingChange{the row of "Bl_Move", "50"}, which settings/ applies.
 // The request
 //   Argument0: firstZEF  Argument1: On  Argument2: 2 ... Argument11: 0
 // stores enabled = true, characterCount = 2, ..., surfaceOffsets = {0, 0}
@@ -15,7 +15,8 @@
 // out with Layout::fresh.
 //
 // A new command word is one row in command_table.cpp (and a reader there, if
-// it takes new arguments); saori-run and the session fuzzer read the rows too.
+// it takes new arguments); saori-run and the session fuzzer read the rows and
+// judgeRequest too.
 #pragma once
 
 #include <cstddef>
@@ -52,42 +53,40 @@ struct ArgumentCount {
 struct Command {
   std::string_view word;  // compared with Argument0 byte for byte
   ArgumentCount count;
-  bool needsStartedLayout;  // answered empty until a layout start was accepted
-  bool startsLayout;        // a layout start, which marks the layout started
-  bool changesSettings;     // its outcome carries a new state
+  bool needsStartedLayout = false;  // answered empty until a layout start was accepted
+  bool startsLayout = false;        // a layout start: its state marks the layout started
   // The answer when the count does not fit: the argument error notice for a
   // layout start, nothing for every other command.
-  CharsetText refusal;
-  // Reads the arguments, which fit the count, into typed values and runs the command.
-  CommandOutcome (*run)(const ArgumentList& arguments, const ModuleState& state, Charset charset);
+  std::string (*refusal)(Charset charset) = nullptr;
+  // Reads the arguments, which fit the count, into typed values and runs the
+  // command: one that only answers, or one that changes the state it is given
+  // (a copy, which then replaces the module's state). A row has one of them.
+  void (*answer)(const ArgumentList&, const ModuleState&, Charset, std::string& script) = nullptr;
+  void (*change)(const ArgumentList&, ModuleState& state, std::string& script) = nullptr;
 };
+
+// What the module does with a request, decided from its arguments and
+// whether a layout has started, before anything runs. The tools ask this
+// rather than reading the answer.
+enum class Verdict {
+  unknown,  // no command has the word: answered empty
+  refused,  // the count does not fit: answered with the row's refusal
+  waiting,  // the command waits for a layout start: answered empty
+  answers,  // runs and leaves the state as it was
+  changes,  // runs and replaces the state (once the answer has reached the host)
+};
+Verdict judgeRequest(const ArgumentList& arguments, bool layoutStarted);
 
 // The argument error notice: shown by the host as a tray notice with an error
 // icon. Its text says, in Japanese, that starting ZEF failed and asks the
 // user to check the arguments: "ZEFの起動に失敗しました。\n引数を確認してください。"
-inline constexpr CharsetText argumentErrorNotice = {
-    "\\![set,trayballoon,--icon=error,--title=ZEF Argument Error,--text=ZEF"
-    "\x82\xcc\x8b\x4e\x93\xae\x82\xc9\x8e\xb8\x94\x73\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81\x42"
-    "\\n"
-    "\x88\xf8\x90\x94\x82\xf0\x8a\x6d\x94\x46\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42"
-    "]",
-    "\\![set,trayballoon,--icon=error,--title=ZEF Argument Error,--text=ZEF"
-    "\xe3\x81\xae\xe8\xb5\xb7\xe5\x8b\x95\xe3\x81\xab\xe5\xa4\xb1\xe6\x95\x97"
-    "\xe3\x81\x97\xe3\x81\xbe\xe3\x81\x97\xe3\x81\x9f\xe3\x80\x82"
-    "\\n"
-    "\xe5\xbc\x95\xe6\x95\xb0\xe3\x82\x92\xe7\xa2\xba\xe8\xaa\x8d"
-    "\xe3\x81\x97\xe3\x81\xa6\xe3\x81\x8f\xe3\x81\xa0\xe3\x81\x95\xe3\x81\x84\xe3\x80\x82"
-    "]",
-};
+std::string argumentErrorNotice(Charset charset);
 
 // Every command, in the order a ghost's author meets them.
 std::span<const Command> commandTable();
 
 // The row of `word`, or null for a word that is none of the module's.
 const Command* findCommand(std::string_view word);
-
-// Whether `arguments` (whose Argument0 is the command's word) fit its count.
-bool countFits(const Command& command, const ArgumentList& arguments);
 
 // Picks the command of Argument0 and runs it when its count fits and its
 // layout is started; the module's own non-ASCII text goes out in `charset`,

@@ -22,7 +22,7 @@ ZEF_EXPORT BlockHandle ZEF_CDECL request(BlockHandle requestBlock, long* length)
   return zef::answerRequest(requestBlock, length);
 }
 
-#if !defined(_WIN32)
+#if ZEF_INSTANCE_ENTRIES
 // Every zef_saori_load makes a state of its own, so several ghosts that open
 // the module in one process keep their own settings; the id names it.
 ZEF_EXPORT long zef_saori_load(char* path, long length) {
@@ -35,6 +35,6 @@ ZEF_EXPORT char* zef_saori_request(long id, char* requestText, long* length) {
 }
 
 ZEF_EXPORT int zef_saori_unload(long id) { return zef::unloadInstance(id); }
-#endif
+#endif  // ZEF_INSTANCE_ENTRIES
 
 }  // extern "C"

@@ -8,7 +8,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 #include "base/host_script.h"
 #include "base/int32_math.h"
@@ -51,14 +50,5 @@ constexpr Seat seatOf(const ModuleState& state, std::uint32_t position) {
 constexpr Corners placementCorners(std::int32_t number) {
   return number % 2 == 0 ? Corners::leftOfBase : Corners::rightOfBase;
 }
-
-// What makes a scope a dummy scope: the surface that the shell defines as
-// transparent, and a window no longer tied to the desktop's edge.
-inline constexpr std::string_view dummySurface = "\\s[__system_dummy__]";
-inline constexpr std::string_view freeAlignment = "\\![set,alignmenttodesktop,free]";
-
-// Joins scopes into a group that moves together; the scope numbers follow,
-// separated by commas, then "]".
-inline constexpr std::string_view stickyGroupOpen = "\\![set,sticky-window,";
 
 }  // namespace zef

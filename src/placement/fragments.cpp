@@ -1,7 +1,6 @@
 // Building the dummy scope fragments from the shared pieces.
 #include "placement/fragments.h"
 
-#include "base/decimal.h"
 #include "base/host_script.h"
 #include "placement/dummy_scope.h"
 
@@ -9,8 +8,8 @@ namespace zef {
 
 void appendDummyFragment(std::string& out, std::int32_t scope) {
   appendScopeSwitch(out, scope);
-  out += dummySurface;
-  out += freeAlignment;
+  out += spelling::dummySurface;
+  out += spelling::freeAlignment;
 }
 
 void appendPlacementFragment(std::string& out, const ModuleState& state, std::int32_t level, std::int32_t character) {
@@ -29,7 +28,7 @@ void appendPlacementScript(std::string& out, const ModuleState& state) {
 
 void appendHoldFragment(std::string& out, std::int32_t scope) {
   appendScopeSwitch(out, scope);
-  out += dummySurface;
+  out += spelling::dummySurface;
   appendMove(out, Move{.async = true, .base = me, .ignoreSticky = true});
 }
 
@@ -37,32 +36,25 @@ void appendNewLevelFragment(std::string& out, const ModuleState& state, std::int
   const std::int32_t scope = dummyScope(state, level, character);
   appendDummyFragment(out, scope);
   appendMove(out, Move{.base = anchorScope(state, character), .ignoreSticky = true});
-  out += stickyGroupOpen;
-  appendDecimal(out, character);
-  out += ',';
-  appendDecimal(out, scope);
-  out += ']';
+  appendStickyWindow(out, 2, [&](std::int32_t i) { return i == 0 ? character : scope; });
 }
 
 void appendStickyGroup(std::string& out, const ModuleState& state, std::int32_t character) {
-  out += stickyGroupOpen;
-  appendDecimal(out, character);
-  for (std::int32_t level = 0; level <= state.balloonCount; ++level) {
-    out += ',';
-    appendDecimal(out, dummyScope(state, level, character));
-  }
-  out += ']';
+  // The character, then its dummy scopes from level 0 up.
+  appendStickyWindow(out, state.balloonCount + 2,
+                    [&](std::int32_t i) { return i == 0 ? character : dummyScope(state, i - 1, character); });
 }
 
-std::uint64_t dummyFragmentBytes() { return maxScopeSwitchBytes + dummySurface.size() + freeAlignment.size(); }
+std::uint64_t dummyFragmentBytes() {
+  return maxScopeSwitchBytes + spelling::dummySurface.size() + spelling::freeAlignment.size();
+}
 
 std::uint64_t placementFragmentBytes() { return dummyFragmentBytes() + maxMoveBytes; }
 
-std::uint64_t holdFragmentBytes() { return maxScopeSwitchBytes + dummySurface.size() + maxMoveBytes; }
+std::uint64_t holdFragmentBytes() { return maxScopeSwitchBytes + spelling::dummySurface.size() + maxMoveBytes; }
 
 std::uint64_t stickyGroupBytes(const ModuleState& state) {
-  const std::uint64_t scopes = static_cast<std::uint64_t>(state.balloonCount) + 1;
-  return stickyGroupOpen.size() + maxDecimalBytes + scopes * (1 + maxDecimalBytes) + 1;
+  return stickyWindowBytes(static_cast<std::uint64_t>(state.balloonCount) + 2);
 }
 
 }  // namespace zef

@@ -37,7 +37,7 @@ void appendKeptLayout(std::string& script, const ModuleState& state) {
 
 }  // namespace
 
-void runLayoutStart(Layout layout, ModuleState& state, std::string& script) {
+void runLayoutStart(Layout layout, const ModuleState& state, std::string& script) {
   if (layout == Layout::fresh) {
     appendFreshLayout(script, state);
   } else {
@@ -50,7 +50,6 @@ void runLayoutStart(Layout layout, ModuleState& state, std::string& script) {
   // tag of their own: they belong to its main character, not the last
   // dummy scope that the layout touched.
   appendScopeSwitch(script, 0);
-  state.layoutStarted = true;
 }
 
 }  // namespace zef

@@ -12,7 +12,7 @@ namespace zef {
 enum class Layout { fresh, kept };
 
 // Appends the layout script for the settings that a layout start has just
-// stored into `state` (module/command_table.cpp), and marks the layout started.
-void runLayoutStart(Layout layout, ModuleState& state, std::string& script);
+// stored into `state` (module/command_table.cpp).
+void runLayoutStart(Layout layout, const ModuleState& state, std::string& script);
 
 }  // namespace zef

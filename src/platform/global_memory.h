@@ -11,12 +11,16 @@
 #include <cstddef>
 #include <string_view>
 
+// How the entries are exported; ZEF_INSTANCE_ENTRIES is 1 where hosts also
+// look up <module name>_saori_load and the like (every host but Windows').
 #if defined(_WIN32)
 #define ZEF_CDECL __cdecl
 #define ZEF_EXPORT
+#define ZEF_INSTANCE_ENTRIES 0
 #else
 #define ZEF_CDECL
 #define ZEF_EXPORT __attribute__((visibility("default")))
+#define ZEF_INSTANCE_ENTRIES 1
 #endif
 
 namespace zef::platform {

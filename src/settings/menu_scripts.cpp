@@ -3,13 +3,11 @@
 
 #include "base/host_script.h"
 #include "placement/dummy_scope.h"
+#include "settings/kept_positions.h"
 
 namespace zef {
 
 namespace {
-
-// Lets the ghost show the menu again once the move is done.
-constexpr std::string_view settingEvent = "settingZEF";
 
 void appendShift(std::string& out, const ModuleState& state, Shift shift, std::int32_t character,
                  std::int32_t pixels) {
@@ -38,7 +36,10 @@ void appendShiftScript(std::string& out, const ModuleState& state, Shift shift, 
   } else {
     for (std::int32_t c = 0; c < state.characterCount; ++c) appendShift(out, state, shift, c, pixels);
   }
-  appendRaise(out, settingEvent);
+  if (!state.keepPositions) return appendRaise(out, event::settingMenu);
+  // The ghost adds what the shift applied to its kept sums.
+  if (shift == Shift::right) return appendRaise(out, event::settingMenu, {keptMove::horizontal, character, pixels});
+  appendRaise(out, event::settingMenu, {keptMove::vertical, pixels});
 }
 
 void appendResetScript(std::string& out, const ModuleState& state, Reset reset, std::int32_t character) {
@@ -47,11 +48,14 @@ void appendResetScript(std::string& out, const ModuleState& state, Reset reset, 
   } else {
     for (std::int32_t c = 0; c < state.characterCount; ++c) appendReset(out, state, reset, c);
   }
-  appendRaise(out, settingEvent);
+  if (!state.keepPositions) return appendRaise(out, event::settingMenu);
+  // The ghost zeroes the sums that the reset put back.
+  if (reset == Reset::horizontal) return appendRaise(out, event::settingMenu, {keptMove::horizontalReset, character});
+  appendRaise(out, event::settingMenu, {reset == Reset::vertical ? keptMove::verticalReset : keptMove::bothReset});
 }
 
 std::uint64_t menuScriptBytes(std::uint64_t scopes) {
-  return scopes * (maxScopeSwitchBytes + maxMoveBytes) + raiseBytes(settingEvent);
+  return scopes * (maxScopeSwitchBytes + maxMoveBytes) + raiseBytes(event::settingMenu) + keptMoveReferenceBytes();
 }
 
 }  // namespace zef

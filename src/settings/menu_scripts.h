@@ -3,8 +3,8 @@
 //
 // They write plain script; the menu puts each one into its choice tag with
 // appendScriptChoice (base/host_script.h), which quotes it as the host needs.
-// Every script ends by raising settingZEF, so that the ghost can ask for the
-// menu again.
+// Every script ends by raising settingZEF (event::settingMenu), so that the
+// ghost can ask for the menu again once the move is done.
 #pragma once
 
 #include <cstdint>

@@ -21,10 +21,6 @@ namespace zef {
 
 namespace {
 
-// The menu shows at once, and its balloons stay until a choice is picked.
-constexpr std::string_view menuOpen = "\\_q";
-constexpr std::string_view menuClose = "\\*\\![set,balloontimeout,0]";
-
 // A label's text: "character - level index".
 constexpr std::string_view labelSeparator = " - ";
 
@@ -37,13 +33,13 @@ constexpr CharsetText upArrow = {"\x81\xAA", "\xE2\x86\x91"};
 
 // The text of a character's section. A shift line's head is the middle dot,
 // its title, its arrow and the tail; the reset line's head follows a break.
-constexpr std::string_view sectionTitle = "] ZEF Balloon Settings ----------------\\n";
+constexpr std::string_view sectionTitle = "] ZEF Balloon Settings ----------------";
 constexpr std::string_view resetTitles[] = {"H", "V", "H&V"};
-constexpr std::string_view shiftHeadTail = "+  \\![*]";
-constexpr std::string_view resetTitle = "Position Reset  \\![*]";
-constexpr std::string_view endChoice = "               \\![*]\\q[End,OnSettingZEF]";
-constexpr std::string_view mouseOffsetHint = "\\n\\n*MouseOffset Reset  Ctrl + Shift + F10";
-constexpr std::string_view lineBreak = "\\n";
+constexpr std::string_view shiftHeadTail = "+  ";
+constexpr std::string_view resetTitle = "Position Reset  ";
+constexpr std::string_view endLead = "               ";
+constexpr std::string_view endTitle = "End";
+constexpr std::string_view mouseOffsetHint = "*MouseOffset Reset  Ctrl + Shift + F10";
 
 // The shift choices' titles count pixels to the right or upwards. The host's
 // Y grows downwards, so a vertical choice moves by the negated title.
@@ -52,7 +48,7 @@ constexpr std::array<std::int32_t, 6> shiftTitles = {30, 10, 5, -5, -10, -30};
 // The balloon scope, set free and moved above its anchor scope, then its text.
 void appendLabel(std::string& out, const ModuleState& state, std::int32_t levelIndex, std::int32_t character) {
   appendScopeSwitch(out, dummyScope(state, levelIndex + 1, character));
-  out += freeAlignment;
+  out += spelling::freeAlignment;
   appendMove(out, Move{.y = wrapNeg(wrapMul(levelIndex, state.moveStep)),
                        .base = anchorScope(state, character),
                        .ignoreSticky = true});
@@ -74,10 +70,8 @@ constexpr ShiftLine verticalLine = {Shift::down, "Pos-V [px] ", upArrow};
 // Six shift choices of one mode, "/" between them.
 void appendShiftLine(std::string& out, const ModuleState& state, Charset charset, std::int32_t character,
                      const ShiftLine& line) {
-  out += middleDot.in(charset);
-  out += line.title;
-  out += line.arrow.in(charset);
-  out += shiftHeadTail;
+  out.append(middleDot.in(charset)).append(line.title).append(line.arrow.in(charset));
+  out.append(shiftHeadTail).append(spelling::choiceMarker);
   std::string title;
   std::string script;
   for (const std::int32_t pixels : shiftTitles) {
@@ -88,7 +82,7 @@ void appendShiftLine(std::string& out, const ModuleState& state, Charset charset
     appendShiftScript(script, state, line.shift, character, line.shift == Shift::down ? -pixels : pixels);
     appendScriptChoice(out, title, script);
   }
-  out += lineBreak;
+  out += spelling::lineBreak;
 }
 
 // The "V" and "H&V" resets move every character, so every section carries the
@@ -100,9 +94,7 @@ struct SharedResets {
 
 void appendResetLine(std::string& out, const ModuleState& state, Charset charset, std::int32_t character,
                      const SharedResets& resets) {
-  out += lineBreak;
-  out += middleDot.in(charset);
-  out += resetTitle;
+  out.append(spelling::lineBreak).append(middleDot.in(charset)).append(resetTitle).append(spelling::choiceMarker);
   std::string horizontal;
   appendResetScript(horizontal, state, Reset::horizontal, character);
   appendScriptChoice(out, resetTitles[0], horizontal);
@@ -110,7 +102,8 @@ void appendResetLine(std::string& out, const ModuleState& state, Charset charset
   appendScriptChoice(out, resetTitles[1], resets.vertical);
   out += '/';
   appendScriptChoice(out, resetTitles[2], resets.both);
-  out += endChoice;
+  out.append(endLead).append(spelling::choiceMarker);
+  appendEventChoice(out, endTitle, event::menuClosed);
 }
 
 // A vertical choice moves every character's anchor scope, so only character
@@ -120,11 +113,12 @@ void appendSection(std::string& out, const ModuleState& state, Charset charset, 
   appendScopeSwitch(out, character);
   out += '[';
   appendDecimal(out, character);
-  out += sectionTitle;
+  out.append(sectionTitle).append(spelling::lineBreak);
   appendShiftLine(out, state, charset, character, horizontalLine);
   if (character == 0) appendShiftLine(out, state, charset, 0, verticalLine);
   appendResetLine(out, state, charset, character, resets);
-  if (character == 0) out += mouseOffsetHint;
+  if (character != 0) return;
+  out.append(spelling::lineBreak).append(spelling::lineBreak).append(mouseOffsetHint);
 }
 
 // The menu's size from its pieces: the labels; per section its texts, six
@@ -134,16 +128,18 @@ std::uint64_t menuBytes(const ModuleState& state, const SharedResets& resets) {
   const std::uint64_t characters = static_cast<std::uint64_t>(std::max(state.characterCount, std::int32_t{0}));
   const std::uint64_t levels = static_cast<std::uint64_t>(std::max(state.balloonCount, std::int32_t{0}));
   const std::uint64_t label =
-      maxScopeSwitchBytes + freeAlignment.size() + maxMoveBytes + 2 * maxDecimalBytes + labelSeparator.size();
-  const std::uint64_t shiftHead =
-      middleDot.utf8.size() + horizontalLine.title.size() + rightArrow.utf8.size() + shiftHeadTail.size();
+      maxScopeSwitchBytes + spelling::freeAlignment.size() + maxMoveBytes + 2 * maxDecimalBytes + labelSeparator.size();
+  const std::uint64_t shiftHead = middleDot.utf8.size() + horizontalLine.title.size() + rightArrow.utf8.size() +
+                                  shiftHeadTail.size() + spelling::choiceMarker.size();
   const std::uint64_t texts = 2 * maxDecimalBytes + maxScopeSwitchBytes + sectionTitle.size() + 2 * shiftHead +
-                              2 * lineBreak.size() + resetTitle.size() + endChoice.size() + mouseOffsetHint.size();
+                              6 * spelling::lineBreak.size() + resetTitle.size() + endLead.size() +
+                              2 * spelling::choiceMarker.size() + eventChoiceBytes(endTitle.size(), event::menuClosed) +
+                              mouseOffsetHint.size();
   const std::uint64_t choice = choiceBytes(maxDecimalBytes, 0) + 1;  // and the "/" before it
   const std::uint64_t section = texts + shiftTitles.size() * (choice + menuScriptBytes(1)) +
                                 std::size(resetTitles) * choice + menuScriptBytes(1) + resets.vertical.size() +
                                 resets.both.size();
-  return menuOpen.size() + menuClose.size() + levels * characters * label + characters * section +
+  return spelling::menuOpen.size() + spelling::menuClose.size() + levels * characters * label + characters * section +
          shiftTitles.size() * (choice + menuScriptBytes(characters));
 }
 
@@ -155,12 +151,12 @@ void runSettingsMenu(const ModuleState& state, Charset charset, std::string& scr
   appendResetScript(resets.both, state, Reset::both, 0);
   reserveMore(script, menuBytes(state, resets));
 
-  script += menuOpen;
+  script += spelling::menuOpen;
   for (std::int32_t k = 0; k < state.balloonCount; ++k) {
     for (std::int32_t c = 0; c < state.characterCount; ++c) appendLabel(script, state, k, c);
   }
   for (std::int32_t c = 0; c < state.characterCount; ++c) appendSection(script, state, charset, c, resets);
-  script += menuClose;
+  script += spelling::menuClose;
 }
 
 }  // namespace zef

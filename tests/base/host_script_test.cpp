@@ -32,6 +32,9 @@ TEST(HostScript, SpellsEachPieceAsTheHostReadsIt) {
   std::string raise;
   appendRaise(raise, "OnChangeZEF");
   EXPECT_EQ(raise, "\\![raise,OnChangeZEF]");
+  raise.clear();
+  appendRaise(raise, "settingZEF", {std::string_view("Pos-H"), 0, -30});
+  EXPECT_EQ(raise, "\\![raise,settingZEF,Pos-H,0,-30]");
 }
 
 // A layout of millions of fragments is sized from these bounds once; a move
@@ -46,6 +49,34 @@ TEST(HostScript, BoundsHoldForTheWidestMoves) {
   std::string raise;
   appendRaise(raise, "settingZEF");
   EXPECT_EQ(raise.size(), raiseBytes("settingZEF"));
+}
+
+// The tags with values beside the moves, and their bounds against the widest
+// of each that the writer writes.
+TEST(HostScript, SpellsTheOtherTagsAndBoundsThem) {
+  std::string out;
+  appendEventChoice(out, "End", event::menuClosed);
+  EXPECT_EQ(out, "\\q[End,OnSettingZEF]");
+  EXPECT_EQ(out.size(), eventChoiceBytes(3, event::menuClosed));
+
+  out.clear();
+  appendBalloonHeader(out, 0, "default", 12);
+  EXPECT_EQ(out, "\\b[0]\\f[name,default]\\f[height,12]");
+  out.clear();
+  appendBalloonHeader(out, minInt, "MS Gothic", minInt);
+  EXPECT_EQ(out.size(), balloonHeaderBytes(9));
+
+  out.clear();
+  appendStickyWindow(out, 3, [](std::int32_t i) { return i * 10; });
+  EXPECT_EQ(out, "\\![set,sticky-window,0,10,20]");
+  out.clear();
+  appendStickyWindow(out, 4, [](std::int32_t) { return minInt; });
+  EXPECT_LE(out.size(), stickyWindowBytes(4));
+  EXPECT_GE(out.size() + spelling::separator.size(), stickyWindowBytes(4));
+
+  out.clear();
+  appendTrayNotice(out, "error", "T", {"a", "b"});
+  EXPECT_EQ(out, "\\![set,trayballoon,--icon=error,--title=T,--text=a\\nb]");
 }
 
 // The host's quoting: the script wrapped whole in double quotes, each `"`

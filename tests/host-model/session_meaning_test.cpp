@@ -7,6 +7,7 @@
 
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "host_model.h"
 #include "support/saori_client.h"
@@ -265,6 +266,88 @@ TEST(SessionMeaning, StartZefLeavesTheAnchorsWhereTheHostHasThem) {
   session.send(talk(2));
   EXPECT_EQ(session.at(scopeShowing(session.state(), "u0")), (Point{zero.x, zero.y - kStep}));
   EXPECT_EQ(session.at(scopeShowing(session.state(), "u1")), one);
+}
+
+// The references of the settingZEF event that `script` raises.
+std::vector<std::string> raisedReferences(std::string_view script) {
+  constexpr std::string_view raise = "\\![raise,settingZEF,";
+  const std::size_t at = script.rfind(raise);
+  if (at == std::string_view::npos) return {};
+  std::vector<std::string> references;
+  std::string_view rest = script.substr(at + raise.size());
+  rest = rest.substr(0, rest.find(']'));
+  for (std::size_t comma = rest.find(','); ; comma = rest.find(',')) {
+    references.emplace_back(rest.substr(0, comma));
+    if (comma == std::string_view::npos) break;
+    rest.remove_prefix(comma + 1);
+  }
+  return references;
+}
+
+// A ghost that keeps positions: the user shifts character 0's balloons right
+// by 30 and everyone's up by 10; the ghost sums what the choices' events say.
+// After a restart (a new module, the windows placed afresh), the layout start
+// and restoreZEF with the sums put the anchors, and the balloons a talk
+// stacks on them, where the user left them. After "H&V" nothing is moved.
+TEST(SessionMeaning, KeptSumsPutTheBalloonsBackWhereTheUserLeftThemAfterARestart) {
+  std::map<std::string, int> sums;  // "v", "h0", "h1"
+  const auto pick = [&](Session& session, int character, std::string_view line, std::string_view title) {
+    session.send({"settingZEF"});
+    for (const MenuChoice& offered : menuChoices(session.state(), 2)) {
+      if (offered.character != character || offered.line.find(line) == std::string::npos ||
+          offered.choice.text != title) {
+        continue;
+      }
+      session.model.choose(offered.choice);
+      const std::vector<std::string> said = raisedReferences(offered.choice.target);
+      ASSERT_FALSE(said.empty()) << title;
+      if (said[0] == "Pos-H") sums["h" + said.at(1)] += std::stoi(said.at(2));
+      if (said[0] == "Pos-V") sums["v"] += std::stoi(said.at(1));
+      if (said[0] == "Reset-HV") sums.clear();
+      return;
+    }
+    FAIL() << "no choice " << title << " on " << line;
+  };
+  // Where the anchors and a talk's first balloon stand in a session.
+  const auto places = [](Session& session) {
+    session.send(talk(2));
+    return std::vector<Point>{session.anchorOf(0), session.anchorOf(1),
+                              session.at(scopeShowing(session.state(), "u0")),
+                              session.at(scopeShowing(session.state(), "u1"))};
+  };
+  // A new run of the ghost, which hands the sums back after its layout start.
+  const auto restarted = [&] {
+    Session next;
+    next.send(test::defaultLayoutStart());
+    next.send({"restoreZEF", std::to_string(sums["v"]), std::to_string(sums["h0"]), std::to_string(sums["h1"])});
+    return places(next);
+  };
+
+  std::vector<Point> left;
+  {
+    Session session;
+    session.send(test::defaultLayoutStart());
+    session.send({"changeZEF", "Pos_Keep", "On"});
+    pick(session, 0, "Pos-H", "30");
+    pick(session, 0, "Pos-V", "10");
+    session.send({"settingZEF"});
+    session.model.choose(menuChoices(session.state(), 2).back().choice);  // "End"
+    left = places(session);
+  }
+  EXPECT_EQ(sums, (std::map<std::string, int>{{"h0", 30}, {"v", -10}}));
+  EXPECT_EQ(restarted(), left);
+
+  std::vector<Point> home;
+  {
+    Session session;
+    session.send(test::defaultLayoutStart());
+    home = places(session);
+    session.send({"changeZEF", "Pos_Keep", "On"});
+    pick(session, 0, "Position Reset", "H&V");
+  }
+  EXPECT_TRUE(sums.empty());
+  EXPECT_EQ(restarted(), home);
+  EXPECT_NE(home, left);
 }
 
 }  // namespace

@@ -25,38 +25,38 @@ TEST(ArgumentErrorNotice, IsTheSameJapaneseNoticeInShiftJisAndUtf8) {
   const std::string_view notice =
       "\\![set,trayballoon,--icon=error,--title=ZEF Argument Error,--text="
       "ZEFの起動に失敗しました。\\n引数を確認してください。]";
-  ASSERT_EQ(argumentErrorNotice.shiftJis.size(), 118u);
-  EXPECT_EQ(test::shiftJisAsUtf8(argumentErrorNotice.shiftJis), notice);
-  EXPECT_EQ(argumentErrorNotice.utf8, notice);
+  ASSERT_EQ(argumentErrorNotice(Charset::shiftJis).size(), 118u);
+  EXPECT_EQ(test::shiftJisAsUtf8(argumentErrorNotice(Charset::shiftJis)), notice);
+  EXPECT_EQ(argumentErrorNotice(Charset::utf8), notice);
 
   // The request's charset picks the form.
   test::FreshModule module;
   EXPECT_EQ(resultOf({"firstZEF"}, Charset::utf8), notice);
-  EXPECT_EQ(resultOf({"firstZEF"}), argumentErrorNotice.shiftJis);
+  EXPECT_EQ(resultOf({"firstZEF"}), argumentErrorNotice(Charset::shiftJis));
 }
 
 TEST(CommandTable, LayoutStartNeedsOneOffsetPerCharacterItNames) {
   test::FreshModule module;
   ModuleState& state = *currentModuleState();
 
-  EXPECT_EQ(resultOf(layoutStart("2", 11)), argumentErrorNotice.shiftJis);
+  EXPECT_EQ(resultOf(layoutStart("2", 11)), argumentErrorNotice(Charset::shiftJis));
   EXPECT_FALSE(state.layoutStarted);
-  EXPECT_NE(resultOf(layoutStart("2", 12)), argumentErrorNotice.shiftJis);
+  EXPECT_NE(resultOf(layoutStart("2", 12)), argumentErrorNotice(Charset::shiftJis));
   EXPECT_TRUE(state.layoutStarted);
 
   // The stored count plays no part: 1 character needs 11 arguments, 3 need 13.
-  EXPECT_NE(resultOf(layoutStart("1", 11)), argumentErrorNotice.shiftJis);
+  EXPECT_NE(resultOf(layoutStart("1", 11)), argumentErrorNotice(Charset::shiftJis));
   EXPECT_EQ(state.characterCount, 1);
-  EXPECT_NE(resultOf(layoutStart("3", 13)), argumentErrorNotice.shiftJis);
-  EXPECT_EQ(resultOf(layoutStart("3", 12)), argumentErrorNotice.shiftJis);
+  EXPECT_NE(resultOf(layoutStart("3", 13)), argumentErrorNotice(Charset::shiftJis));
+  EXPECT_EQ(resultOf(layoutStart("3", 12)), argumentErrorNotice(Charset::shiftJis));
   EXPECT_EQ(state.characterCount, 3);
 }
 
 TEST(CommandTable, CharacterCountsBelowOneCountAsOne) {
   test::FreshModule module;
   for (const char* characters : {"0", "-3", "abc"}) {
-    EXPECT_EQ(resultOf(layoutStart(characters, 10)), argumentErrorNotice.shiftJis) << characters;
-    EXPECT_NE(resultOf(layoutStart(characters, 11)), argumentErrorNotice.shiftJis) << characters;
+    EXPECT_EQ(resultOf(layoutStart(characters, 10)), argumentErrorNotice(Charset::shiftJis)) << characters;
+    EXPECT_NE(resultOf(layoutStart(characters, 11)), argumentErrorNotice(Charset::shiftJis)) << characters;
     EXPECT_EQ(currentModuleState()->characterCount, 1);
   }
 }
@@ -65,12 +65,12 @@ TEST(CommandTable, ShortOrHugeLayoutStartsGetTheNoticeAndChangeNothing) {
   test::FreshModule module;
   const ModuleState before = *currentModuleState();
   for (std::size_t count = 1; count < 10; ++count) {
-    EXPECT_EQ(resultOf(layoutStart("1", count)), argumentErrorNotice.shiftJis) << count;
+    EXPECT_EQ(resultOf(layoutStart("1", count)), argumentErrorNotice(Charset::shiftJis)) << count;
   }
   // An Argument2 at the 32-bit limit must not overflow the count test.
-  EXPECT_EQ(resultOf(layoutStart("2147483647", 12)), argumentErrorNotice.shiftJis);
-  EXPECT_EQ(resultOf(layoutStart("99999999999", 12)), argumentErrorNotice.shiftJis);
-  EXPECT_EQ(resultOf(layoutStart("2147483647", 12)).size(), argumentErrorNotice.shiftJis.size());
+  EXPECT_EQ(resultOf(layoutStart("2147483647", 12)), argumentErrorNotice(Charset::shiftJis));
+  EXPECT_EQ(resultOf(layoutStart("99999999999", 12)), argumentErrorNotice(Charset::shiftJis));
+  EXPECT_EQ(resultOf(layoutStart("2147483647", 12)).size(), argumentErrorNotice(Charset::shiftJis).size());
   const ModuleState& after = *currentModuleState();
   EXPECT_FALSE(after.layoutStarted);
   EXPECT_EQ(after.characterCount, before.characterCount);
@@ -87,7 +87,7 @@ TEST(CommandTable, RefusedLayoutStartKeepsTheEarlierLayout) {
   ArgumentList refused = defaultLayoutStart("startZEF");
   refused[2] = "3";
   refused[4] = "55";
-  EXPECT_EQ(resultOf(refused), argumentErrorNotice.shiftJis);
+  EXPECT_EQ(resultOf(refused), argumentErrorNotice(Charset::shiftJis));
 
   const ModuleState& state = *currentModuleState();
   EXPECT_TRUE(state.layoutStarted);

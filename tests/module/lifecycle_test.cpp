@@ -15,7 +15,7 @@ TEST(Lifecycle, RepeatedLoadLeavesNoStateAndTheNextLoadStartsAfresh) {
   EXPECT_EQ(currentModuleState(), nullptr);
   EXPECT_EQ(loadWithPath(), 1);
   ASSERT_NE(currentModuleState(), nullptr);
-  currentModuleState()->setBalloonCount(9);
+  currentModuleState()->balloonCount = 9;
 
   EXPECT_EQ(loadWithPath(), 0);
   EXPECT_EQ(currentModuleState(), nullptr);

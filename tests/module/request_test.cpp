@@ -114,7 +114,7 @@ TEST(Request, LengthAndNulCutTheText) {
   test::FreshModule module;
   const std::string tooFew = test::requestText({"firstZEF"});
   EXPECT_EQ(send(tooFew, static_cast<long>(tooFew.size())).bytes,
-            frameResponse(argumentErrorNotice.shiftJis, Charset::shiftJis));
+            frameResponse(argumentErrorNotice(Charset::shiftJis), Charset::shiftJis));
   // Cut before the Argument0 line: nothing is collected.
   const long headerOnly = static_cast<long>(tooFew.find("Argument0"));
   EXPECT_EQ(send(tooFew, headerOnly).bytes, emptyResponse.shiftJis);

@@ -7,9 +7,12 @@ Each sample is added to a ghost that already answers its own events, so:
   pick one of two definitions at random);
 - each call of zef names a command word that zef has, with the argument count
   that word takes (firstZEF and startZEF: 9 + n after the word, n being their
-  second argument; settingZEF: none; ZEF: at least one; changeZEF: two); a
-  talk written with the sample's one call (ZEF.Talk, （call,zefTalk,...）,
-  $(zef.Talk ...)) counts as ZEF with its utterances;
+  second argument; settingZEF: none; ZEF: at least one; changeZEF: two;
+  restoreZEF: 1 + n, n from the sample's layout start); a talk written with
+  the sample's one call (ZEF.Talk, （call,zefTalk,...）, $(zef.Talk ...))
+  counts as ZEF with its utterances; a saved number that a call hands over
+  (TOSTR(TOINT(ZEF.PosV)), （zefPosV）, $(if ${zef.pos.v} ...)) counts as an
+  argument, read as the "0" of a ghost that has kept nothing yet;
 - every definition that sends ZEF or settingZEF starts the layout first (the
   guard, or the one talk call that holds it), since the ghost's own boot
   events are left as they are and a SHIORI reload sends none;
@@ -49,6 +52,28 @@ def satori_split(call):
     return arguments + [current]
 
 
+# What a call hands over from the ghost's saved variables stands for this
+# value: a ghost that has kept nothing yet.
+KEPT_NOTHING = "0"
+
+
+def satori_arguments(call):
+    """satori_split, with each argument that is a call of its own （...） read as a saved number."""
+    return [KEPT_NOTHING if re.fullmatch(r"（[^（）]*）", argument) else argument for argument in satori_split(call)]
+
+
+def yaya_arguments(call):
+    """The arguments of a FUNCTIONEX call: its string literals, and its saved numbers TOSTR(TOINT(...))."""
+    return [KEPT_NOTHING if kept else (double.replace('""', '"') if quote == '"' else single.replace("''", "'"))
+            for quote, double, single, kept in
+            re.findall(r"""(?:(")((?:[^"]|"")*)"|'((?:[^']|'')*)'|(TOSTR\(TOINT\([\w.\[\]]+\)\)))""", call)]
+
+
+def kawari_arguments(call):
+    """The words of a callsaori, each $(...) or ${...} in it read as a saved number."""
+    return shlex.split(re.sub(r"\$\((?:[^()]|\([^()]*\))*\)|\$\{[^}]*\}", KEPT_NOTHING, call))
+
+
 def yaya_strings(call):
     """The YAYA string literals of a call, "..." or '...' (a quote written twice stands for one), in order."""
     return [double.replace('""', '"') if quote == '"' else single.replace("''", "'") for quote, double, single in
@@ -61,9 +86,9 @@ def yaya_strings(call):
 # under which the engine raises the menu's event "settingZEF".
 ENGINES = {
     "yaya/zef.dic": {
-        # FUNCTIONEX calls whose arguments are all literals; the talk call forwards _argv.
-        "call": r'FUNCTIONEX\(("zef\.dll"(?:\s*,\s*"[^"]*")*)\s*\)',
-        "split": lambda call: yaya_strings(call)[1:],
+        # FUNCTIONEX calls whose arguments are literals or saved numbers; the talk call forwards _argv.
+        "call": r'FUNCTIONEX\(("zef\.dll"(?:\s*,\s*(?:"[^"]*"|TOSTR\(TOINT\([\w.\[\]]+\)\)))*)\s*\)',
+        "split": lambda call: yaya_arguments(call)[1:],
         "talk": r'ZEF\.Talk\(((?:\s*(?:"(?:[^"]|"")*"|\'(?:[^\']|\'\')*\')\s*,?)*)\)',
         "talk_split": lambda call: ["ZEF"] + yaya_strings(call),
         "comment": r"^\s*//.*$",
@@ -74,8 +99,8 @@ ENGINES = {
         "menu_event": {"On_settingZEF"},
     },
     "satori/dic_zef.txt": {
-        "call": r"（zef([,、，][^（）]*)）",
-        "split": satori_split,
+        "call": r"（zef([,、，](?:[^（）]|（[^（）]*）)*)）",
+        "split": satori_arguments,
         "talk": r"（call([,、，]zefTalk(?:[,、，][^（）]*)?)）",
         "talk_split": lambda call: ["ZEF"] + satori_split(call)[1:],
         "comment": r"^＃.*$",
@@ -87,8 +112,9 @@ ENGINES = {
         "menu_event": {"settingZEF"},
     },
     "kawari/dict-zef.txt": {
-        "call": r"\$\(callsaori zef (.*?)\)",
-        "split": shlex.split,
+        # Up to the call's ")" or a ";" that ends its statement.
+        "call": r"\$\(callsaori zef ((?:[^()$;]|\$\{[^}]*\}|\$\((?:[^()]|\([^()]*\))*\))*)",
+        "split": kawari_arguments,
         "talk": r'\$\(zef\.Talk((?: +"(?:[^"\\]|\\.)*")*)\)',
         "talk_split": lambda call: ["ZEF"] + shlex.split(call),
         "comment": r"^#.*$",
@@ -137,11 +163,19 @@ def unguarded_definitions(name, text):
     return found
 
 
-def argument_count_problem(arguments):
+def named_characters(arguments):
+    """The characters that a layout start names, or -1 when it names none."""
+    return int(arguments[2]) if len(arguments) > 2 and arguments[2].isdigit() else -1
+
+
+def argument_count_problem(arguments, characters):
+    """What is wrong with the count of ARGUMENTS for a ghost of CHARACTERS characters."""
     word, count = arguments[0], len(arguments) - 1
     if word in ("firstZEF", "startZEF"):
-        characters = int(arguments[2]) if count >= 2 and arguments[2].isdigit() else -1
-        return None if characters >= 1 and count == 9 + characters else f"{count} arguments, 9 + n expected"
+        named = named_characters(arguments)
+        return None if named >= 1 and count == 9 + named else f"{count} arguments, 9 + n expected"
+    if word == "restoreZEF":
+        return None if characters >= 1 and count == 1 + characters else f"{count} arguments, 1 + n expected"
     expected = {"settingZEF": count == 0, "ZEF": count >= 1, "changeZEF": count == 2}
     return None if expected.get(word, True) else f"{count} arguments"
 
@@ -154,11 +188,12 @@ def problems(name, text, words):
     calls = calls_in(name, text)
     if not calls:
         found.append(f"sample/{name} calls zef nowhere")
+    starts = [named_characters(arguments) for arguments in calls if arguments[0] in ("firstZEF", "startZEF")]
     for arguments in calls:
         if arguments[0] not in words:
             found.append(f"sample/{name} calls {arguments[0]!r}, which zef does not have")
             continue
-        problem = argument_count_problem(arguments)
+        problem = argument_count_problem(arguments, starts[0] if starts else -1)
         if problem:
             found.append(f"sample/{name}: {' '.join(arguments)!r}: {problem}")
     for definition in unguarded_definitions(name, text):
@@ -179,7 +214,7 @@ def main():
         print("usage: check_samples.py SAMPLE_DIR", file=sys.stderr)
         return 2
     sample_dir = pathlib.Path(sys.argv[1])
-    words = {"firstZEF", "startZEF", "ZEF", "settingZEF", "changeZEF"}
+    words = {"firstZEF", "startZEF", "ZEF", "settingZEF", "changeZEF", "restoreZEF"}
     failures = []
     for name in ENGINES:
         text = (sample_dir / name).read_text(encoding="utf-8")

@@ -11,10 +11,12 @@
 #include "placement/fragments.h"
 #include "support/script_of.h"
 #include "support/script_pieces.h"
+#include "support/text_helpers.h"
 
 namespace zef {
 namespace {
 
+using test::countOf;
 using test::placed;
 using test::scriptOf;
 
@@ -24,12 +26,6 @@ ModuleState stateWith(std::int32_t characters, std::int32_t balloons, std::int32
   state.balloonCount = balloons;
   state.dummyScopeBase = base;
   return state;
-}
-
-std::size_t countOf(const std::string& text, std::string_view piece) {
-  std::size_t count = 0;
-  for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++count;
-  return count;
 }
 
 constexpr Corners even = Corners::leftOfBase;

@@ -10,27 +10,17 @@
 #include "support/saori_client.h"
 #include "support/script_of.h"
 #include "support/script_pieces.h"
+#include "support/text_helpers.h"
 
 namespace zef {
 namespace {
 
 using test::defaultLayoutStart;
 using test::resultOf;
+using test::countOf;
+using test::currentState;
+using test::joined;
 using test::scriptOf;
-
-const ModuleState& currentState() { return *currentModuleState(); }
-
-std::size_t countOf(const std::string& text, std::string_view piece) {
-  std::size_t count = 0;
-  for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++count;
-  return count;
-}
-
-std::string joined(const std::vector<std::string>& pieces) {
-  std::string text;
-  for (const std::string& piece : pieces) text += piece;
-  return text;
-}
 
 // The layout start's one golden answer, byte for byte.
 TEST(LayoutStart, FirstZefWithTheDefaults) {
@@ -64,18 +54,31 @@ TEST(LayoutStart, FirstZefWithTheDefaults) {
   EXPECT_TRUE(hardening::sameState(currentState(), stored));
 }
 
+// startZEF's golden answer: the balloon scopes become dummy scopes where they
+// stand, then the anchors are moved by nothing against themselves, alone.
 TEST(LayoutStart, StartZefWithTheDefaults) {
   test::FreshModule module;
-  // The balloon scopes become dummy scopes where they stand, then the anchors
-  // are moved by nothing against themselves, alone.
-  std::string expected;
-  for (std::int32_t scope = 12; scope <= 23; ++scope) expected += scopeSwitch(scope) + std::string(test::dummyHead);
-  for (std::int32_t anchor : {10, 11}) {
-    expected += scopeSwitch(anchor) + "\\s[__system_dummy__]";
-    appendMove(expected, Move{.async = true, .base = me, .ignoreSticky = true});
-  }
-  expected += R"(\![set,sticky-window,0,10,12,14,16,18,20,22]\![set,sticky-window,1,11,13,15,17,19,21,23])";
-  EXPECT_EQ(resultOf(defaultLayoutStart("startZEF")), expected + test::backToMainCharacter());
+  const std::string expected = joined({
+      R"(\p[12]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[13]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[14]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[15]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[16]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[17]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[18]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[19]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[20]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[21]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[22]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[23]\s[__system_dummy__]\![set,alignmenttodesktop,free])",
+      R"(\p[10]\s[__system_dummy__]\![moveasync,--X=0,--Y=0,--time=0,--base=me,--option=ignore-sticky-window])",
+      R"(\p[11]\s[__system_dummy__]\![moveasync,--X=0,--Y=0,--time=0,--base=me,--option=ignore-sticky-window])",
+      R"(\![set,sticky-window,0,10,12,14,16,18,20,22])",
+      R"(\![set,sticky-window,1,11,13,15,17,19,21,23])",
+      R"(\p[0])",
+  });
+  ASSERT_EQ(expected.size(), 977u);
+  EXPECT_EQ(resultOf(defaultLayoutStart("startZEF")), expected);
   EXPECT_TRUE(currentState().layoutStarted);
 }
 

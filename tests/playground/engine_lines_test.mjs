@@ -107,6 +107,9 @@ for (const talk of talks) {
 expectSame(context.engineLines(layout, talks[0])[1].warnings, [], 'Satori has nothing to warn of in a plain talk');
 expectSame(context.engineLines(layout, talks[3])[1].warnings.length, 1, 'Satori warns of "120+5"');
 expectSame(context.engineLines(layout, talks[3])[2].warnings.length, 1, 'Kawari warns of $(...)');
+const threeCharacters = ['firstZEF', 'On', '3', '6', '100', '100', '10', '0', 'default', '12', '0', '0', '0'];
+expectSame(context.engineLines(threeCharacters, talks[0]).map((engine) => engine.warnings.length), [1, 1, 1],
+  'three characters: each engine says that the samples keep one horizontal sum per character for two');
 
 // The pieces as the samples write them: each one stands in its sample.
 const sampleTexts = (file) => {

@@ -292,6 +292,27 @@ async function drive(page) {
     window.zefPlayground.results.find((entry) => entry.args[0] === 'changeZEF').events.includes('OnChangeZEF')`),
     'changeZEF Bl_Num 8: the module now reads 8 balloons, and raises OnChangeZEF');
 
+  // Kept balloon positions: with Pos_Keep on, "Pos-H +30" of a character,
+  // then "Boot again" (a new run of the ghost, which hands its sums back):
+  // the talk's balloons of that character stand 30 px right of a fresh boot's.
+  await page.click(`document.getElementById('reboot')`);
+  const home = await page.evaluate(pageBalloons);
+  await setValue(page, 'change-key', 'Pos_Keep');
+  await replaceText(page, '#change-value', ['On']);
+  await page.click(`document.querySelector('#change button[type=submit]')`);
+  await page.click(`document.getElementById('open-menu')`);
+  await page.waitFor(`document.querySelectorAll('#figure tspan.choice').length > 0`);
+  await page.evaluate(`[...document.querySelectorAll('#choices button')].find((b) => b.textContent === 'Pos-H +30 (scope ${scope})').click()`);
+  await page.waitFor(`window.zefPlayground.results.some((entry) => entry.choice)`);
+  await page.evaluate(`window.zefPlayground.results = []`);
+  await page.click(`document.getElementById('reboot')`);
+  await page.waitFor(`window.zefPlayground.results.some((entry) => entry.args[0] === 'restoreZEF')`);
+  const kept = movesBetween(home, await page.evaluate(pageBalloons));
+  const restored = await page.evaluate(`window.zefPlayground.results.find((entry) => entry.args[0] === 'restoreZEF').args.join(' ')`);
+  console.log(`after the restart: ${restored}; moved: ${kept.map((m) => `${m.scope} by ${m.dx},${m.dy}`).join('; ')}`);
+  check(kept.length > 0 && kept.every((m) => m.dx === 30 && m.dy === 0 && (m.scope - 10) % 2 === Number(scope)),
+    'Pos_Keep on, "Pos-H +30", boot again: the talk\'s balloons of that character stand 30 px right of a fresh boot\'s');
+
   // Speed: the figure for a 10 KiB talk, as the author's typing triggers it.
   const timings = await page.evaluate(`(async () => {
     const talk = document.getElementById('talk');

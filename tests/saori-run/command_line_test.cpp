@@ -100,7 +100,7 @@ TEST(CommandLine, UnusableInputsExitOneNamingTheFileAndTheReason) {
       {{ZEF_MODULE_PATH}, std::string(ZEF_MODULE_PATH) +
                               ":1: byte 0x7F at column 1: this is not a text file; a session file holds one "
                               "request per line (@raw TEXT can send other bytes as \\xHH)"},
-      {{malformed}, malformed + ":2: unknown directive \"@frobnicate\" (expected @load, @unload, @raw TEXT, "
+      {{malformed}, malformed + ":2: unknown directive \"@frobnicate\" (expected @load, @unload, @restart, @raw TEXT, "
                                 "@choose N, @before TEXT or @after TEXT)"},
       {{"--preview", directory + "no/such/page.html", "--", "changeZEF", "Bl_Move", "5"},
        "cannot write " + directory + "no/such/page.html: No such file or directory"},
@@ -131,7 +131,7 @@ TEST(CommandLine, WarningsExplainWhatRanAndLeaveTheStatusAtZero) {
                            "\"ZEF\" is: separate the arguments with TAB, not blanks\n");
   EXPECT_NE(glued.out.find("== request 2: ZEF Hello. Hi.\n(empty result)\n"), std::string::npos) << glued.out;
 
-  const std::string waitsFor = "was answered empty: the module answers ZEF and settingZEF only after it has "
+  const std::string waitsFor = "was answered empty: the module answers ZEF, settingZEF and restoreZEF only after it has "
                                "accepted a layout start (firstZEF or startZEF). ";
   const std::string early = sessionFile("early.txt", "# a refused start counts for nothing\nfirstZEF\tOn\t3\n"
                                                      "changeZEF\tBl_Move\t5\nsettingZEF\nZEF\tHi.\n");

@@ -28,7 +28,7 @@ TEST(SessionFile, RequestsDirectivesCommentsAndBlankLines) {
 
 TEST(SessionFile, MalformedLinesAreNamedWithTheirNumberAndText) {
   const std::pair<std::string_view, std::string_view> cases[] = {
-      {"ok\n@bogus\n", "s.txt:2: unknown directive \"@bogus\" (expected @load, @unload, @raw TEXT, @choose N, "
+      {"ok\n@bogus\n", "s.txt:2: unknown directive \"@bogus\" (expected @load, @unload, @restart, @raw TEXT, @choose N, "
                         "@before TEXT or @after TEXT)"},
       {"ok\n@raw \\q\n", "s.txt:2: malformed escape in \"@raw \\q\" (@raw knows \\r \\n \\t \\0 \\\\ \\xHH)"},
       {"ok\n@raw \\x4\n", "s.txt:2: malformed escape in \"@raw \\x4\" (@raw knows \\r \\n \\t \\0 \\\\ \\xHH)"},

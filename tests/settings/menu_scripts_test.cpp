@@ -26,7 +26,7 @@ TEST(MenuScripts, ShiftsMoveTheirAnchorsAgainstThemselves) {
 
 TEST(MenuScripts, SidesAlternateWithTheCharacterNumber) {
   ModuleState state;
-  state.setCharacterCount(3);
+  state.characterCount = 3;
   std::string expected;
   for (std::int32_t character = 0; character < 3; ++character) {
     appendScopeSwitch(expected, 10 + character);
@@ -53,8 +53,8 @@ TEST(MenuScripts, NoCharactersMovesNothingButTheNamedScope) {
 
 TEST(MenuScripts, SizeBoundHoldsForTheWidestNumbers) {
   ModuleState state;
-  state.setCharacterCount(3);
-  state.setDummyScopeBase(2147483647);
+  state.characterCount = 3;
+  state.dummyScopeBase = 2147483647;
   EXPECT_LE(scriptOf(appendShiftScript, state, Shift::down, 0, -2147483647 - 1).size(), menuScriptBytes(3));
   EXPECT_LE(scriptOf(appendResetScript, state, Reset::both, 0).size(), menuScriptBytes(3));
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/text_helpers.h"
+#include "support/text_helpers.h"
 #include "support/saori_client.h"
 #include "support/script_pieces.h"
 

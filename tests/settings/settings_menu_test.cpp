@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "settings/settings_menu.h"
-#include "settings/text_helpers.h"
+#include "support/text_helpers.h"
 #include "support/saori_client.h"
 #include "support/script_pieces.h"
 #include "support/shift_jis_text.h"

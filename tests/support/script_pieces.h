@@ -21,7 +21,7 @@ inline std::string movedScope(std::int32_t scope, const Move& move) {
 // The corners on which a placement puts a scope that belongs to `number`.
 inline Corners sideOf(std::int32_t number) { return number % 2 == 0 ? Corners::leftOfBase : Corners::rightOfBase; }
 
-inline constexpr std::string_view dummyHead = "\\s[__system_dummy__]\\![set,alignmenttodesktop,free]";
+inline const std::string dummyHead = std::string(spelling::dummySurface) + std::string(spelling::freeAlignment);
 
 // A dummy scope placed on `base` at once, as a layout start writes it.
 inline std::string placed(std::int32_t scope, std::int32_t base, Corners corners) {
@@ -39,7 +39,7 @@ inline std::string talkMove(std::int32_t scope, std::int32_t y, std::int32_t bas
 // The settings menu's label of a balloon scope: set free and moved onto its
 // anchor, `y` pixels off, alone.
 inline std::string menuLabel(std::int32_t scope, std::int32_t y, std::int32_t anchor) {
-  std::string script = scopeSwitch(scope) + "\\![set,alignmenttodesktop,free]";
+  std::string script = scopeSwitch(scope) + std::string(spelling::freeAlignment);
   appendMove(script, Move{.y = y, .base = anchor, .ignoreSticky = true});
   return script;
 }
@@ -53,7 +53,8 @@ inline std::string backToMainCharacter() { return scopeSwitch(0); }
 inline std::string newLevelScope(std::int32_t scope, std::int32_t anchor, std::int32_t character) {
   std::string script = scopeSwitch(scope) + std::string(dummyHead);
   appendMove(script, Move{.base = anchor, .ignoreSticky = true});
-  return script + "\\![set,sticky-window," + std::to_string(character) + "," + std::to_string(scope) + "]";
+  appendStickyWindow(script, 2, [&](std::int32_t i) { return i == 0 ? character : scope; });
+  return script;
 }
 
 }  // namespace zef::test

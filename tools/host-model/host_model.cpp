@@ -128,6 +128,7 @@ class ScriptRun {
     }
     if (command == "raise" && arguments.size() >= 2) {
       state_.events.push_back(arguments[1]);
+      state_.eventReferences.emplace_back(arguments.begin() + 2, arguments.end());
       return true;
     }
     if (command == "move" || command == "moveasync") {
@@ -202,6 +203,7 @@ void HostModel::runScript(std::string_view script, Charset charset, const GhostW
     balloon.clear();
   }
   state_.events.clear();
+  state_.eventReferences.clear();
   state_.moves.clear();
   state_.logs.clear();
   state_.notes.clear();
@@ -226,6 +228,7 @@ void HostModel::choose(const Segment& choice) {
   }
   runScript("", state_.charset);
   state_.events.push_back(choice.target);
+  state_.eventReferences.emplace_back();
 }
 
 }  // namespace zef::host_model

@@ -102,6 +102,7 @@ struct HostState {
   // Of the last script only:
   Charset charset = Charset::shiftJis;  // of its text
   std::vector<std::string> events;
+  std::vector<std::vector<std::string>> eventReferences;  // of each event, Reference0 first
   std::vector<MoveRecord> moves;
   std::map<int, std::vector<std::string>> logs;  // tags the model only records
   std::vector<OfferedChoice> choices;            // in the order the script offers them

@@ -88,7 +88,11 @@ std::string dumpState(const HostState& state) {
     out += "\n";
   }
   for (const MoveRecord& move : state.moves) dumpMove(out, move);
-  for (const std::string& event : state.events) add(out, "event ", textAsUtf8(event, state.charset), "\n");
+  for (std::size_t i = 0; i < state.events.size(); ++i) {
+    add(out, "event ", textAsUtf8(state.events[i], state.charset));
+    for (const std::string& reference : state.eventReferences[i]) add(out, ",", textAsUtf8(reference, state.charset));
+    add(out, "\n");
+  }
   add(out, "current scope ", number(state.currentScope), "\n");
   for (const HostNote& note : state.notes) add(out, "note ", noteText(note, state.charset), "\n");
   for (const auto& [scope, tags] : state.logs) {

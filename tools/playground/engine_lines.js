@@ -16,6 +16,15 @@ const menuLabel = 'バルーンの位置';
 // A piece: what it is and where it goes (Japanese / English), and its text.
 const piece = (label, text) => ({ label, text });
 
+// The samples keep the balloon positions for two characters: one horizontal
+// sum each in restoreZEF and in what they save. Another count needs as many.
+function keptSumsWarnings(layout, where) {
+  const characters = Math.max(1, parseInt(layout[2], 10) || 0);
+  if (characters === 2) return [];
+  return [`${characters} 人: サンプルの ${where} の restoreZEF と保存する位置を、一人に一つずつにします / ` +
+    `${characters} characters: give the sample's restoreZEF in ${where}, and what it saves, one horizontal sum per character`];
+}
+
 // YAYA: a double-quoted string holds a " written twice. It also expands
 // "%name" and "%(...)", so text with "%" goes in single quotes, each quote
 // character a piece of its own, joined with "+".
@@ -39,7 +48,10 @@ function yayaLines(layout, talk) {
     '\t\treturn',
     '\t}',
     '\tZEF.StartedRun = ghostuptimes',
-    `\tFUNCTIONEX("zef.dll", ${layout.map(yayaString).join(', ')})`,
+    `\t_layout = FUNCTIONEX("zef.dll", ${layout.map(yayaString).join(', ')})`,
+    '\tZEF.KeepOn',
+    '\t--',
+    '\t_layout + ZEF.Restore',
     '}',
   ].join('\n');
   return {
@@ -51,7 +63,7 @@ function yayaLines(layout, talk) {
       piece('トーク / A talk', `ZEF.Talk(${talk.slice(1).map(yayaString).join(', ')})`),
       piece('zef.dic の ZEF.Start（この値で）/ ZEF.Start in zef.dic (with these values)', start),
     ],
-    warnings: [],
+    warnings: keptSumsWarnings(layout, 'ZEF.Restore'),
   };
 }
 
@@ -76,7 +88,8 @@ function satoriLines(layout, talk) {
   const warnings = [];
   const utterances = satoriArguments(talk, warnings).slice(1);
   const settings = satoriArguments(layout, warnings);
-  const start = `＠zefStart\n（when,（zefRun）==（起動回数）,,（set,zefRun,（起動回数））（zef,${settings.join(',')}））`;
+  const start = `＠zefStart\n（when,（zefRun）==（起動回数）,,（set,zefRun,（起動回数））（zef,${settings.join(',')}）（call,zefKeep））`;
+  warnings.push(...keptSumsWarnings(layout, '＊zefKeep'));
   return {
     engine: 'Satori',
     file: 'satori/dic_zef.txt',
@@ -114,9 +127,9 @@ function kawariLines(layout, talk) {
       piece('ゴーストのメニューに選択肢を一つ / One choice in the ghost\'s menu', `"\\q[${menuLabel},OnZEFMenu]"`),
       piece('トーク / A talk', `$(zef.Talk ${talk.slice(1).map((text) => kawariWord(text, true)).join(' ')})`),
       piece('dict-zef.txt の zef.layout（この値で）/ zef.layout in dict-zef.txt (with these values)',
-        `zef.layout : $(set zef.started 1)$(callsaori zef ${settings})`),
+        `zef.layout : $(set zef.started 1)$(callsaori zef ${settings})\${zef.keep}`),
     ],
-    warnings,
+    warnings: [...warnings, ...keptSumsWarnings(layout, 'zef.keep')],
   };
 }
 

@@ -43,6 +43,20 @@ constexpr int mostCharacters = 7;  // as many as stand side by side on the model
 
 std::unique_ptr<HostModel> model = std::make_unique<HostModel>();
 std::string lastAnswer;  // what zef_page_text() points at
+// What the ghost keeps over a restart, as saori-run's ghost keeps it: the
+// balloon positions, once the page has sent changeZEF Pos_Keep On.
+saori_run::GhostMemory memory;
+
+// Requests, one a line, their arguments joined by TAB.
+std::string requestLines(const saori_run::Session& requests) {
+  std::string lines;
+  for (const saori_run::Step& request : requests) {
+    std::string line;
+    for (const std::string& argument : request.arguments) line += (line.empty() ? "" : "\t") + argument;
+    lines += line + "\n";
+  }
+  return lines;
+}
 
 Charset charsetOf(int utf8) { return utf8 != 0 ? Charset::utf8 : Charset::shiftJis; }
 
@@ -191,13 +205,29 @@ __attribute__((export_name("zef_page_choose"))) int zef_page_choose(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= choices.size()) return -1;
   const Segment choice = choices[static_cast<std::size_t>(index)].choice;
   model->choose(choice);
-  std::string request;
-  for (const std::string& event : model->state().events) {
-    const std::vector<std::string> arguments = saori_run::ghostAnswer(event);
-    for (const std::string& argument : arguments) request += (request.empty() ? "" : "\t") + argument;
-    if (!request.empty()) break;
-  }
+  const saori_run::Chosen chosen{choice, model->state().events, model->state().eventReferences};
+  const saori_run::Session requests = saori_run::ghostRequests({}, chosen, memory);
+  std::string request = requestLines(requests);
+  if (!request.empty()) request.resize(request.find('\n'));  // the first request
   return static_cast<int>(answer(std::move(request)));
+}
+
+// A new run of the ghost begins: the module was loaded again.
+__attribute__((export_name("zef_page_run_started"))) void zef_page_run_started() { memory.runStarted(); }
+
+// The page sent the request whose arguments, joined by TAB, are `text`
+// (UTF-8). The answer: the requests with which the ghost follows it, one a
+// line (after the first layout start of a run, a ghost that keeps the
+// balloon positions opts in again and hands them back); empty for none.
+__attribute__((export_name("zef_page_ghost_sent"))) std::size_t zef_page_ghost_sent(const char* text, int length) {
+  saori_run::Step step;
+  std::string_view rest(text, static_cast<std::size_t>(length));
+  for (std::size_t tab = rest.find('\t');; tab = rest.find('\t')) {
+    step.arguments.emplace_back(rest.substr(0, tab));
+    if (tab == std::string_view::npos) break;
+    rest.remove_prefix(tab + 1);
+  }
+  return answer(requestLines(memory.sent(step, {})));
 }
 
 // How many characters a layout start with `text` in Argument2 names, read

@@ -310,10 +310,20 @@ function bootAfterStop() {
   drawResults();
 }
 
+// Tells the ghost what the page sent (saori-run's ghost plays it) and sends
+// the requests it follows with: after the layout start of a run, a ghost that
+// keeps the balloon positions turns Pos_Keep on and hands them back.
+function ghostFollows(entry) {
+  const size = module.withBytes(utf8.encode(entry.args.join('\t')),
+    (pointer, length) => module.exports.zef_page_ghost_sent(pointer, length));
+  for (const line of module.utf8(size).split('\n').filter((text) => text !== '')) send(line.split('\t'));
+}
+
 function startLayout() {
   session.results = [];
   module.unload();
   module.load();
+  module.exports.zef_page_run_started();
   // The model desktop stands as many characters as the layout start names,
   // up to seven side by side (as saori-run's preview).
   const characters = matchOffsetFields();
@@ -326,6 +336,7 @@ function startLayout() {
     `scopes ${mostCharacters} to ${characters - 1} are drawn as extra scopes.`;
   // With an empty talk, the ghost's words go with the layout start (its boot talk).
   const start = send(layoutArguments(characters), talkArguments().length > 1 ? null : ghostWords());
+  ghostFollows(start);
   $('charset-reading').textContent = start.response
     ? `→ ${start.utf8 ? 'UTF-8' : 'Shift_JIS'} の応答 / answered in ${start.utf8 ? 'UTF-8' : 'Shift_JIS'}` : '';
   showReadings(moduleSettings());
@@ -380,7 +391,7 @@ function chooseNow(index, choice) {
 function changeNow(event) {
   event.preventDefault();
   session.results = [];
-  send(['changeZEF', $('change-key').value, $('change-value').value]);
+  ghostFollows(send(['changeZEF', $('change-key').value, $('change-value').value]));
   showReadings(moduleSettings());
   const talk = talkArguments();
   if (talk.length > 1) send(talk, ghostWords());

@@ -24,6 +24,7 @@ bool ShownChoices::pick(std::size_t number, Chosen& chosen, std::string& problem
   chosen.choice = choices[number - 1].choice;
   model.choose(chosen.choice);
   chosen.events = model.state().events;
+  chosen.references = model.state().eventReferences;
   script_ = chosen.script();
   return true;
 }
@@ -33,9 +34,11 @@ std::vector<std::string> ghostAnswer(std::string_view event) {
   return {};
 }
 
-Session ghostRequests(const Step& step, const Chosen& chosen) {
+Session ghostRequests(const Step& step, const Chosen& chosen, GhostMemory& memory) {
   Session requests;
-  for (const std::string& event : chosen.events) {
+  for (std::size_t i = 0; i < chosen.events.size(); ++i) {
+    const std::string& event = chosen.events[i];
+    memory.heard(event, chosen.references[i]);
     std::vector<std::string> answer = ghostAnswer(event);
     if (!answer.empty()) requests.push_back({Step::Kind::request, std::move(answer), {}, step.line, 0});
   }

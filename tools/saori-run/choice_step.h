@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ghost_memory.h"
 #include "host_state.h"
 #include "session.h"
 
@@ -26,6 +27,7 @@ namespace saori_run {
 struct Chosen {
   zef::host_model::Segment choice;  // its title, and its script or event
   std::vector<std::string> events;  // that picking it raises
+  std::vector<std::vector<std::string>> references;  // of each event
 
   // The script that picking it runs; empty for a choice that raises an event.
   std::string_view script() const { return choice.runsScript ? std::string_view(choice.target) : std::string_view(); }
@@ -52,7 +54,8 @@ class ShownChoices {
 std::vector<std::string> ghostAnswer(std::string_view event);
 
 // The requests with which the ghost answers the events that picking `chosen`
-// raised, in order, each a step at the line of the @choose step `step`.
-Session ghostRequests(const Step& step, const Chosen& chosen);
+// raised, in order, each a step at the line of the @choose step `step`; the
+// ghost's `memory` keeps what the events say.
+Session ghostRequests(const Step& step, const Chosen& chosen, GhostMemory& memory);
 
 }  // namespace saori_run

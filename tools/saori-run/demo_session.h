@@ -17,7 +17,8 @@ namespace saori_run {
 Session demoSession(Charset charset);
 
 // The arguments of a layout start with the module's default settings (two
-// characters, six balloons each, scopes from 10), by default a firstZEF.
+// characters, six balloons each, scopes from 10), read from its settings
+// table, by default a firstZEF.
 std::vector<std::string> typicalLayoutStart(std::string_view word = "firstZEF");
 
 }  // namespace saori_run

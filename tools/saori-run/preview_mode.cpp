@@ -2,6 +2,7 @@
 #include "preview_mode.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "choice_step.h"
 #include "file_io.h"
@@ -72,18 +73,29 @@ std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charse
   std::vector<Answer> answers;
   ShownChoices shown;
   WordsJoiner words(answers, watch);
-  auto send = [&](const Step& step) {
+  GhostMemory memory;
+  std::function<void(const Step&)> send = [&](const Step& step) {
     bool gotBlock = false;
     const std::string response = module.request(requestTextOf(step, charset), gotBlock);
     answers.push_back({step, std::string(resultValue(response)), responseCharset(response), false, {}, {}});
     words.answered();
     watch.answered(step, answers.back().script);
     shown.shown(answers.back().script, answers.back().charset);
+    for (const Step& request : memory.sent(step, answers.back().script)) send(request);
   };
   for (const Step& step : session) {
     if (step.kind == Step::Kind::load) {
       module.load(".");
       watch.loaded();
+      memory.runStarted();
+      continue;
+    }
+    if (step.kind == Step::Kind::restart) {
+      module.unload();
+      module.load(".");
+      watch.loaded();
+      memory.runStarted();
+      answers.push_back({step, {}, charset, false, {}, {}});
       continue;
     }
     if (step.kind == Step::Kind::unload) {
@@ -105,7 +117,7 @@ std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charse
       continue;
     }
     answers.push_back({step, std::string(chosen.script()), shown.charset(), true, chosen.choice, {}});
-    for (const Step& request : ghostRequests(step, chosen)) send(request);
+    for (const Step& request : ghostRequests(step, chosen, memory)) send(request);
   }
   words.finish();
   return answers;
@@ -166,6 +178,12 @@ int runPreview(ModuleHost& module, const Session& session, const PreviewOptions&
   int requests = 0;
   int choices = 0;
   for (const Answer& answer : answers) {
+    if (answer.step.kind == Step::Kind::restart) {
+      // A new run of the ghost: the host places its windows afresh.
+      model = HostModel(std::min(namedCharacters, mostCharacters), options.sizes);
+      if (options.state) out << "== restart: the ghost stops and starts again, its windows placed afresh\n";
+      continue;
+    }
     std::vector<std::string> caption;
     std::string id;
     std::string what;

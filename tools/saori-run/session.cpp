@@ -112,6 +112,10 @@ bool parseLine(std::string_view line, Session& session, std::string& problem) {
     session.push_back({Step::Kind::unload, {}, {}});
     return true;
   }
+  if (line == "@restart") {
+    session.push_back({Step::Kind::restart, {}, {}});
+    return true;
+  }
   constexpr std::string_view chooseWord = "@choose";
   if (line == chooseWord || line.starts_with("@choose ")) {
     return parseChoose(line, line.substr(std::min(line.size(), chooseWord.size() + 1)), session, problem);
@@ -125,7 +129,7 @@ bool parseLine(std::string_view line, Session& session, std::string& problem) {
   constexpr std::string_view rawHead = "@raw ";
   if (line.substr(0, rawHead.size()) != rawHead) {
     problem = "unknown directive " + quoted(line) +
-              " (expected @load, @unload, @raw TEXT, @choose N, @before TEXT or @after TEXT)";
+              " (expected @load, @unload, @restart, @raw TEXT, @choose N, @before TEXT or @after TEXT)";
     return false;
   }
   Step step{Step::Kind::rawRequest, {}, {}};

@@ -3,6 +3,10 @@
 // Session files hold one step per line:
 //   ARG0<TAB>ARG1<TAB>...   a request with these arguments, bytes as given
 //   @load / @unload         call the module's load or unload entry
+//   @restart                the ghost stops and starts again: the module is
+//                           unloaded and loaded, the host's windows are placed
+//                           afresh, and the ghost hands back what it keeps
+//                           (see ghost_memory.h)
 //   @raw TEXT               a request sent as TEXT, with \r \n \t \\ \xHH escapes
 //   @choose N               the user picks choice N (from 1, in script order)
 //                           of the balloons shown; the ghost answers the event
@@ -28,7 +32,7 @@ namespace saori_run {
 using zef::host_model::Charset;
 
 struct Step {
-  enum class Kind { request, rawRequest, load, unload, choose, wordsBefore, wordsAfter };
+  enum class Kind { request, rawRequest, load, unload, restart, choose, wordsBefore, wordsAfter };
   Kind kind = Kind::request;
   std::vector<std::string> arguments;  // for request
   std::string text;                    // for rawRequest, wordsBefore and wordsAfter

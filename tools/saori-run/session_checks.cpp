@@ -22,13 +22,17 @@ std::string placeOf(const Step& step, std::string_view fileName) {
   return std::string(fileName) + ":" + std::to_string(step.line) + ": ";
 }
 
-// The module's command words that `wanted` picks, for a message: "firstZEF or startZEF".
+// The module's command words that `wanted` picks, for a message: "firstZEF or
+// startZEF", "ZEF, settingZEF and restoreZEF".
 std::string commandWords(bool zef::Command::*wanted, std::string_view conjunction) {
-  std::string words;
+  std::vector<std::string_view> picked;
   for (const zef::Command& command : zef::commandTable()) {
-    if (!(command.*wanted)) continue;
-    if (!words.empty()) words.append(" ").append(conjunction).append(" ");
-    words.append(command.word);
+    if (command.*wanted) picked.push_back(command.word);
+  }
+  std::string words;
+  for (std::size_t i = 0; i < picked.size(); ++i) {
+    if (i > 0) words.append(i + 1 == picked.size() ? " " + std::string(conjunction) + " " : ", ");
+    words.append(picked[i]);
   }
   return words;
 }
@@ -56,14 +60,6 @@ std::vector<std::string> lineWarnings(const Session& session, std::string_view f
                        std::string(first) + "\" is: " + advice + "\n");
   }
   return warnings;
-}
-
-bool acceptsLayoutStart(const Step& step, std::string_view result) {
-  // The module writes the notice in the charset of the request.
-  const bool refused = result == zef::argumentErrorNotice.shiftJis || result == zef::argumentErrorNotice.utf8;
-  if (step.kind != Step::Kind::request || step.arguments.empty() || refused) return false;
-  const zef::Command* command = zef::findCommand(step.arguments.front());
-  return command != nullptr && command->startsLayout && zef::countFits(*command, step.arguments);
 }
 
 void AnswerWatch::warn(const Step& step, std::string_view reason) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ghost_memory.h"
 #include "session.h"
 
 namespace saori_run {
@@ -15,10 +16,6 @@ namespace saori_run {
 // blank-separated word it does ("ZEF Hello. Hi." written without TABs).
 // `fileName` is the session file; empty when the request came after --.
 std::vector<std::string> lineWarnings(const Session& session, std::string_view fileName);
-
-// True when `step` is a layout start that the module accepted (`result` is
-// its answer): the module then answers every command.
-bool acceptsLayoutStart(const Step& step, std::string_view result);
 
 // Follows a running session and warns when ZEF or settingZEF is answered
 // empty before any layout start since the module was loaded: the module

@@ -1,6 +1,7 @@
 // Printing each step of a session.
 #include "session_runner.h"
 
+#include <functional>
 #include <string_view>
 
 #include "choice_step.h"
@@ -68,10 +69,11 @@ void printChoice(const Step& step, const Chosen& chosen, Charset charset, const 
     out << " runs:\n" << textAsUtf8(choice.target, charset) << "\n";
   }
   if (chosen.events.empty()) out << "(it raises no event)\n";
-  for (const std::string& event : chosen.events) {
-    const std::vector<std::string> answer = ghostAnswer(event);
-    out << "event " << textAsUtf8(event, charset)
-        << (answer.empty() ? ": saori-run sends no request for it\n" : ": the ghost answers with a request\n");
+  for (std::size_t i = 0; i < chosen.events.size(); ++i) {
+    const std::vector<std::string> answer = ghostAnswer(chosen.events[i]);
+    out << "event " << textAsUtf8(chosen.events[i], charset);
+    for (const std::string& reference : chosen.references[i]) out << "," << textAsUtf8(reference, charset);
+    out << (answer.empty() ? ": saori-run sends no request for it\n" : ": the ghost answers with a request\n");
   }
 }
 
@@ -93,7 +95,8 @@ void runSession(ModuleHost& module, const Session& session, const Options& optio
                 std::ostream& out) {
   std::size_t requestNumber = 0;
   ShownChoices shown;
-  auto send = [&](const Step& step) {
+  GhostMemory memory;
+  std::function<void(const Step&)> send = [&](const Step& step) {
     printHeading(step, ++requestNumber, options, out);
     bool gotBlock = false;
     const std::string response = module.request(requestTextOf(step, options.charset), gotBlock);
@@ -102,11 +105,22 @@ void runSession(ModuleHost& module, const Session& session, const Options& optio
     out.flush();
     watch.answered(step, resultValue(response));
     shown.shown(resultValue(response), responseCharset(response));
+    const Session handBack = memory.sent(step, resultValue(response));
+    if (!handBack.empty()) out << "\n== the ghost hands back the balloon positions it keeps\n";
+    for (const Step& request : handBack) send(request);
   };
   for (const Step& step : session) {
     if (step.kind == Step::Kind::load) {
       out << "== load -> " << module.load(".") << "\n";
       watch.loaded();
+      memory.runStarted();
+      continue;
+    }
+    if (step.kind == Step::Kind::restart) {
+      out << "\n== restart: the ghost stops and starts again, its windows placed afresh\n== unload -> "
+          << module.unload() << "\n== load -> " << module.load(".") << "\n";
+      watch.loaded();
+      memory.runStarted();
       continue;
     }
     if (step.kind == Step::Kind::unload) {
@@ -129,7 +143,7 @@ void runSession(ModuleHost& module, const Session& session, const Options& optio
       continue;
     }
     printChoice(step, chosen, shown.charset(), options, out);
-    for (const Step& request : ghostRequests(step, chosen)) send(request);
+    for (const Step& request : ghostRequests(step, chosen, memory)) send(request);
   }
 }
 

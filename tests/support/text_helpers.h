@@ -1,4 +1,4 @@
-// Small helpers for checking script text in the settings tests.
+// Small helpers for checking script text, shared by the tests.
 #pragma once
 
 #include <string>
