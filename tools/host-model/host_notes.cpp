@@ -62,7 +62,7 @@ std::string japanese(const HostNote& note) {
     case HostNote::Kind::RefusedGroup:
       return "スコープ " + n(note.detail) +
              " はすでに sticky-window のグループにあり、ホストは \\![reset,sticky-window] までこの設定を受け付けません"
-             "（図もグループを元のままにします）。zef の結果なら、起動中に二度送ったレイアウト開始はこうして断られます"
+             "（図もグループを元のままにします）。zef の結果なら、起動中に二度送った配置の開始はこうして断られます"
              "（firstZEF か startZEF は起動ごとに一度だけ送ってください。サンプルのガードがそうします）。"
              "changeZEF Bl_Num の後は、新しいスコープがキャラクターのグループに入りません";
     case HostNote::Kind::DummySurface:

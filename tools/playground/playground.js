@@ -283,7 +283,7 @@ function guarded(action, reopens = true) {
       showStatus(`The module stopped (${error.message}): it may have run out of memory. ` +
         (reopens ? 'The page opened it afresh and sent the layout start again, but not the talk. ' : '') +
         '/ モジュールが止まりました（メモリー不足など）。' +
-        (reopens ? '開き直してレイアウト開始だけを送り直しました（トークは送っていません）。' : ''), true);
+        (reopens ? '開き直して配置の開始だけを送り直しました（トークは送っていません）。' : ''), true);
       if (reopens) module.open().then(guarded(bootAfterStop, false), () => {});
     }
   };
