@@ -227,7 +227,7 @@ __attribute__((export_name("zef_page_ghost_sent"))) std::size_t zef_page_ghost_s
     if (tab == std::string_view::npos) break;
     rest.remove_prefix(tab + 1);
   }
-  return answer(requestLines(memory.sent(step, {})));
+  return answer(requestLines(memory.sent(step)));
 }
 
 // How many characters a layout start with `text` in Argument2 names, read

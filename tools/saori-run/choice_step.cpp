@@ -1,6 +1,7 @@
 // Picking a choice of the balloons shown, and the ghost's answer.
 #include "choice_step.h"
 
+#include "base/host_script.h"
 #include "host_model.h"
 
 namespace saori_run {
@@ -30,7 +31,7 @@ bool ShownChoices::pick(std::size_t number, Chosen& chosen, std::string& problem
 }
 
 std::vector<std::string> ghostAnswer(std::string_view event) {
-  if (event == "settingZEF") return {"settingZEF"};
+  if (event == zef::event::settingMenu) return {std::string(zef::event::settingMenu)};
   return {};
 }
 

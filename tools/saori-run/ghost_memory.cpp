@@ -22,7 +22,7 @@ bool isOptIn(const Step& step, std::string_view value) {
 
 }  // namespace
 
-bool acceptsLayoutStart(const Step& step, std::string_view) {
+bool acceptsLayoutStart(const Step& step) {
   if (step.kind != Step::Kind::request) return false;
   const zef::Command* command = step.arguments.empty() ? nullptr : zef::findCommand(step.arguments.front());
   // A layout start does not wait for one, so the module's judgement needs no state.
@@ -30,10 +30,10 @@ bool acceptsLayoutStart(const Step& step, std::string_view) {
          zef::judgeRequest(step.arguments, false) == zef::Verdict::changes;
 }
 
-Session GhostMemory::sent(const Step& step, std::string_view result) {
+Session GhostMemory::sent(const Step& step) {
   if (isOptIn(step, zef::switchOn)) keepsPositions_ = true;
   if (isOptIn(step, zef::switchOff)) keepsPositions_ = false;
-  if (!handBackPending_ || !acceptsLayoutStart(step, result)) return {};
+  if (!handBackPending_ || !acceptsLayoutStart(step)) return {};
   handBackPending_ = false;
   if (!keepsPositions_) return {};
   zef::ModuleState started;

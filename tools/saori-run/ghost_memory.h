@@ -23,18 +23,18 @@ namespace saori_run {
 
 // True when `step` is a layout start that the module accepts, by the
 // module's own judgement (zef::judgeRequest); the module then answers every
-// command. Its answer, the second argument, is not needed for that.
-bool acceptsLayoutStart(const Step& step, std::string_view result);
+// command.
+bool acceptsLayoutStart(const Step& step);
 
 class GhostMemory {
  public:
   // A run of the ghost begins (the module was loaded).
   void runStarted() { handBackPending_ = true; }
 
-  // Notes a request that the ghost sent and its result: an opt-in, or the
+  // Notes a request that the ghost sent: an opt-in, or the
   // first accepted layout start of a run. Returns the requests with which the
   // ghost follows it, each a step at the line of `step`.
-  Session sent(const Step& step, std::string_view result);
+  Session sent(const Step& step);
 
   // Sums what an event that the ghost received says that a choice moved.
   void heard(std::string_view event, const std::vector<std::string>& references);

@@ -81,7 +81,7 @@ std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charse
     words.answered();
     watch.answered(step, answers.back().script);
     shown.shown(answers.back().script, answers.back().charset);
-    for (const Step& request : memory.sent(step, answers.back().script)) send(request);
+    for (const Step& request : memory.sent(step)) send(request);
   };
   for (const Step& step : session) {
     if (step.kind == Step::Kind::load) {
@@ -128,7 +128,7 @@ std::vector<Answer> answersOf(ModuleHost& module, const Session& session, Charse
 int namedCharacterCount(const std::vector<Answer>& answers) {
   zef::ModuleState state;
   for (const Answer& answer : answers) {
-    if (!acceptsLayoutStart(answer.step, answer.script)) continue;
+    if (!acceptsLayoutStart(answer.step)) continue;
     zef::storeLayoutSettings(answer.step.arguments, state);
     break;
   }

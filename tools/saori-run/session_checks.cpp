@@ -69,7 +69,7 @@ void AnswerWatch::warn(const Step& step, std::string_view reason) {
 
 void AnswerWatch::answered(const Step& step, std::string_view result) {
   // A raw request may be a layout start: nothing is assumed after one.
-  if (step.kind == Step::Kind::rawRequest || acceptsLayoutStart(step, result)) layoutStarted_ = true;
+  if (step.kind == Step::Kind::rawRequest || acceptsLayoutStart(step)) layoutStarted_ = true;
   if (layoutStarted_ || warned_ || !result.empty() || step.arguments.empty()) return;
   const zef::Command* command = zef::findCommand(step.arguments.front());
   if (command == nullptr || !command->needsStartedLayout) return;

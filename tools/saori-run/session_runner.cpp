@@ -105,7 +105,7 @@ void runSession(ModuleHost& module, const Session& session, const Options& optio
     out.flush();
     watch.answered(step, resultValue(response));
     shown.shown(resultValue(response), responseCharset(response));
-    const Session handBack = memory.sent(step, resultValue(response));
+    const Session handBack = memory.sent(step);
     if (!handBack.empty()) out << "\n== the ghost hands back the balloon positions it keeps\n";
     for (const Step& request : handBack) send(request);
   };
