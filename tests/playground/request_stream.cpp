@@ -22,7 +22,7 @@
 
 #include "demo_session.h"
 #include "file_io.h"
-#include "module_host.h"
+#include "module_file.h"
 #include "session.h"
 
 namespace {
@@ -147,7 +147,7 @@ std::string writeStream(std::uint32_t count, std::uint32_t seed) {
 
 bool replay(const std::string& modulePath, const std::string& stream, std::string& recording) {
   std::string error;
-  auto module = saori_run::ModuleHost::open(modulePath, saori_run::Entries::plainOnly, error);
+  auto module = saori_run::openModuleFile(modulePath, saori_run::Entries::plainOnly, error);
   if (!module) {
     std::cerr << "request_stream: " << modulePath << ": " << error << "\n";
     return false;

@@ -34,6 +34,10 @@ struct GhostWords {
   std::string after;
 };
 
+// As many characters as stand side by side on the model desktop; scopes past
+// them are drawn as extra scopes.
+inline constexpr int mostCharacters = 7;
+
 class HostModel {
  public:
   // A desktop with `characterCount` real characters of the ghost's `sizes`.

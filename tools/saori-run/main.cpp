@@ -7,7 +7,7 @@
 
 #include "demo_session.h"
 #include "file_io.h"
-#include "module_host.h"
+#include "module_file.h"
 #include "options.h"
 #include "preview_mode.h"
 #include "session.h"
@@ -84,7 +84,7 @@ int run(int argc, char** argv) {
   if (options.sessionFile.empty() && options.oneRequest.empty() && !options.raw) options.explain = true;
 
   const std::string modulePath = options.modulePath.empty() ? defaultModulePath(argv[0]) : options.modulePath;
-  std::unique_ptr<ModuleHost> module = ModuleHost::open(modulePath, options.entries, error);
+  std::unique_ptr<ModuleHost> module = openModuleFile(modulePath, options.entries, error);
   if (!module) {
     std::cerr << "saori-run: " << error << "\n";
     return runFailure;

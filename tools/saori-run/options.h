@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "module_host.h"
+#include "module_file.h"
 #include "preview_options.h"
 #include "text_charset.h"
 

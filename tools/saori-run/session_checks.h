@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ghost_memory.h"
+#include "ghost.h"
 #include "session.h"
 
 namespace saori_run {

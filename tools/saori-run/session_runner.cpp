@@ -1,17 +1,18 @@
 // Printing each step of a session.
 #include "session_runner.h"
 
-#include <functional>
 #include <string_view>
 
-#include "choice_step.h"
 #include "explain.h"
+#include "session_player.h"
 #include "sjis_text.h"
 
 namespace saori_run {
 
 namespace {
 
+using zef::host_model::Chosen;
+using zef::host_model::explainScript;
 using zef::host_model::textAsUtf8;
 
 // The arguments are shown in the session's charset, or as they are with --raw.
@@ -53,8 +54,8 @@ void printResponse(std::string_view response, bool gotBlock, const Options& opti
 
 // A picked choice: its title, what it runs (shown like a result) and what its
 // events bring.
-void printChoice(const Step& step, const Chosen& chosen, Charset charset, const Options& options,
-                 std::ostream& out) {
+void printChoice(const Step& step, const Chosen& chosen, const Options& options, std::ostream& out) {
+  const Charset charset = chosen.charset;
   const zef::host_model::Segment& choice = chosen.choice;
   const std::string title = options.raw ? choice.text : textAsUtf8(choice.text, charset);
   out << "\n== choice " << step.choice << ": \"" << title << "\"";
@@ -89,62 +90,51 @@ void printGhostWords(const Step& step, const Options& options, std::ostream& out
   out << (options.raw ? step.text : textAsUtf8(step.text, options.charset)) << "\n";
 }
 
+// Prints each step as it is played.
+class Printout : public SessionListener {
+ public:
+  Printout(const Options& options, AnswerWatch& watch, std::ostream& out) : options_(options), watch_(watch), out_(out) {}
+
+  void loaded(const Step&, long result) override {
+    out_ << "== load -> " << result << "\n";
+    watch_.loaded();
+  }
+  void unloaded(const Step& step, long result) override {
+    if (step.kind == Step::Kind::restart) {
+      out_ << "\n== restart: the ghost stops and starts again, its windows placed afresh\n";
+    }
+    out_ << "== unload -> " << result << "\n";
+  }
+  void requested(const Step& step, std::string_view response, bool gotBlock) override {
+    printHeading(step, ++requests_, options_, out_);
+    printResponse(response, gotBlock, options_, out_);
+    // The warning follows the output that it explains.
+    out_.flush();
+    watch_.answered(step, resultValue(response));
+  }
+  void chose(const Step& step, const Chosen& chosen) override {
+    printChoice(step, chosen, options_, out_);
+  }
+  void handingBack(const Step&) override { out_ << "\n== the ghost hands back the balloon positions it keeps\n"; }
+  void ghostWords(const Step& step) override { printGhostWords(step, options_, out_); }
+  void warn(const Step& step, std::string_view problem) override {
+    out_.flush();
+    watch_.warn(step, problem);
+  }
+
+ private:
+  const Options& options_;
+  AnswerWatch& watch_;
+  std::ostream& out_;
+  std::size_t requests_ = 0;
+};
+
 }  // namespace
 
 void runSession(ModuleHost& module, const Session& session, const Options& options, AnswerWatch& watch,
                 std::ostream& out) {
-  std::size_t requestNumber = 0;
-  ShownChoices shown;
-  GhostMemory memory;
-  std::function<void(const Step&)> send = [&](const Step& step) {
-    printHeading(step, ++requestNumber, options, out);
-    bool gotBlock = false;
-    const std::string response = module.request(requestTextOf(step, options.charset), gotBlock);
-    printResponse(response, gotBlock, options, out);
-    // The warning follows the output that it explains.
-    out.flush();
-    watch.answered(step, resultValue(response));
-    shown.shown(resultValue(response), responseCharset(response));
-    const Session handBack = memory.sent(step);
-    if (!handBack.empty()) out << "\n== the ghost hands back the balloon positions it keeps\n";
-    for (const Step& request : handBack) send(request);
-  };
-  for (const Step& step : session) {
-    if (step.kind == Step::Kind::load) {
-      out << "== load -> " << module.load(".") << "\n";
-      watch.loaded();
-      memory.runStarted();
-      continue;
-    }
-    if (step.kind == Step::Kind::restart) {
-      out << "\n== restart: the ghost stops and starts again, its windows placed afresh\n== unload -> "
-          << module.unload() << "\n== load -> " << module.load(".") << "\n";
-      watch.loaded();
-      memory.runStarted();
-      continue;
-    }
-    if (step.kind == Step::Kind::unload) {
-      out << "== unload -> " << module.unload() << "\n";
-      continue;
-    }
-    if (step.kind == Step::Kind::wordsBefore || step.kind == Step::Kind::wordsAfter) {
-      printGhostWords(step, options, out);
-      continue;
-    }
-    if (step.kind != Step::Kind::choose) {
-      send(step);
-      continue;
-    }
-    Chosen chosen;
-    std::string problem;
-    if (!shown.pick(step.choice, chosen, problem)) {
-      out.flush();
-      watch.warn(step, problem);
-      continue;
-    }
-    printChoice(step, chosen, shown.charset(), options, out);
-    for (const Step& request : ghostRequests(step, chosen, memory)) send(request);
-  }
+  Printout printout(options, watch, out);
+  SessionPlayer(module, options.charset, printout).play(session);
 }
 
 }  // namespace saori_run

@@ -6,12 +6,12 @@
 
 #include "text_charset.h"
 
-namespace saori_run {
+namespace zef::host_model {
 
 // Writes `script` so that a person can read it: each \p[N] opens a "scope N"
 // heading, every tag and text stands on its own line below it, and each choice
 // shows its title with the script it runs (escaped brackets read back) or the
 // event it raises. The script's text, in `charset`, is shown as UTF-8.
-void explainScript(std::string_view script, zef::host_model::Charset charset, std::ostream& out, int indent = 2);
+void explainScript(std::string_view script, Charset charset, std::ostream& out, int indent = 2);
 
-}  // namespace saori_run
+}  // namespace zef::host_model

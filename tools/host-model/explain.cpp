@@ -7,18 +7,15 @@
 #include "script_tokens.h"
 #include "sjis_text.h"
 
-namespace saori_run {
-
-namespace host_model = zef::host_model;
-using host_model::Charset;
+namespace zef::host_model {
 
 namespace {
 
 // Prints a choice: its title and what picking it does, as the host reads it.
-void explainChoice(const host_model::Token& tag, Charset charset, std::ostream& out, const std::string& pad,
+void explainChoice(const Token& tag, Charset charset, std::ostream& out, const std::string& pad,
                    int indent) {
-  auto show = [charset](std::string_view text) { return host_model::textAsUtf8(text, charset); };
-  const host_model::ChoiceTag choice = host_model::readChoiceTag(tag.arguments);
+  auto show = [charset](std::string_view text) { return textAsUtf8(text, charset); };
+  const ChoiceTag choice = readChoiceTag(tag.arguments);
   out << pad << "choice \"" << show(choice.title) << "\"";
   if (choice.runsScript) {
     out << (choice.cutAtComma ? " runs (cut at a comma: its script is not quoted):\n" : " runs:\n");
@@ -35,11 +32,11 @@ void explainChoice(const host_model::Token& tag, Charset charset, std::ostream& 
 }  // namespace
 
 void explainScript(std::string_view script, Charset charset, std::ostream& out, int indent) {
-  auto show = [charset](std::string_view text) { return host_model::textAsUtf8(text, charset); };
+  auto show = [charset](std::string_view text) { return textAsUtf8(text, charset); };
   const std::string scopePad(static_cast<std::size_t>(indent), ' ');
   const std::string pad(static_cast<std::size_t>(indent + 2), ' ');
-  for (const host_model::Token& token : host_model::tokenize(script, charset)) {
-    if (token.kind == host_model::Token::Kind::Text) {
+  for (const Token& token : tokenize(script, charset)) {
+    if (token.kind == Token::Kind::Text) {
       out << pad << '"' << show(token.text) << "\"\n";
     } else if (token.name == "p") {
       out << scopePad << "scope " << show(token.bracket) << "\n";
@@ -51,4 +48,4 @@ void explainScript(std::string_view script, Charset charset, std::ostream& out, 
   }
 }
 
-}  // namespace saori_run
+}  // namespace zef::host_model

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "module_host.h"
+#include "module_file.h"
 
 namespace saori_run {
 
@@ -99,7 +99,7 @@ class PosixModuleHost : public ModuleHost {
 
 }  // namespace
 
-std::unique_ptr<ModuleHost> ModuleHost::open(const std::string& path, Entries entries, std::string& error) {
+std::unique_ptr<ModuleHost> openModuleFile(const std::string& path, Entries entries, std::string& error) {
   // A bare file name would make dlopen search the library path instead.
   const std::string openPath = path.find('/') == std::string::npos ? "./" + path : path;
   void* library = dlopen(openPath.c_str(), RTLD_NOW | RTLD_LOCAL);

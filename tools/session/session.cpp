@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "module/request.h"
+#include "saori_request.h"
 
 namespace saori_run {
 
@@ -169,13 +170,7 @@ bool parseSession(std::string_view fileText, std::string_view fileName, Session&
 }
 
 std::string buildRequest(const std::vector<std::string>& arguments, Charset charset) {
-  std::string text = "EXECUTE SAORI/1.0\r\nCharset: ";
-  text += charset == Charset::utf8 ? "UTF-8" : "Shift_JIS";
-  text += "\r\nSender: saori-run\r\n";
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    text += "Argument" + std::to_string(i) + ": " + arguments[i] + "\r\n";
-  }
-  return text + "\r\n";
+  return zef::saori::request(arguments, charset == Charset::utf8 ? "UTF-8" : "Shift_JIS", "saori-run");
 }
 
 std::string requestTextOf(const Step& step, Charset charset) {

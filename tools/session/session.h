@@ -6,11 +6,11 @@
 //   @restart                the ghost stops and starts again: the module is
 //                           unloaded and loaded, the host's windows are placed
 //                           afresh, and the ghost hands back what it keeps
-//                           (see ghost_memory.h)
+//                           (see ghost.h)
 //   @raw TEXT               a request sent as TEXT, with \r \n \t \\ \xHH escapes
 //   @choose N               the user picks choice N (from 1, in script order)
 //                           of the balloons shown; the ghost answers the event
-//                           it raises (see choice_step.h)
+//                           it raises (see ghost.h)
 //   @before TEXT            the ghost's own words that the host runs before
 //                           the next request's result, in the same script
 //   @after TEXT             ... and after the last request's result

@@ -2,7 +2,7 @@
 // LoadLibrary, its cdecl entries load, request and unload are looked up by
 // their plain names, the directory and each request travel in fixed global
 // memory blocks that the module frees, and each response block is freed here.
-#include "module_host.h"
+#include "module_file.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -79,7 +79,7 @@ class WindowsModuleHost final : public ModuleHost {
 }  // namespace
 
 // A DLL has only the plain entries, whichever `entries` asks for.
-std::unique_ptr<ModuleHost> ModuleHost::open(const std::string& path, Entries /*entries*/, std::string& error) {
+std::unique_ptr<ModuleHost> openModuleFile(const std::string& path, Entries /*entries*/, std::string& error) {
   HMODULE library = LoadLibraryA(path.c_str());
   if (library == nullptr) {
     error = "cannot load " + path + " (" + lastErrorText() + ")";

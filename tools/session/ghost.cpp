@@ -1,6 +1,6 @@
-// The ghost's kept balloon positions (ghost_memory.h), read with the module's
-// own words for them.
-#include "ghost_memory.h"
+// The ghost's answers and its kept balloon positions (ghost.h), read with the
+// module's own words for them.
+#include "ghost.h"
 
 #include "base/decimal.h"
 #include "base/host_script.h"
@@ -30,7 +30,7 @@ bool acceptsLayoutStart(const Step& step) {
          zef::judgeRequest(step.arguments, false) == zef::Verdict::changes;
 }
 
-Session GhostMemory::sent(const Step& step) {
+Session Ghost::sent(const Step& step) {
   if (isOptIn(step, zef::switchOn)) keepsPositions_ = true;
   if (isOptIn(step, zef::switchOff)) keepsPositions_ = false;
   if (!handBackPending_ || !acceptsLayoutStart(step)) return {};
@@ -44,7 +44,7 @@ Session GhostMemory::sent(const Step& step) {
           {Step::Kind::request, std::move(restore), {}, step.line, 0}};
 }
 
-void GhostMemory::heard(std::string_view event, const std::vector<std::string>& references) {
+void Ghost::heard(std::string_view event, const std::vector<std::string>& references) {
   if (event != zef::event::settingMenu || references.empty()) return;
   const std::string& what = references[0];
   const auto number = [&](std::size_t i) { return i < references.size() ? zef::readDecimal(references[i]) : 0; };
@@ -53,6 +53,22 @@ void GhostMemory::heard(std::string_view event, const std::vector<std::string>& 
   if (what == zef::keptMove::horizontalReset) horizontal_.erase(number(1));
   if (what == zef::keptMove::verticalReset || what == zef::keptMove::bothReset) vertical_ = 0;
   if (what == zef::keptMove::bothReset) horizontal_.clear();
+}
+
+std::vector<std::string> ghostAnswer(std::string_view event) {
+  if (event == zef::event::settingMenu) return {std::string(zef::event::settingMenu)};
+  return {};
+}
+
+Session Ghost::answer(const Step& step, const zef::host_model::Chosen& chosen) {
+  Session requests;
+  for (std::size_t i = 0; i < chosen.events.size(); ++i) {
+    const std::string& event = chosen.events[i];
+    heard(event, chosen.references[i]);
+    std::vector<std::string> answer = ghostAnswer(event);
+    if (!answer.empty()) requests.push_back({Step::Kind::request, std::move(answer), {}, step.line, 0});
+  }
+  return requests;
 }
 
 }  // namespace saori_run

@@ -5,7 +5,7 @@
 
 #include "explain.h"
 
-namespace saori_run {
+namespace zef::host_model {
 namespace {
 
 // A quoted script choice runs its whole script; an unquoted one only what the
@@ -14,7 +14,7 @@ TEST(Explain, ScopesChoicesAndEvents) {
   std::ostringstream out;
   explainScript("\\_q\\p[0]Hi\\![*]\\q[30,\"script:\\p[10]\\![raise,settingZEF]\"]"
                 "\\q[5,script:\\p[10\\]\\![raise,settingZEF\\]]\\q[End,OnSettingZEF]",
-                zef::host_model::Charset::shiftJis, out);
+                Charset::shiftJis, out);
   EXPECT_EQ(out.str(),
             "    \\_q\n"
             "  scope 0\n"
@@ -31,4 +31,4 @@ TEST(Explain, ScopesChoicesAndEvents) {
 }
 
 }  // namespace
-}  // namespace saori_run
+}  // namespace zef::host_model
