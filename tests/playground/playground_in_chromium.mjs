@@ -166,12 +166,12 @@ async function drive(page) {
     charset.dispatchEvent(new Event('input')); })()`);
 
   // The module's reading beside a value that it reads otherwise: 0 characters are 1.
-  await replaceText(page, '#characters', ['0']);
-  check(await page.evaluate(`document.querySelector('output[data-reading=characters]').textContent === '→ 1' &&
+  await replaceText(page, '#characterCount', ['0']);
+  check(await page.evaluate(`document.querySelector('output[data-reading=characterCount]').textContent === '→ 1' &&
     document.querySelectorAll('#offset-fields input').length === 1`), '"0" characters: read as 1, with one offset field');
 
   // Two characters and a three-utterance talk, typed.
-  await replaceText(page, '#characters', ['2']);
+  await replaceText(page, '#characterCount', ['2']);
   const talk = ['\\s[5]Hello.', '\\s[10]Hi, two.', 'Bye.'];
   await replaceText(page, '#talk', talk);
   await page.waitFor(`document.querySelectorAll('#figure rect.balloon').length === 3`);
@@ -180,7 +180,7 @@ async function drive(page) {
   const drawn = await page.evaluate(pageBalloons);
   console.log(`native: ${show(expected)}\npage:   ${show(drawn)}`);
   check(expected.length === 3 && show(drawn) === show(expected), 'three balloons with the three texts where the preview puts them');
-  check(await page.evaluate(`document.querySelector('output[data-reading=characters]').textContent === '→ 2'`),
+  check(await page.evaluate(`document.querySelector('output[data-reading=characterCount]').textContent === '→ 2'`),
     'the module\'s reading of the characters is shown beside the field');
 
   // The talk's result explained as saori-run --explain explains it.
@@ -288,7 +288,7 @@ async function drive(page) {
   await replaceText(page, '#change-value', ['8']);
   await page.click(`document.querySelector('#change button[type=submit]')`);
   await page.waitFor(`window.zefPlayground.results.some((entry) => entry.args[0] === 'changeZEF')`);
-  check(await page.evaluate(`document.querySelector('output[data-reading=balloons]').textContent === '→ 8' &&
+  check(await page.evaluate(`document.querySelector('output[data-reading=balloonCount]').textContent === '→ 8' &&
     window.zefPlayground.results.find((entry) => entry.args[0] === 'changeZEF').events.includes('OnChangeZEF')`),
     'changeZEF Bl_Num 8: the module now reads 8 balloons, and raises OnChangeZEF');
 
@@ -359,7 +359,7 @@ async function drive(page) {
     !window.zefPlayground.results.some((entry) => entry.args[0] === 'ZEF')`, 60000);
   check(await page.evaluate(`document.getElementById('status').classList.contains('error') &&
     document.getElementById('status').textContent.includes('out of memory') &&
-    document.querySelector('output[data-reading=characters]').textContent === '→ 2'`),
+    document.querySelector('output[data-reading=characterCount]').textContent === '→ 2'`),
     'a 64 MiB talk: the page says the module ran out of memory, and the module answers again');
 
   check(problems.length === 0, `no console error or exception${problems.length ? ': ' + problems.join(' | ') : ''}`);

@@ -1,62 +1,158 @@
-// The C interface that playground.html calls, beside the module's own
-// entries (load, request, unload), in the one WebAssembly file.
+// The C interface that playground.html calls, in the one WebAssembly file
+// with the module.
 //
-// The page sends each request through the module's request entry, as a host
-// does, and hands the result script to the preview's host model here: run it
-// on the model desktop, draw the desktop, explain the script, list the host
-// notes, events and choices. Every answer is text that stays readable at
-// zef_page_text() until the next call:
+// The page is a host around the module, played by saori-run's own loop
+// (session_player.h): each action of its user is a short session, played
+// against the module linked into this file through its exported entries, and
+// every script that the host shows runs on the preview's host model. The page
+// then reads what was played, draws the model desktop, explains the scripts,
+// and lists the host notes, events and choices. Every text answer stays
+// readable at zef_page_text() until the next call:
 //
-//   zef_page_reset(2, sizes, length);            // a fresh model desktop
-//   zef_page_run(block, script, 0, 0, 0);        // a Shift-JIS result script
-//   size_t size = zef_page_svg();                // the figure, UTF-8
+//   zef_page_boot(2, sizes, length, 0);                // the ghost starts: a fresh module and desktop
+//   int played = zef_page_send(block, length, 0, 0);  // "ZEF\0Hello.\0", in Shift_JIS
+//   size_t size = zef_page_svg();                      // the figure, UTF-8
 //   const char* svg = zef_page_text();
 #include <algorithm>
 #include <cstddef>
 #include <map>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "choice_step.h"
+#include "base/decimal.h"
+#include "base/module_state.h"
 #include "explain.h"
 #include "ghost_sizes.h"
 #include "host_model.h"
 #include "host_notes.h"
-#include "base/decimal.h"
-#include "base/module_state.h"
-#include "module/module_instance.h"
+#include "module/command_table.h"
+#include "platform/global_memory.h"
+#include "session_player.h"
 #include "sjis_text.h"
 #include "state_dump.h"
 #include "svg_desktop.h"
 
+// The module's entries, as a host finds them (module/exports.cpp).
+extern "C" {
+zef::platform::Bool load(zef::platform::BlockHandle pathBlock, long length);
+zef::platform::BlockHandle request(zef::platform::BlockHandle requestBlock, long* length);
+zef::platform::Bool unload();
+}
+
 namespace {
 
+using saori_run::Session;
+using saori_run::Shown;
+using saori_run::Step;
 using zef::host_model::Charset;
 using zef::host_model::HostModel;
 using zef::host_model::OfferedChoice;
 using zef::host_model::Segment;
 
-constexpr int mostCharacters = 7;  // as many as stand side by side on the model desktop
-
-std::unique_ptr<HostModel> model = std::make_unique<HostModel>();
-std::string lastAnswer;  // what zef_page_text() points at
-// What the ghost keeps over a restart, as saori-run's ghost keeps it: the
-// balloon positions, once the page has sent changeZEF Pos_Keep On.
-saori_run::GhostMemory memory;
-
-// Requests, one a line, their arguments joined by TAB.
-std::string requestLines(const saori_run::Session& requests) {
-  std::string lines;
-  for (const saori_run::Step& request : requests) {
-    std::string line;
-    for (const std::string& argument : request.arguments) line += (line.empty() ? "" : "\t") + argument;
-    lines += line + "\n";
+// The module linked into this file, called through its entries with blocks
+// from its own allocator, as a host calls it.
+class LinkedModule : public saori_run::ModuleHost {
+ public:
+  long load(std::string_view directory) override {
+    return ::load(zef::platform::allocateBlock(directory), static_cast<long>(directory.size()));
   }
-  return lines;
+  std::string request(std::string_view requestText, bool& gotBlock) override {
+    long length = static_cast<long>(requestText.size());
+    void* response = ::request(zef::platform::allocateBlock(requestText), &length);
+    gotBlock = response != nullptr;
+    if (!gotBlock) return {};
+    std::string bytes(static_cast<const char*>(response), static_cast<std::size_t>(length));
+    zef::platform::freeBlock(response);
+    return bytes;
+  }
+  long unload() override { return ::unload(); }
+};
+
+// What one step of the last action played: a request the module answered,
+// or a picked choice; with what the host then showed.
+struct Played {
+  std::string heading;  // the request's arguments joined by TAB, or the choice's title (UTF-8)
+  bool chosen = false;
+  bool gotBlock = true;
+  std::size_t responseSize = 0;
+  std::string script;  // the result, in its charset
+  Charset charset = Charset::shiftJis;
+  std::string events;  // one a line, UTF-8
+  std::string notes;   // one a line: in English, a TAB, in Japanese
+};
+
+// The page's host: it runs what is shown on the model desktop and keeps the
+// module's own reading of the settings that the requests sent.
+class PageHost : public saori_run::SessionListener {
+ public:
+  void requested(const Step& step, std::string_view response, bool gotBlock) override {
+    std::string heading;
+    for (const std::string& argument : step.arguments) {
+      heading += (heading.empty() ? "" : "\t") + zef::host_model::textAsUtf8(argument, charset);
+    }
+    played.push_back({.heading = heading,
+                      .gotBlock = gotBlock,
+                      .responseSize = response.size(),
+                      .script = std::string(saori_run::resultValue(response)),
+                      .charset = saori_run::responseCharset(response)});
+    follow(step.arguments);
+  }
+  void chose(const Step&, const zef::host_model::Chosen& chosen) override {
+    played.push_back({.heading = zef::host_model::textAsUtf8(chosen.choice.text, chosen.charset), .chosen = true});
+  }
+  void shown(const Shown& shown) override {
+    saori_run::runShown(shown, model);
+    Played& step = played.at(shownSteps++);
+    for (const std::string& event : model.state().events) step.events += show(event) + "\n";
+    for (const auto& note : model.state().notes) {
+      step.notes += zef::host_model::noteText(note, model.state().charset) + "\t" +
+                    zef::host_model::noteText(note, model.state().charset, zef::host_model::Language::japanese) + "\n";
+    }
+  }
+  void warn(const Step&, std::string_view) override { refused = true; }
+
+  // A new action: nothing of it played yet.
+  void startAction() {
+    played.clear();
+    shownSteps = 0;
+    refused = false;
+  }
+  std::string show(std::string_view bytes) const { return zef::host_model::textAsUtf8(bytes, model.state().charset); }
+
+  HostModel model;
+  Charset charset = Charset::shiftJis;  // of the requests
+  std::vector<Played> played;
+  std::size_t shownSteps = 0;
+  bool refused = false;  // a step could not do what it says
+  zef::ModuleState readings;
+
+ private:
+  // The state that a request which changes it leaves, by the module's own
+  // rules: how the module read what the page sent.
+  void follow(const zef::ArgumentList& arguments) {
+    if (zef::judgeRequest(arguments, readings.layoutStarted) != zef::Verdict::changes) return;
+    if (auto changed = zef::dispatchCommand(arguments, readings, charset).newState) readings = std::move(*changed);
+  }
+};
+
+// A setting's value as a ghost writes it: the switch's words, a number in
+// decimal, a text as it is.
+std::string settingText(const zef::Setting& row, const zef::ModuleState& state) {
+  if (const auto flag = std::get_if<bool zef::ModuleState::*>(&row.field)) {
+    return std::string(state.**flag ? zef::switchOn : zef::switchOff);
+  }
+  if (const auto number = std::get_if<std::int32_t zef::ModuleState::*>(&row.field)) {
+    return std::to_string(state.**number);
+  }
+  return state.*std::get<std::string zef::ModuleState::*>(row.field);
 }
+
+LinkedModule module;
+PageHost host;
+saori_run::SessionPlayer player(module, Charset::shiftJis, host);
+std::string lastAnswer;  // what zef_page_text() points at
 
 Charset charsetOf(int utf8) { return utf8 != 0 ? Charset::utf8 : Charset::shiftJis; }
 
@@ -65,7 +161,13 @@ std::size_t answer(std::string value) {
   return lastAnswer.size();
 }
 
-std::string show(std::string_view bytes) { return zef::host_model::textAsUtf8(bytes, model->state().charset); }
+// Plays one action of the page's user; the number of steps it played, or -1
+// when a step could not do what it says.
+int play(const Session& session) {
+  host.startAction();
+  player.play(session);
+  return host.refused ? -1 : static_cast<int>(host.played.size());
+}
 
 // Where an offered choice stands in the figure: its place among the choices
 // that the figure draws (by scope, then line, then place in the line; -1 when
@@ -79,7 +181,7 @@ struct ChoicePlace {
 ChoicePlace placeOf(int scope, int rank) {
   ChoicePlace place;
   int drawn = 0;
-  for (const auto& [balloonScope, balloon] : model->state().balloons) {
+  for (const auto& [balloonScope, balloon] : host.model.state().balloons) {
     if (!balloon.shown) continue;
     for (const auto& line : balloon.lines) {
       std::string lead;
@@ -102,6 +204,33 @@ extern "C" {
 
 __attribute__((export_name("zef_page_text"))) const char* zef_page_text() { return lastAnswer.data(); }
 
+// As many characters as stand side by side on the model desktop.
+__attribute__((export_name("zef_page_most_characters"))) int zef_page_most_characters() {
+  return zef::host_model::mostCharacters;
+}
+
+// The settings that a ghost gives, one row a line in the module's order:
+// "NAME<TAB>ARGUMENT<TAB>KEY<TAB>DEFAULT<TAB>JAPANESE<TAB>ENGLISH<TAB>KIND",
+// ARGUMENT its place in a layout start (0: only changeZEF sets it), KEY its
+// changeZEF key (empty: only a layout start sets it), KIND "number", "text",
+// or "switch" followed by its two words. UTF-8. The page builds its forms
+// from them.
+__attribute__((export_name("zef_page_setting_rows"))) std::size_t zef_page_setting_rows() {
+  std::string lines;
+  std::size_t argument = 0;
+  for (const zef::Setting& row : zef::settings) {
+    const std::string place = row.byLayoutStart ? std::to_string(++argument) : "0";
+    const std::string kind = std::holds_alternative<bool zef::ModuleState::*>(row.field)
+                                 ? "switch\t" + std::string(zef::switchOn) + "\t" + std::string(zef::switchOff)
+                             : std::holds_alternative<std::string zef::ModuleState::*>(row.field) ? "text"
+                                                                                                  : "number";
+    lines += std::string(row.name) + "\t" + place + "\t" + std::string(row.changeKey) + "\t" +
+             settingText(row, zef::ModuleState{}) + "\t" + std::string(row.label.japanese) + "\t" +
+             std::string(row.label.english) + "\t" + kind + "\n";
+  }
+  return answer(std::move(lines));
+}
+
 // Reads "WxH" as saori-run's --balloon-size does: width * 65536 + height,
 // or 0 when it is no size.
 __attribute__((export_name("zef_page_read_size"))) int zef_page_read_size(const char* text, int length) {
@@ -110,71 +239,98 @@ __attribute__((export_name("zef_page_read_size"))) int zef_page_read_size(const 
   return size.width * 65536 + size.height;
 }
 
-// A fresh model desktop with `characters` real characters (at most seven),
-// of the sizes in `sizes`: "WxH,WxH,...\nWxH", the characters' as saori-run's
-// --char-size reads them and the balloon's as --balloon-size does; a part
-// that is empty or no size leaves its default.
-__attribute__((export_name("zef_page_reset"))) void zef_page_reset(int characters, const char* sizes, int length) {
+// The ghost starts again (the module is unloaded and loaded) on a fresh model
+// desktop with `characters` real characters (at most seven), of the sizes in
+// `sizes`: "WxH,WxH,...\nWxH", the characters' as saori-run's --char-size
+// reads them and the balloon's as --balloon-size does; a part that is empty
+// or no size leaves its default. Its requests go out in UTF-8 (`utf8` not 0)
+// or Shift_JIS. The ghost keeps what it keeps over a restart.
+__attribute__((export_name("zef_page_boot"))) void zef_page_boot(int characters, const char* sizes, int length,
+                                                                 int utf8) {
   const std::string_view text(sizes, static_cast<std::size_t>(length));
   const std::size_t newline = std::min(text.find('\n'), text.size());
   zef::host_model::GhostSizes read;
   zef::host_model::readSizes(text.substr(0, newline), read.characters);
   zef::host_model::readSize(text.substr(std::min(newline + 1, text.size())), read.balloon);
-  model = std::make_unique<HostModel>(std::clamp(characters, 1, mostCharacters), read);
+  host.model = HostModel(std::clamp(characters, 1, zef::host_model::mostCharacters), read);
+  host.charset = charsetOf(utf8);
+  host.readings = {};
+  player.requestsIn(host.charset);
+  play({{Step::Kind::restart, {}, {}}});
 }
 
-// Runs a result script between the ghost's own words, all in one block:
-// `script` bytes of it, then `before` bytes and `after` bytes of words; the
-// text UTF-8 (`utf8` not 0) or Shift-JIS.
-__attribute__((export_name("zef_page_run"))) void zef_page_run(const char* block, int script, int before, int after,
-                                                              int utf8) {
-  const auto part = [block](int from, int size) {
-    return std::string(block + from, static_cast<std::size_t>(size));
-  };
-  const zef::host_model::GhostWords words{part(script, before), part(script + before, after)};
-  model->runScript(std::string_view(block, static_cast<std::size_t>(script)), charsetOf(utf8), words);
+// Sends a request between the ghost's own words, which the host runs in one
+// script with its result: `block` holds `before` bytes of words, `after`
+// bytes of words, then each argument followed by a NUL, all in the requests'
+// charset. The ghost follows it with its own requests where it does. Returns
+// the number of steps played (zef_page_played).
+__attribute__((export_name("zef_page_send"))) int zef_page_send(const char* block, int length, int before, int after) {
+  const std::string_view bytes(block, static_cast<std::size_t>(length));
+  const std::string wordsBefore(bytes.substr(0, static_cast<std::size_t>(before)));
+  const std::string wordsAfter(bytes.substr(wordsBefore.size(), static_cast<std::size_t>(after)));
+  Step request;
+  for (std::size_t at = wordsBefore.size() + wordsAfter.size(); at < bytes.size();) {
+    const std::size_t end = std::min(bytes.find('\0', at), bytes.size());
+    request.arguments.emplace_back(bytes.substr(at, end - at));
+    at = end + 1;
+  }
+  Session session;
+  if (!wordsBefore.empty()) session.push_back({Step::Kind::wordsBefore, {}, wordsBefore});
+  session.push_back(std::move(request));
+  if (!wordsAfter.empty()) session.push_back({Step::Kind::wordsAfter, {}, wordsAfter});
+  return play(session);
+}
+
+// Picks the `index`-th offered choice (from 0) as the user does, as
+// saori-run's @choose does: the host runs its script or raises its event,
+// and the ghost answers the events. Returns the number of steps played, or
+// -1 when the balloons offer no such choice.
+__attribute__((export_name("zef_page_choose"))) int zef_page_choose(int index) {
+  return play({{Step::Kind::choose, {}, {}, 0, static_cast<std::size_t>(index) + 1}});
+}
+
+// A step that the last action played (from 0): `part` 0 its heading, 1 its
+// result script (in its charset), 2 the events it raised, 3 the host notes.
+__attribute__((export_name("zef_page_played"))) std::size_t zef_page_played(int index, int part) {
+  const Played& step = host.played.at(static_cast<std::size_t>(index));
+  const std::string* parts[] = {&step.heading, &step.script, &step.events, &step.notes};
+  return answer(*parts[std::clamp(part, 0, 3)]);
+}
+
+// The step's facts: 1 a picked choice, 2 its result in UTF-8.
+__attribute__((export_name("zef_page_played_facts"))) int zef_page_played_facts(int index) {
+  const Played& step = host.played.at(static_cast<std::size_t>(index));
+  return (step.chosen ? 1 : 0) + (step.charset == Charset::utf8 ? 2 : 0);
+}
+
+// The size of the step's response in bytes; -1 when no block came back.
+__attribute__((export_name("zef_page_played_size"))) int zef_page_played_size(int index) {
+  const Played& step = host.played.at(static_cast<std::size_t>(index));
+  return step.gotBlock ? static_cast<int>(step.responseSize) : -1;
 }
 
 // The scope that the last script left current: where the ghost's next words
 // without a scope tag land.
 __attribute__((export_name("zef_page_current_scope"))) int zef_page_current_scope() {
-  return model->state().currentScope;
+  return host.model.state().currentScope;
 }
 
 // The model desktop as an inline SVG element.
 __attribute__((export_name("zef_page_svg"))) std::size_t zef_page_svg() {
-  return answer(zef::host_model::renderDesktopSvg(model->state()));
+  return answer(zef::host_model::renderDesktopSvg(host.model.state()));
 }
 
 // The model's state, one fact per line (as saori-run --state prints it).
 __attribute__((export_name("zef_page_state"))) std::size_t zef_page_state() {
-  return answer(zef::host_model::dumpState(model->state()));
+  return answer(zef::host_model::dumpState(host.model.state()));
 }
 
 // A script one tag per line under its scope, as saori-run --explain prints it.
 __attribute__((export_name("zef_page_explain"))) std::size_t zef_page_explain(const char* script, int length,
                                                                               int utf8) {
   std::ostringstream out;
-  saori_run::explainScript(std::string_view(script, static_cast<std::size_t>(length)), charsetOf(utf8), out, 0);
+  zef::host_model::explainScript(std::string_view(script, static_cast<std::size_t>(length)), charsetOf(utf8), out, 0);
   return answer(out.str());
-}
-
-// The last script's host notes, one a line: in English, a TAB, in Japanese.
-__attribute__((export_name("zef_page_notes"))) std::size_t zef_page_notes() {
-  std::string lines;
-  const zef::host_model::Charset charset = model->state().charset;
-  for (const auto& note : model->state().notes) {
-    lines += zef::host_model::noteText(note, charset) + "\t" +
-             zef::host_model::noteText(note, charset, zef::host_model::Language::japanese) + "\n";
-  }
-  return answer(std::move(lines));
-}
-
-// The events that the last script raised, one a line.
-__attribute__((export_name("zef_page_events"))) std::size_t zef_page_events() {
-  std::string lines;
-  for (const std::string& event : model->state().events) lines += show(event) + "\n";
-  return answer(std::move(lines));
 }
 
 // The choices that the last script offers, in its order (the order in which
@@ -186,76 +342,36 @@ __attribute__((export_name("zef_page_events"))) std::size_t zef_page_events() {
 __attribute__((export_name("zef_page_choices"))) std::size_t zef_page_choices() {
   std::string lines;
   std::map<int, int> ranks;  // choices so far per scope
-  for (const OfferedChoice& offered : model->state().choices) {
+  for (const OfferedChoice& offered : host.model.state().choices) {
     const Segment& choice = offered.choice;
     const ChoicePlace place = placeOf(offered.scope, ranks[offered.scope]++);
-    lines += std::to_string(offered.scope) + (choice.runsScript ? "\tscript\t" : "\tevent\t") + show(choice.text) +
-             "\t" + show(place.lead) + "\t" + std::to_string(place.figureIndex) + "\n";
+    lines += std::to_string(offered.scope) + (choice.runsScript ? "\tscript\t" : "\tevent\t") + host.show(choice.text) +
+             "\t" + host.show(place.lead) + "\t" + std::to_string(place.figureIndex) + "\n";
   }
   return answer(std::move(lines));
 }
 
-// Picks the `index`-th offered choice (from 0) as the user does: the host
-// runs its script or raises its event (on the model). The answer is the
-// request with which the ghost answers the events raised, its arguments
-// joined by TAB (saori-run's @choose sends the same), or empty when it sends
-// none; its size is returned, or -1 when the script offers no such choice.
-__attribute__((export_name("zef_page_choose"))) int zef_page_choose(int index) {
-  const auto& choices = model->state().choices;
-  if (index < 0 || static_cast<std::size_t>(index) >= choices.size()) return -1;
-  const Segment choice = choices[static_cast<std::size_t>(index)].choice;
-  model->choose(choice);
-  const saori_run::Chosen chosen{choice, model->state().events, model->state().eventReferences};
-  const saori_run::Session requests = saori_run::ghostRequests({}, chosen, memory);
-  std::string request = requestLines(requests);
-  if (!request.empty()) request.resize(request.find('\n'));  // the first request
-  return static_cast<int>(answer(std::move(request)));
-}
-
-// A new run of the ghost begins: the module was loaded again.
-__attribute__((export_name("zef_page_run_started"))) void zef_page_run_started() { memory.runStarted(); }
-
-// The page sent the request whose arguments, joined by TAB, are `text`
-// (UTF-8). The answer: the requests with which the ghost follows it, one a
-// line (after the first layout start of a run, a ghost that keeps the
-// balloon positions opts in again and hands them back); empty for none.
-__attribute__((export_name("zef_page_ghost_sent"))) std::size_t zef_page_ghost_sent(const char* text, int length) {
-  saori_run::Step step;
-  std::string_view rest(text, static_cast<std::size_t>(length));
-  for (std::size_t tab = rest.find('\t');; tab = rest.find('\t')) {
-    step.arguments.emplace_back(rest.substr(0, tab));
-    if (tab == std::string_view::npos) break;
-    rest.remove_prefix(tab + 1);
-  }
-  return answer(requestLines(memory.sent(step)));
-}
-
-// How many characters a layout start with `text` in Argument2 names, read
-// as the module reads it; the page offers one surface offset field for each.
-__attribute__((export_name("zef_page_character_count"))) int zef_page_character_count(const char* text,
-                                                                                      int length) {
+// How many characters a layout start with `text` in its character count
+// names, read as the module reads it; the page offers one surface offset
+// field for each.
+__attribute__((export_name("zef_page_character_count"))) int zef_page_character_count(const char* text, int length) {
   return zef::boundCharacterCount(zef::readDecimal(std::string_view(text, static_cast<std::size_t>(length))));
 }
 
-// What the module holds after the last request to its plain entries, one
-// "name<TAB>value" a line: the module's own reading of the layout start and
-// of every setting change. Empty while the module has no state.
-__attribute__((export_name("zef_page_settings"))) std::size_t zef_page_settings() {
-  const zef::ModuleState* state = zef::currentModuleState();
-  if (state == nullptr) return answer({});
-  auto line = [](std::string_view name, std::string_view value) {
-    return std::string(name) + "\t" + std::string(value) + "\n";
-  };
+// How the module read the settings that the page's requests sent since the
+// ghost started, one "NAME<TAB>VALUE" a line by the settings' names, then
+// "started<TAB>yes" or "no" and the surface offsets. The font name is in the
+// requests' charset.
+__attribute__((export_name("zef_page_readings"))) std::size_t zef_page_readings() {
+  std::string lines;
+  for (const zef::Setting& row : zef::settings) {
+    lines += std::string(row.name) + "\t" + settingText(row, host.readings) + "\n";
+  }
   std::string offsets;
-  for (std::int32_t offset : state->surfaceOffsets) offsets += (offsets.empty() ? "" : " ") + std::to_string(offset);
-  return answer(line("switch", state->enabled ? "On" : "Off") +
-                line("characters", std::to_string(state->characterCount)) +
-                line("balloons", std::to_string(state->balloonCount)) +
-                line("step", std::to_string(state->moveStep)) + line("time", std::to_string(state->moveTime)) +
-                line("dummyScope", std::to_string(state->dummyScopeBase)) +
-                line("balloonNumber", std::to_string(state->balloonOffset)) + line("font", state->fontName) +
-                line("fontHeight", std::to_string(state->fontHeight)) +
-                line("started", state->layoutStarted ? "yes" : "no") + line("offsets", offsets));
+  for (std::int32_t offset : host.readings.surfaceOffsets) {
+    offsets += (offsets.empty() ? "" : " ") + std::to_string(offset);
+  }
+  return answer(lines + "started\t" + (host.readings.layoutStarted ? "yes" : "no") + "\noffsets\t" + offsets + "\n");
 }
 
 }  // extern "C"

@@ -20,7 +20,7 @@ function drawResults() {
       return element;
     };
     if (entry.missing?.length) add('p', `Shift_JIS にない文字を ? で送りました / Not in Shift_JIS, sent as "?": ${entry.missing.join(' ')}`, 'error');
-    if (!entry.response) {
+    if (entry.responseSize === null) {
       add('p', 'The module returned no response block (out of memory). / 応答がありません（メモリー不足）。', 'error');
     } else if (!entry.choice) {
       const script = decodeIn(entry.utf8, entry.script);
@@ -41,7 +41,7 @@ function drawResults() {
       explained.append(explainedText);
       twin.append(raw, explained);
       section.append(twin);
-      add('p', `Charset: ${entry.utf8 ? 'UTF-8' : 'Shift_JIS'}, ${entry.response.length} bytes`, 'hint');
+      add('p', `Charset: ${entry.utf8 ? 'UTF-8' : 'Shift_JIS'}, ${entry.responseSize} bytes`, 'hint');
     }
     if (entry.words && (entry.words.before || entry.words.after)) {
       add('p', `ゴースト自身のトーク / The ghost's own words: 前 / before「${entry.words.before}」, 後 / after「${entry.words.after}」`, 'own');

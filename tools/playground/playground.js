@@ -1,11 +1,12 @@
 // The playground's behaviour. The page is a model host around the module:
-// it sends requests to the module's own request entry (in WebAssembly),
-// runs each result script on the preview's host model and draws the model
-// desktop. A change to the layout start boots the ghost again (a fresh
-// module state and desktop); the talk is sent as a ZEF request whenever it
-// changes; the settings menu runs a clicked choice's script on the model and
-// then, as the sample ghosts do, answers the event settingZEF with a new
-// settingZEF request.
+// each action of its user is played in WebAssembly by saori-run's own loop
+// (page_interface.cpp), which sends the requests to the module's entries,
+// plays the ghost's part and runs every script shown on the preview's host
+// model; the page then draws the model desktop. A change to the layout start
+// boots the ghost again (a fresh module state and desktop); the talk is sent
+// as a ZEF request whenever it changes; a clicked choice of the settings menu
+// is picked as saori-run's @choose picks it, and the ghost answers the event
+// settingZEF with a new settingZEF request, as the sample ghosts do.
 'use strict';
 
 const $ = (id) => document.getElementById(id);
@@ -17,9 +18,6 @@ const module = {
     module.zef = await openZefModule(Uint8Array.from(atob(zefWasmBase64), (c) => c.charCodeAt(0)));
     module.exports = module.zef.exports;
   },
-  load: () => module.zef.load(),
-  unload: () => module.zef.unload(),
-  request: (bytes) => module.zef.request(bytes),
   withBytes: (bytes, call) => module.zef.withBytes(bytes, call),
   utf8: (size) => module.zef.utf8(size),
 };
@@ -32,55 +30,74 @@ const session = {
   timing: {},
 };
 
-// Sends one request and runs its result on the model, between the ghost's
-// own `words` ({ before, after }, text) when given. Returns the result.
+// Sends one request between the ghost's own `words` ({ before, after }, text)
+// when given; the ghost follows it with requests of its own where it does.
+// Returns the request's own entry in the result panel.
 function send(args, words = null) {
   const missing = new Set();
-  const bytes = requestBytes(args, missing);
-  const response = module.request(bytes);
-  const entry = { args, missing: [...missing], response };
-  session.results.push(entry);
-  if (!response) return entry;
-  const charset = headerValue(response, 'Charset');
-  entry.utf8 = charset !== null && utf8Text.decode(charset) === 'UTF-8';
-  entry.script = headerValue(response, 'Result') || new Uint8Array(0);
-  entry.words = words;
+  const parts = args.flatMap((argument) => [encode(argument, missing), new Uint8Array(1)]);
   // The words go in the requests' charset, as the ghost's talk holds them.
   const before = words ? encode(words.before, missing) : new Uint8Array(0);
   const after = words ? encode(words.after, missing) : new Uint8Array(0);
-  const block = new Uint8Array(entry.script.length + before.length + after.length);
-  block.set(entry.script);
-  block.set(before, entry.script.length);
-  block.set(after, entry.script.length + before.length);
-  entry.missing = [...missing];
-  module.withBytes(block, (pointer) =>
-    module.exports.zef_page_run(pointer, entry.script.length, before.length, after.length, entry.utf8 ? 1 : 0));
-  readModelRun(entry);
-  return entry;
+  const played = module.withBytes(joinBytes([before, after, ...parts]),
+    (pointer, length) => module.exports.zef_page_send(pointer, length, before.length, after.length));
+  return Object.assign(readPlayed(played)[0], { args, missing: [...missing], words });
+}
+
+// The steps that the last action played, added to the result panel: each
+// request with its result script, or a picked choice; the events and host
+// notes of what the host then showed.
+function readPlayed(count) {
+  const entries = [];
+  for (let index = 0; index < count; ++index) {
+    const part = (number) => module.zef.text(module.exports.zef_page_played(index, number));
+    const lines = (number) => utf8Text.decode(part(number)).split('\n').filter(Boolean);
+    const facts = module.exports.zef_page_played_facts(index);
+    const size = module.exports.zef_page_played_size(index);
+    entries.push({
+      args: utf8Text.decode(part(0)).split('\t'), choice: (facts & 1) !== 0, utf8: (facts & 2) !== 0,
+      responseSize: size < 0 ? null : size, script: part(1), events: lines(2), notes: lines(3),
+    });
+  }
+  session.results.push(...entries);
+  return entries;
 }
 
 // The ghost's own words around the script that the figure shows.
 function ghostWords() { return { before: $('words-before').value, after: $('words-after').value }; }
 
-// Records a clicked choice, which the model host ran by itself, with the
-// events and host notes of its script.
-function recordChoice(title) {
-  const entry = { args: [`(choice) ${title}`], choice: true, response: new Uint8Array(0), script: new Uint8Array(0) };
-  readModelRun(entry);
-  session.results.push(entry);
-  return entry;
-}
-
-// The events and host notes of the script that the model ran last, into `entry`.
-function readModelRun(entry) {
-  entry.events = module.utf8(module.exports.zef_page_events()).split('\n').filter(Boolean);
-  entry.notes = module.utf8(module.exports.zef_page_notes()).split('\n').filter(Boolean);
-}
-
 // ---- The form.
 function offsetInputs() { return [...document.querySelectorAll('#offset-fields input')]; }
 const mostOffsetFields = 16;
-const mostCharacters = 7;  // that stand side by side on the model desktop
+let mostCharacters;  // that stand side by side on the model desktop, as the model has it
+
+// The settings that a ghost gives, from the module's own table.
+function settingRows() {
+  return module.utf8(module.exports.zef_page_setting_rows()).split('\n').filter(Boolean).map((line) => {
+    const [name, argument, key, value, japanese, english, kind, ...words] = line.split('\t');
+    return { name, argument: Number(argument), key, value, japanese, english, kind, words };
+  });
+}
+
+// One field per setting that a layout start takes, each with the module's
+// reading of it beside it; and changeZEF's keys.
+function buildSettingFields() {
+  const rows = settingRows();
+  for (const row of rows.filter((setting) => setting.argument > 0)) {
+    const field = document.createElement('div');
+    field.className = 'field';
+    field.innerHTML = `<label for="${row.name}"><span lang="ja">${row.japanese}</span> / ${row.english} (Argument${row.argument})</label>` +
+      `<input id="${row.name}" name="${row.name}" data-argument="${row.argument}" list="${row.name}-words">` +
+      `<datalist id="${row.name}-words">${row.words.map((word) => `<option value="${word}">`).join('')}</datalist>` +
+      `<output for="${row.name}" data-reading="${row.name}"></output>`;
+    field.querySelector('input').value = row.value;
+    if (row.kind === 'number') field.querySelector('input').inputMode = 'numeric';
+    $('setting-fields').append(field);
+  }
+  const keys = $('change-key');
+  for (const row of rows.filter((setting) => setting.key !== '')) keys.add(new Option(row.key));
+  keys.value = keys.dataset.example;
+}
 
 function sizeInputs() { return [...document.querySelectorAll('#size-fields input')]; }
 
@@ -150,7 +167,7 @@ function ghostSizes() {
 
 // One offset field per character that Argument2 names, read by the module.
 function matchOffsetFields() {
-  const characters = module.withBytes(utf8.encode($('characters').value),
+  const characters = module.withBytes(utf8.encode($('characterCount').value),
     (pointer, length) => module.exports.zef_page_character_count(pointer, length));
   const shown = Math.min(characters, mostOffsetFields);
   const box = $('offset-fields');
@@ -174,9 +191,7 @@ function matchOffsetFields() {
 
 function layoutArguments(characters) {
   const args = [$('command').value];
-  for (const id of ['switch', 'characters', 'balloons', 'step', 'time', 'dummy-scope', 'balloon-number', 'font', 'font-height']) {
-    args.push($(id).value);
-  }
+  for (const input of document.querySelectorAll('#setting-fields input')) args.push(input.value);
   for (let index = 0; index < characters; ++index) args.push(offsetInputs()[index]?.value ?? '0');
   return args;
 }
@@ -187,9 +202,10 @@ function talkArguments() {
   return ['ZEF', ...lines];
 }
 
-// What the module holds, as text: the font name is in the requests' charset.
-function moduleSettings() {
-  const bytes = module.zef.text(module.exports.zef_page_settings());
+// How the module read the settings sent since the ghost started, as text:
+// the font name is in the requests' charset.
+function moduleReadings() {
+  const bytes = module.zef.text(module.exports.zef_page_readings());
   return decodeIn(charsetName() === 'UTF-8', bytes);
 }
 
@@ -310,25 +326,16 @@ function bootAfterStop() {
   drawResults();
 }
 
-// Tells the ghost what the page sent (saori-run's ghost plays it) and sends
-// the requests it follows with: after the layout start of a run, a ghost that
-// keeps the balloon positions turns Pos_Keep on and hands them back.
-function ghostFollows(entry) {
-  const size = module.withBytes(utf8.encode(entry.args.join('\t')),
-    (pointer, length) => module.exports.zef_page_ghost_sent(pointer, length));
-  for (const line of module.utf8(size).split('\n').filter((text) => text !== '')) send(line.split('\t'));
-}
-
+// A fresh module state and desktop: the ghost starts again (and hands back
+// what it keeps), and the layout start is sent.
 function startLayout() {
   session.results = [];
-  module.unload();
-  module.load();
-  module.exports.zef_page_run_started();
   // The model desktop stands as many characters as the layout start names,
   // up to seven side by side (as saori-run's preview).
   const characters = matchOffsetFields();
   matchSizeFields(characters);
-  module.withBytes(utf8.encode(ghostSizes()), (pointer, length) => module.exports.zef_page_reset(characters, pointer, length));
+  module.withBytes(utf8.encode(ghostSizes()), (pointer, length) =>
+    module.exports.zef_page_boot(characters, pointer, length, charsetName() === 'UTF-8' ? 1 : 0));
   const note = $('figure-note');
   note.hidden = characters <= mostCharacters;
   note.textContent = `${characters} 人のうち、図に立つのは 0 から ${mostCharacters - 1} までです / ` +
@@ -336,10 +343,9 @@ function startLayout() {
     `scopes ${mostCharacters} to ${characters - 1} are drawn as extra scopes.`;
   // With an empty talk, the ghost's words go with the layout start (its boot talk).
   const start = send(layoutArguments(characters), talkArguments().length > 1 ? null : ghostWords());
-  ghostFollows(start);
-  $('charset-reading').textContent = start.response
+  $('charset-reading').textContent = start.responseSize !== null
     ? `→ ${start.utf8 ? 'UTF-8' : 'Shift_JIS'} の応答 / answered in ${start.utf8 ? 'UTF-8' : 'Shift_JIS'}` : '';
-  showReadings(moduleSettings());
+  showReadings(moduleReadings());
 }
 
 // The figure is drawn at once; the text panels below it (the scripts, the
@@ -370,17 +376,16 @@ function openMenuNow() {
 }
 
 // A click on a choice: the host runs its script or raises its event, and
-// the ghost answers settingZEF with the menu again (saori-run's @choose does
-// the same); after anything else (End raises OnSettingZEF) the talk is drawn
-// again where the balloons now stand.
+// the ghost answers settingZEF with the menu again (as saori-run's @choose);
+// after anything else (End raises OnSettingZEF) the talk is drawn again
+// where the balloons now stand.
 function chooseNow(index, choice) {
   session.results = [];
-  const size = module.exports.zef_page_choose(index);
-  if (size < 0) return;
-  const answer = module.utf8(size);
-  recordChoice(choice.label);
-  if (answer !== '') {
-    send(answer.split('\t'));
+  const played = module.exports.zef_page_choose(index);
+  if (played < 0) return;
+  const entries = readPlayed(played);
+  entries[0].args = [`(choice) ${choice.label}`];
+  if (entries.length > 1) {
     drawFigure();
     drawResults();
     return;
@@ -391,8 +396,8 @@ function chooseNow(index, choice) {
 function changeNow(event) {
   event.preventDefault();
   session.results = [];
-  ghostFollows(send(['changeZEF', $('change-key').value, $('change-value').value]));
-  showReadings(moduleSettings());
+  send(['changeZEF', $('change-key').value, $('change-value').value]);
+  showReadings(moduleReadings());
   const talk = talkArguments();
   if (talk.length > 1) send(talk, ghostWords());
   drawFigure();
@@ -410,7 +415,8 @@ async function start() {
     showStatus(`This browser cannot run the module: ${error.message} / このブラウザーではモジュールを動かせません`, true);
     return;
   }
-  module.load();
+  mostCharacters = module.exports.zef_page_most_characters();
+  buildSettingFields();
   for (const element of document.querySelectorAll('#layout input, #layout select')) {
     element.addEventListener('input', boot);
   }

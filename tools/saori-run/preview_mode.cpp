@@ -32,7 +32,7 @@ class SceneList : public SessionListener {
 
   void loaded(const Step& step, long) override {
     watch_.loaded();
-    if (step.kind == Step::Kind::restart) scenes.push_back({true, {step}});
+    if (step.kind == Step::Kind::restart) scenes.push_back({true, {step, {}, {}, {}, {}}});
   }
   void requested(const Step& step, std::string_view response, bool) override {
     watch_.answered(step, resultValue(response));

@@ -70,6 +70,9 @@ class SessionPlayer {
   // next call: the page plays each action of its user as a session.
   void play(const Session& session);
 
+  // The requests from now on go out in `charset`.
+  void requestsIn(Charset charset) { charset_ = charset; }
+
  private:
   void playStep(const Step& step);
   void send(const Step& step);
