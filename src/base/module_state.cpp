@@ -7,8 +7,6 @@ namespace zef {
 
 namespace {
 
-// A layout start's switch is on for "On", "ON" and "on" and off for anything
-// else; changeZEF takes exactly "On" and "Off", and any other value leaves it.
 void storeSwitch(bool& field, std::string_view text, SettingSource source) {
   if (source == SettingSource::layoutStart) {
     field = text == switchOn || text == "ON" || text == "on";
@@ -20,9 +18,8 @@ void storeSwitch(bool& field, std::string_view text, SettingSource source) {
 }  // namespace
 
 const Setting* settingOfChangeKey(std::string_view key) {
-  const auto found = std::find_if(std::begin(settings), std::end(settings), [key](const Setting& setting) {
-    return !setting.changeKey.empty() && setting.changeKey == key;
-  });
+  if (key.empty()) return nullptr;  // the rows that changeZEF does not take
+  const auto found = std::ranges::find(settings, key, &Setting::changeKey);
   return found == std::end(settings) ? nullptr : found;
 }
 
