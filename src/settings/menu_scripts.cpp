@@ -55,7 +55,7 @@ void appendResetScript(std::string& out, const ModuleState& state, Reset reset, 
 }
 
 std::uint64_t menuScriptBytes(std::uint64_t scopes) {
-  return scopes * (maxScopeSwitchBytes + maxMoveBytes) + raiseBytes(event::settingMenu) + keptMoveReferenceBytes();
+  return scopes * (maxScopeSwitchBytes + maxMoveBytes) + raiseBytes(event::settingMenu) + keptMoveReferenceBytes;
 }
 
 }  // namespace zef
