@@ -1,20 +1,37 @@
-// The work of the exported entries: block ownership, and nothing thrown out.
+// The work of the exported entries: the states' lifetime, block ownership,
+// and nothing thrown out.
 #include "module/entries.h"
 
 #include <cstring>
 #include <limits>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "module/command_table.h"
-#include "module/module_instance.h"
 #include "module/request.h"
 #include "platform/failure_guard.h"
 
 namespace zef {
 
 namespace {
+
+// A default state holds no heap memory, so creating it cannot fail.
+std::optional<ModuleState> theState;
+
+// The states of the id entries, and the id handed out last.
+std::map<long, ModuleState> instanceStates;
+long lastInstanceId = 0;
+
+// The next id after the last one that no loaded state holds. Ids run up to
+// the largest long and then start again from 1, so 0 is never one.
+long freshInstanceId() noexcept {
+  do {
+    lastInstanceId = lastInstanceId == std::numeric_limits<long>::max() ? 1 : lastInstanceId + 1;
+  } while (instanceStates.contains(lastInstanceId));
+  return lastInstanceId;
+}
 
 constexpr long maxResponseLength = std::numeric_limits<long>::max();
 
@@ -75,11 +92,16 @@ platform::BlockHandle answerWith(ModuleState* state, platform::BlockHandle reque
 
 platform::Bool loadModule(platform::BlockHandle pathBlock) noexcept {
   platform::freeBlock(pathBlock);
-  return createModuleState() ? 1 : 0;
+  if (theState.has_value()) {
+    theState.reset();
+    return 0;
+  }
+  theState.emplace();
+  return 1;
 }
 
 platform::Bool unloadModule() noexcept {
-  destroyModuleState();
+  theState.reset();
   return 1;
 }
 
@@ -89,16 +111,31 @@ platform::BlockHandle answerRequest(platform::BlockHandle requestBlock, long* le
 
 long loadInstance(platform::BlockHandle pathBlock) noexcept {
   platform::freeBlock(pathBlock);
-  return createInstanceState();
+  long id = 0;
+  platform::runGuarded(
+      [&] {
+        const long fresh = freshInstanceId();
+        instanceStates.try_emplace(fresh);
+        id = fresh;
+      },
+      [&] { id = 0; });
+  return id;
 }
 
 platform::Bool unloadInstance(long id) noexcept {
-  destroyInstanceState(id);
+  instanceStates.erase(id);
   return 1;
 }
 
 platform::BlockHandle answerInstanceRequest(long id, platform::BlockHandle requestBlock, long* length) noexcept {
   return answerWith(instanceState(id), requestBlock, length);
+}
+
+ModuleState* currentModuleState() noexcept { return theState ? &*theState : nullptr; }
+
+ModuleState* instanceState(long id) noexcept {
+  const auto found = instanceStates.find(id);
+  return found == instanceStates.end() ? nullptr : &found->second;
 }
 
 }  // namespace zef

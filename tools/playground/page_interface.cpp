@@ -27,7 +27,7 @@
 #include "host_notes.h"
 #include "base/decimal.h"
 #include "base/module_state.h"
-#include "module/module_instance.h"
+#include "module/entries.h"
 #include "sjis_text.h"
 #include "state_dump.h"
 #include "svg_desktop.h"
