@@ -56,7 +56,7 @@ void runMenu(const ArgumentList&, const ModuleState& state, Charset charset, std
 }
 
 void runChange(const ArgumentList& arguments, ModuleState& state, std::string& script) {
-  runSettingChange({settingOfChangeKey(arguments[keyArgument]), arguments[valueArgument]}, state, script);
+  runSettingChange(settingOfChangeKey(arguments[keyArgument]), arguments[valueArgument], state, script);
 }
 
 // "ZEFの起動に失敗しました。" and "引数を確認してください。"

@@ -7,7 +7,7 @@
 // Before and after, for the request
 //   Argument0: changeZEF    Argument1: Bl_Move    Argument2: 50
 // the row "changeZEF" (exactly two arguments after the word, at any time) and
-// its reader give SettingChange{the row of "Bl_Move", "50"}, which settings/ applies.
+// its reader give the row of "Bl_Move" and "50", which settings/ applies.
 // The request
 //   Argument0: firstZEF  Argument1: On  Argument2: 2 ... Argument11: 0
 // stores enabled = true, characterCount = 2, ..., surfaceOffsets = {0, 0}

@@ -23,8 +23,6 @@ ZEF_EXPORT BlockHandle ZEF_CDECL request(BlockHandle requestBlock, long* length)
 }
 
 #if ZEF_INSTANCE_ENTRIES
-// Every zef_saori_load makes a state of its own, so several ghosts that open
-// the module in one process keep their own settings; the id names it.
 ZEF_EXPORT long zef_saori_load(char* path, long length) {
   static_cast<void>(length);
   return zef::loadInstance(path);
