@@ -18,8 +18,9 @@ void storeSwitch(bool& field, std::string_view text, SettingSource source) {
 }  // namespace
 
 const Setting* settingOfChangeKey(std::string_view key) {
-  if (key.empty()) return nullptr;  // the rows that changeZEF does not take
-  const auto found = std::ranges::find(settings, key, &Setting::changeKey);
+  const auto found = std::find_if(std::begin(settings), std::end(settings), [key](const Setting& setting) {
+    return !setting.changeKey.empty() && setting.changeKey == key;
+  });
   return found == std::end(settings) ? nullptr : found;
 }
 

@@ -87,7 +87,8 @@ inline void noSettingOfThatName() {}
 
 // The row of the setting `name`; a name that is none of them does not compile.
 consteval const Setting& settingNamed(std::string_view name) {
-  const auto found = std::ranges::find(settings, name, &Setting::name);
+  const auto found = std::find_if(std::begin(settings), std::end(settings),
+                                  [name](const Setting& setting) { return setting.name == name; });
   if (found == std::end(settings)) noSettingOfThatName();
   return *found;
 }

@@ -108,7 +108,8 @@ constexpr bool listsAreWellFormed() {
       if (word.rest == TagRest::blanksThenWord || !isPlainWord(word.word)) return false;
     }
   }
-  return std::ranges::all_of(settingNames, isPlainWord) && std::ranges::all_of(repaintWords, isPlainWord);
+  const auto plain = [](const auto& words) { return std::all_of(words.begin(), words.end(), isPlainWord); };
+  return plain(settingNames) && plain(repaintWords);
 }
 
 }  // namespace detail

@@ -128,7 +128,8 @@ std::string argumentErrorNotice(Charset charset) {
 std::span<const Command> commandTable() { return commands; }
 
 const Command* findCommand(std::string_view word) {
-  const auto found = std::ranges::find(commands, word, &Command::word);
+  const auto found = std::find_if(std::begin(commands), std::end(commands),
+                                  [word](const Command& command) { return command.word == word; });
   return found == std::end(commands) ? nullptr : found;
 }
 
