@@ -33,8 +33,6 @@ long freshInstanceId() noexcept {
   return lastInstanceId;
 }
 
-constexpr long maxResponseLength = std::numeric_limits<long>::max();
-
 // The request text: the block's bytes up to the first NUL, at most `length`.
 std::string_view requestText(platform::BlockHandle block, long length) {
   if (block == nullptr || length <= 0) return {};
@@ -77,7 +75,7 @@ platform::BlockHandle answerWith(ModuleState* state, platform::BlockHandle reque
 
   // A response whose length the host's long cannot hold (32 bits on Windows)
   // would be cut short or misread: it is answered with an empty result instead.
-  const bool fits = !response.empty() && response.size() <= static_cast<std::size_t>(maxResponseLength);
+  const bool fits = !response.empty() && response.size() <= static_cast<std::size_t>(std::numeric_limits<long>::max());
   const std::string_view sent = fits ? std::string_view(response) : emptyResponse.in(charset);
   platform::BlockHandle responseBlock = platform::allocateBlock(sent);
   *length = responseBlock ? static_cast<long>(sent.size()) : 0;

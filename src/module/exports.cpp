@@ -2,8 +2,7 @@
 //
 // Windows hosts call load, request and unload (cdecl, undecorated names). POSIX
 // hosts look up <module name>_saori_load, _saori_request and _saori_unload,
-// which keep one state per id apart from the state of load, request and
-// unload. Each entry only forwards to the module's own functions.
+// which keep one state per id (entries.h). Each entry only forwards.
 #include "module/entries.h"
 
 using zef::platform::BlockHandle;
