@@ -42,9 +42,9 @@ inline constexpr std::string_view bothReset = "Reset-HV";
 
 // The most bytes that a choice's references add to its event: ",WORD,character,pixels".
 inline constexpr std::uint64_t keptMoveReferenceBytes =
-    3 + std::max({keptMove::horizontal.size(), keptMove::vertical.size(), keptMove::horizontalReset.size(),
-                  keptMove::verticalReset.size(), keptMove::bothReset.size()}) +
-    2 * maxDecimalBytes;
+    std::max({keptMove::horizontal.size(), keptMove::vertical.size(), keptMove::horizontalReset.size(),
+              keptMove::verticalReset.size(), keptMove::bothReset.size()}) +
+    3 + 2 * maxDecimalBytes;
 
 // The sums a ghost hands back: where the user moved each character's
 // balloons, in pixels against their fresh places (the host's Y grows down).
