@@ -44,7 +44,6 @@
 #include "hardening/state_invariants.h"
 #include "module/command_table.h"
 #include "module/entries.h"
-#include "module/module_instance.h"
 #include "module/request.h"
 #include "platform/global_memory.h"
 #include "support/request_text.h"

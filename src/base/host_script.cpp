@@ -5,7 +5,7 @@ namespace zef {
 
 namespace {
 
-void appendValue(std::string& out, MoveValue value) {
+void appendValue(std::string& out, TagValue value) {
   if (!value.word.empty()) return void(out += value.word);
   appendDecimal(out, value.number);
 }
@@ -41,17 +41,11 @@ void appendMove(std::string& out, const Move& move) {
   out += spelling::close;
 }
 
-void appendRaise(std::string& out, std::string_view event) { appendRaise(out, event, {}); }
-
-void appendRaise(std::string& out, std::string_view event, std::initializer_list<EventReference> references) {
+void appendRaise(std::string& out, std::string_view event, std::initializer_list<TagValue> references) {
   out.append(spelling::raise).append(event);
-  for (const EventReference& reference : references) {
+  for (const TagValue& reference : references) {
     out += spelling::separator;
-    if (reference.word.empty()) {
-      appendDecimal(out, reference.number);
-    } else {
-      out += reference.word;
-    }
+    appendValue(out, reference);
   }
   out += spelling::close;
 }

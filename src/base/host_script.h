@@ -42,16 +42,16 @@ inline constexpr std::string_view scopeSwitchOpen = "\\p[";
 void appendScopeSwitch(std::string& out, std::int32_t scope);
 std::string scopeSwitch(std::int32_t scope);
 
-// A value of a move's options: a number, or a word that the host reads in
-// its place (`fix` keeps a coordinate, `me` makes the moved window its own base).
-struct MoveValue {
-  constexpr MoveValue(std::int32_t value) : number(value) {}  // implicit: a number is itself
-  constexpr explicit MoveValue(std::string_view hostWord) : word(hostWord) {}
+// A value of a tag: a number, or a word that the host reads in its place
+// (`fix` keeps a move's coordinate, `me` makes the moved window its own base).
+struct TagValue {
+  constexpr TagValue(std::int32_t value) : number(value) {}          // implicit: a number is itself
+  constexpr TagValue(std::string_view hostWord) : word(hostWord) {}  // and so is a word
   std::int32_t number = 0;
   std::string_view word;  // written instead of the number when not empty
 };
-inline constexpr MoveValue fix{std::string_view("fix")};
-inline constexpr MoveValue me{std::string_view("me")};
+inline constexpr TagValue fix{std::string_view("fix")};
+inline constexpr TagValue me{std::string_view("me")};
 
 // Which corners the move puts onto each other. Left of the base: the moved
 // window's right bottom corner onto the base's left top corner; right of it:
@@ -64,10 +64,10 @@ enum class Corners { none, leftOfBase, rightOfBase };
 // with ignoreSticky it moves alone, not with its sticky group.
 struct Move {
   bool async = false;
-  MoveValue x = 0;
-  MoveValue y = 0;
+  TagValue x = 0;
+  TagValue y = 0;
   std::int32_t time = 0;
-  MoveValue base = me;
+  TagValue base = me;
   Corners corners = Corners::none;
   bool ignoreSticky = false;
 };
@@ -82,20 +82,10 @@ inline constexpr std::string_view menuClosed = "OnSettingZEF";
 inline constexpr std::string_view settingChanged = "OnChangeZEF";
 }  // namespace event
 
-// Makes the host raise `event` to the ghost: `\![raise,EVENT]`.
-void appendRaise(std::string& out, std::string_view event);
-
-// A reference that a raised event carries to the ghost: a word or a number.
-struct EventReference {
-  constexpr EventReference(std::int32_t value) : number(value) {}  // implicit, like MoveValue
-  constexpr EventReference(std::string_view hostWord) : word(hostWord) {}
-  std::int32_t number = 0;
-  std::string_view word;  // written instead of the number when not empty
-};
-
-// `\![raise,EVENT,R0,R1,...]`: the ghost gets R0, R1, ... as the event's
-// references, in this order. No reference holds "," or "]".
-void appendRaise(std::string& out, std::string_view event, std::initializer_list<EventReference> references);
+// Makes the host raise `event` to the ghost, `\![raise,EVENT,R0,R1,...]`: the
+// ghost gets the references R0, R1, ... in this order. No reference holds ","
+// or "]".
+void appendRaise(std::string& out, std::string_view event, std::initializer_list<TagValue> references = {});
 
 // A choice titled `title` that raises `event`; neither holds "," or "]".
 void appendEventChoice(std::string& out, std::string_view title, std::string_view event);

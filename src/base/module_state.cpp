@@ -7,8 +7,6 @@ namespace zef {
 
 namespace {
 
-// A layout start's switch is on for "On", "ON" and "on" and off for anything
-// else; changeZEF takes exactly "On" and "Off", and any other value leaves it.
 void storeSwitch(bool& field, std::string_view text, SettingSource source) {
   if (source == SettingSource::layoutStart) {
     field = text == switchOn || text == "ON" || text == "on";

@@ -3,11 +3,9 @@
 //
 // Everything the module remembers from one request to the next lives here: the
 // ghost's settings (from a layout start or a setting change) and whether a
-// layout has been started. Each setting is a field and one row of `settings`,
-// which gives its name, its changeZEF key and its value rule; a layout start
-// takes the settings as its arguments in the rows' order. Every request stores
-// a setting through storeSetting, which applies the rule, so no command can
-// store an out-of-range value:
+// layout has been started. Each setting is a field and one row of `settings`;
+// every request stores a setting through storeSetting, which applies the row's
+// value rule, so no command can store an out-of-range value:
 //
 //   {.name = "balloonCount", .changeKey = "Bl_Num", .field = &ModuleState::balloonCount,
 //    .least = 1, .most = 99, ...}
@@ -46,15 +44,11 @@ struct ModuleState {
   std::vector<std::int32_t> surfaceOffsets;
 };
 
-// Where a setting's value comes from; only the switch's words differ. Both
-// take these two; a layout start also takes "ON" and "on" (module_state.cpp).
+// Where a setting's value comes from: only the switch's words differ. A layout
+// start's switch is on for "On", "ON" and "on" and off for anything else;
+// changeZEF takes exactly "On" and "Off", and any other value leaves it.
 enum class SettingSource { layoutStart, settingChange };
 inline constexpr std::string_view switchOn = "On", switchOff = "Off";
-
-// A setting's label for the people who set it.
-struct SettingLabel {
-  std::string_view japanese, english;
-};
 
 struct Setting {
   std::string_view name = {};       // the field's name
@@ -63,7 +57,9 @@ struct Setting {
   std::variant<bool ModuleState::*, std::int32_t ModuleState::*, std::string ModuleState::*> field;
   std::int32_t least = std::numeric_limits<std::int32_t>::min();  // a number's bounds
   std::int32_t most = std::numeric_limits<std::int32_t>::max();
-  SettingLabel label = {};
+  struct {
+    std::string_view japanese, english;
+  } label = {};  // for the people who set it
 };
 
 inline constexpr Setting settings[] = {
@@ -107,9 +103,9 @@ constexpr std::int32_t boundCharacterCount(std::int32_t value) { return bounded(
 // The row whose changeZEF key is `key`, or null.
 const Setting* settingOfChangeKey(std::string_view key);
 
-// Stores `text` into the setting's field under its value rule. A number is
-// read leniently; an empty text keeps a text's default; the switch reads as
-// `source` spells it (see module_state.cpp).
+// Stores `text` into the setting's field under its value rule: a number is
+// read leniently, an empty text keeps a text's default, the switch reads as
+// `source` spells it.
 void storeSetting(const Setting& setting, std::string_view text, SettingSource source, ModuleState& state);
 
 }  // namespace zef

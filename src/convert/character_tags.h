@@ -101,17 +101,15 @@ constexpr bool isPlainWord(std::string_view word) {
 }
 
 constexpr bool listsAreWellFormed() {
-  const auto wordsFit = [](std::span<const TagWord> words) {
-    return std::all_of(words.begin(), words.end(), [](const TagWord& word) {
-      return word.rest != TagRest::blanksThenWord && isPlainWord(word.word);
-    });
-  };
-  const auto allOf = [](const auto& list, const auto& test) { return std::all_of(list.begin(), list.end(), test); };
-  const bool openingsFit = allOf(characterTagOpenings, [&](const TagOpening& opening) {
+  for (const TagOpening& opening : characterTagOpenings) {
     const bool takesWords = opening.rest == TagRest::blanksThenWord;
-    return !opening.bytes.empty() && takesWords == !opening.words.empty() && wordsFit(opening.words);
-  });
-  return openingsFit && allOf(settingNames, isPlainWord) && allOf(repaintWords, isPlainWord);
+    if (opening.bytes.empty() || takesWords == opening.words.empty()) return false;
+    for (const TagWord& word : opening.words) {
+      if (word.rest == TagRest::blanksThenWord || !isPlainWord(word.word)) return false;
+    }
+  }
+  const auto plain = [](const auto& words) { return std::all_of(words.begin(), words.end(), isPlainWord); };
+  return plain(settingNames) && plain(repaintWords);
 }
 
 }  // namespace detail

@@ -1,5 +1,4 @@
-// The rows of the command table and their readers: each reader turns a
-// request's arguments into the typed values of its command and runs it. The
+// The rows of the command table and their readers (command_table.h). The
 // argument positions are known here only; the settings' keys and words are
 // read from the settings table (base/module_state.h).
 #include "module/command_table.h"
@@ -27,21 +26,19 @@ constexpr std::size_t keyArgument = 1;
 constexpr std::size_t valueArgument = 2;
 
 // A layout start's settings follow the command word in the rows' order, then
-// one surface offset per character.
-// The argument of the first layout start setting at or after `row`.
+// one surface offset per character. The argument of the first layout start
+// setting at or after `row`:
 constexpr std::size_t argumentAt(const Setting* row) {
   return 1 + static_cast<std::size_t>(
                  std::count_if(std::begin(settings), row, [](const Setting& before) { return before.byLayoutStart; }));
 }
-
-constexpr std::size_t argumentOf(const Setting& setting) { return argumentAt(&setting); }
 
 constexpr std::size_t firstSurfaceOffset = argumentAt(std::end(settings));
 
 // The characters that a layout start names itself, under the value rule of
 // characterCount: the count it needs and the offsets it carries follow from it.
 std::int64_t namedCharacters(const ArgumentList& arguments) {
-  return boundCharacterCount(readDecimal(arguments[argumentOf(settingNamed("characterCount"))]));
+  return boundCharacterCount(readDecimal(arguments[argumentAt(&settingNamed("characterCount"))]));
 }
 
 template <Layout layout>
@@ -59,7 +56,7 @@ void runMenu(const ArgumentList&, const ModuleState& state, Charset charset, std
 }
 
 void runChange(const ArgumentList& arguments, ModuleState& state, std::string& script) {
-  runSettingChange({settingOfChangeKey(arguments[keyArgument]), arguments[valueArgument]}, state, script);
+  runSettingChange(settingOfChangeKey(arguments[keyArgument]), arguments[valueArgument], state, script);
 }
 
 // "ZEFの起動に失敗しました。" and "引数を確認してください。"
@@ -162,7 +159,8 @@ CommandOutcome dispatchCommand(const ArgumentList& arguments, const ModuleState&
 
 void storeLayoutSettings(const ArgumentList& arguments, ModuleState& state) {
   for (const Setting& setting : settings) {
-    if (setting.byLayoutStart) storeSetting(setting, arguments[argumentOf(setting)], SettingSource::layoutStart, state);
+    if (!setting.byLayoutStart) continue;
+    storeSetting(setting, arguments[argumentAt(&setting)], SettingSource::layoutStart, state);
   }
   // The new offsets are complete before the old ones are given up.
   std::vector<std::int32_t> offsets(static_cast<std::size_t>(state.characterCount));

@@ -7,7 +7,7 @@
 // Before and after, for the request
 //   Argument0: changeZEF    Argument1: Bl_Move    Argument2: 50
 // the row "changeZEF" (exactly two arguments after the word, at any time) and
-// its reader give SettingChange{the row of "Bl_Move", "50"}, which settings/ applies.
+// its reader give the row of "Bl_Move" and "50", which settings/ applies.
 // The request
 //   Argument0: firstZEF  Argument1: On  Argument2: 2 ... Argument11: 0
 // stores enabled = true, characterCount = 2, ..., surfaceOffsets = {0, 0}
@@ -15,8 +15,7 @@
 // out with Layout::fresh.
 //
 // A new command word is one row in command_table.cpp (and a reader there, if
-// it takes new arguments); saori-run and the session fuzzer read the rows and
-// judgeRequest too.
+// it takes new arguments).
 #pragma once
 
 #include <cstddef>
@@ -33,10 +32,8 @@
 namespace zef {
 
 // What one request produced: its result script and, for a command that
-// changes settings, the state that is to replace the module's state. The
-// replacement is left to the entries, which make it only once the answer has
-// reached the host, so a request that fails half-way (out of memory) changes
-// nothing.
+// changes settings, the state that the entries put in place of the module's
+// once the answer has reached the host (entries.cpp).
 struct CommandOutcome {
   std::string resultScript;
   std::optional<ModuleState> newState;
@@ -66,8 +63,8 @@ struct Command {
 };
 
 // What the module does with a request, decided from its arguments and
-// whether a layout has started, before anything runs. The tools ask this
-// rather than reading the answer.
+// whether a layout has started, before anything runs. saori-run and the
+// session fuzzer ask this rather than reading the answer.
 enum class Verdict {
   unknown,  // no command has the word: answered empty
   refused,  // the count does not fit: answered with the row's refusal

@@ -1,14 +1,15 @@
-// The work of the exported entries: block ownership, and nothing thrown out.
+// The work of the exported entries: the states' lifetime, block ownership,
+// and nothing thrown out.
 #include "module/entries.h"
 
 #include <cstring>
 #include <limits>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "module/command_table.h"
-#include "module/module_instance.h"
 #include "module/request.h"
 #include "platform/failure_guard.h"
 
@@ -16,7 +17,21 @@ namespace zef {
 
 namespace {
 
-constexpr long maxResponseLength = std::numeric_limits<long>::max();
+// A default state holds no heap memory, so creating it cannot fail.
+std::optional<ModuleState> theState;
+
+// The states of the id entries, and the id handed out last.
+std::map<long, ModuleState> instanceStates;
+long lastInstanceId = 0;
+
+// The next id after the last one that no loaded state holds. Ids run up to
+// the largest long and then start again from 1, so 0 is never one.
+long freshInstanceId() noexcept {
+  do {
+    lastInstanceId = lastInstanceId == std::numeric_limits<long>::max() ? 1 : lastInstanceId + 1;
+  } while (instanceStates.contains(lastInstanceId));
+  return lastInstanceId;
+}
 
 // The request text: the block's bytes up to the first NUL, at most `length`.
 std::string_view requestText(platform::BlockHandle block, long length) {
@@ -60,7 +75,7 @@ platform::BlockHandle answerWith(ModuleState* state, platform::BlockHandle reque
 
   // A response whose length the host's long cannot hold (32 bits on Windows)
   // would be cut short or misread: it is answered with an empty result instead.
-  const bool fits = !response.empty() && response.size() <= static_cast<std::size_t>(maxResponseLength);
+  const bool fits = !response.empty() && response.size() <= static_cast<std::size_t>(std::numeric_limits<long>::max());
   const std::string_view sent = fits ? std::string_view(response) : emptyResponse.in(charset);
   platform::BlockHandle responseBlock = platform::allocateBlock(sent);
   *length = responseBlock ? static_cast<long>(sent.size()) : 0;
@@ -75,11 +90,16 @@ platform::BlockHandle answerWith(ModuleState* state, platform::BlockHandle reque
 
 platform::Bool loadModule(platform::BlockHandle pathBlock) noexcept {
   platform::freeBlock(pathBlock);
-  return createModuleState() ? 1 : 0;
+  if (theState.has_value()) {
+    theState.reset();
+    return 0;
+  }
+  theState.emplace();
+  return 1;
 }
 
 platform::Bool unloadModule() noexcept {
-  destroyModuleState();
+  theState.reset();
   return 1;
 }
 
@@ -89,16 +109,31 @@ platform::BlockHandle answerRequest(platform::BlockHandle requestBlock, long* le
 
 long loadInstance(platform::BlockHandle pathBlock) noexcept {
   platform::freeBlock(pathBlock);
-  return createInstanceState();
+  long id = 0;
+  platform::runGuarded(
+      [&] {
+        const long fresh = freshInstanceId();
+        instanceStates.try_emplace(fresh);
+        id = fresh;
+      },
+      [&] { id = 0; });
+  return id;
 }
 
 platform::Bool unloadInstance(long id) noexcept {
-  destroyInstanceState(id);
+  instanceStates.erase(id);
   return 1;
 }
 
 platform::BlockHandle answerInstanceRequest(long id, platform::BlockHandle requestBlock, long* length) noexcept {
   return answerWith(instanceState(id), requestBlock, length);
+}
+
+ModuleState* currentModuleState() noexcept { return theState ? &*theState : nullptr; }
+
+ModuleState* instanceState(long id) noexcept {
+  const auto found = instanceStates.find(id);
+  return found == instanceStates.end() ? nullptr : &found->second;
 }
 
 }  // namespace zef

@@ -2,8 +2,7 @@
 //
 // Windows hosts call load, request and unload (cdecl, undecorated names). POSIX
 // hosts look up <module name>_saori_load, _saori_request and _saori_unload,
-// which keep one state per id apart from the state of load, request and
-// unload. Each entry only forwards to the module's own functions.
+// which keep one state per id (entries.h). Each entry only forwards.
 #include "module/entries.h"
 
 using zef::platform::BlockHandle;
@@ -23,8 +22,6 @@ ZEF_EXPORT BlockHandle ZEF_CDECL request(BlockHandle requestBlock, long* length)
 }
 
 #if ZEF_INSTANCE_ENTRIES
-// Every zef_saori_load makes a state of its own, so several ghosts that open
-// the module in one process keep their own settings; the id names it.
 ZEF_EXPORT long zef_saori_load(char* path, long length) {
   static_cast<void>(length);
   return zef::loadInstance(path);

@@ -45,16 +45,4 @@ void appendStickyGroup(std::string& out, const ModuleState& state, std::int32_t 
                     [&](std::int32_t i) { return i == 0 ? character : dummyScope(state, i - 1, character); });
 }
 
-std::uint64_t dummyFragmentBytes() {
-  return maxScopeSwitchBytes + spelling::dummySurface.size() + spelling::freeAlignment.size();
-}
-
-std::uint64_t placementFragmentBytes() { return dummyFragmentBytes() + maxMoveBytes; }
-
-std::uint64_t holdFragmentBytes() { return maxScopeSwitchBytes + spelling::dummySurface.size() + maxMoveBytes; }
-
-std::uint64_t stickyGroupBytes(const ModuleState& state) {
-  return stickyWindowBytes(static_cast<std::uint64_t>(state.balloonCount) + 2);
-}
-
 }  // namespace zef

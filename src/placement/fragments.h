@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/host_script.h"
 #include "base/module_state.h"
 
 namespace zef {
@@ -39,9 +40,12 @@ void appendStickyGroup(std::string& out, const ModuleState& state, std::int32_t 
 
 // Upper bounds of the bytes the fragments above take, so that a script can be
 // sized once (base/host_script.h).
-std::uint64_t placementFragmentBytes();
-std::uint64_t dummyFragmentBytes();
-std::uint64_t holdFragmentBytes();
-std::uint64_t stickyGroupBytes(const ModuleState& state);
+inline constexpr std::uint64_t dummyFragmentBytes =
+    maxScopeSwitchBytes + spelling::dummySurface.size() + spelling::freeAlignment.size();
+inline constexpr std::uint64_t placementFragmentBytes = dummyFragmentBytes + maxMoveBytes;
+inline constexpr std::uint64_t holdFragmentBytes = maxScopeSwitchBytes + spelling::dummySurface.size() + maxMoveBytes;
+constexpr std::uint64_t stickyGroupBytes(const ModuleState& state) {
+  return stickyWindowBytes(static_cast<std::uint64_t>(state.balloonCount) + 2);
+}
 
 }  // namespace zef

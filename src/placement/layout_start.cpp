@@ -16,15 +16,15 @@ std::uint64_t balloonLevels(const ModuleState& state) { return static_cast<std::
 
 // firstZEF: every dummy scope placed afresh.
 void appendFreshLayout(std::string& script, const ModuleState& state) {
-  reserveMore(script, (balloonLevels(state) + 1) * characters(state) * placementFragmentBytes() +
+  reserveMore(script, (balloonLevels(state) + 1) * characters(state) * placementFragmentBytes +
                           characters(state) * stickyGroupBytes(state) + maxScopeSwitchBytes);
   appendPlacementScript(script, state);
 }
 
 // startZEF: the dummy scopes are set up where the host already has them.
 void appendKeptLayout(std::string& script, const ModuleState& state) {
-  reserveMore(script, balloonLevels(state) * characters(state) * dummyFragmentBytes() +
-                          characters(state) * (holdFragmentBytes() + stickyGroupBytes(state)) + maxScopeSwitchBytes);
+  reserveMore(script, balloonLevels(state) * characters(state) * dummyFragmentBytes +
+                          characters(state) * (holdFragmentBytes + stickyGroupBytes(state)) + maxScopeSwitchBytes);
   for (std::int32_t level = 1; level <= state.balloonCount; ++level) {
     for (std::int32_t character = 0; character < state.characterCount; ++character) {
       appendDummyFragment(script, dummyScope(state, level, character));

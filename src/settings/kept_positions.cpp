@@ -1,5 +1,4 @@
-// The restoreZEF command and the size of the references that the menu's
-// choices carry (kept_positions.h).
+// The restoreZEF command (kept_positions.h).
 #include "settings/kept_positions.h"
 
 #include <algorithm>
@@ -8,14 +7,6 @@
 #include "placement/dummy_scope.h"
 
 namespace zef {
-
-std::uint64_t keptMoveReferenceBytes() {
-  const std::string_view words[] = {keptMove::horizontal, keptMove::vertical, keptMove::horizontalReset,
-                                     keptMove::verticalReset, keptMove::bothReset};
-  std::uint64_t longest = 0;
-  for (const std::string_view word : words) longest = std::max<std::uint64_t>(longest, word.size());
-  return 3 + longest + 2 * maxDecimalBytes;  // ",WORD,character,pixels" at most
-}
 
 bool onTheDesktop(const KeptPositions& kept) {
   const auto near = [](std::int32_t pixels) { return pixels >= -farthestKeptShift && pixels <= farthestKeptShift; };

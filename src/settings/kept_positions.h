@@ -18,11 +18,13 @@
 //   \p[12]\![move,--X=30,--Y=-10,...] ... \p[11]\![move,--X=0,--Y=-10,...] ... \p[0]
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/host_script.h"
 #include "base/module_state.h"
 
 namespace zef {
@@ -38,8 +40,11 @@ inline constexpr std::string_view verticalReset = "Reset-V";
 inline constexpr std::string_view bothReset = "Reset-HV";
 }  // namespace keptMove
 
-// The most bytes that a choice's references add to its event.
-std::uint64_t keptMoveReferenceBytes();
+// The most bytes that a choice's references add to its event: ",WORD,character,pixels".
+inline constexpr std::uint64_t keptMoveReferenceBytes =
+    std::max({keptMove::horizontal.size(), keptMove::vertical.size(), keptMove::horizontalReset.size(),
+              keptMove::verticalReset.size(), keptMove::bothReset.size()}) +
+    3 + 2 * maxDecimalBytes;
 
 // The sums a ghost hands back: where the user moved each character's
 // balloons, in pixels against their fresh places (the host's Y grows down).

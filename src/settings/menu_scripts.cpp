@@ -9,45 +9,39 @@ namespace zef {
 
 namespace {
 
-void appendShift(std::string& out, const ModuleState& state, Shift shift, std::int32_t character,
-                 std::int32_t pixels) {
-  appendScopeSwitch(out, anchorScope(state, character));
-  const bool right = shift == Shift::right;
-  appendMove(out, Move{.async = true, .x = right ? pixels : 0, .y = right ? 0 : pixels, .ignoreSticky = true});
-}
-
-// Moves the anchor scope of `character` against the real character, on the
-// character's side, keeping the coordinate that the reset leaves alone.
-void appendReset(std::string& out, const ModuleState& state, Reset reset, std::int32_t character) {
-  appendScopeSwitch(out, anchorScope(state, character));
-  appendMove(out, Move{.x = reset == Reset::vertical ? fix : 0,
-                       .y = reset == Reset::horizontal ? fix : 0,
-                       .base = character,
-                       .corners = placementCorners(character),
-                       .ignoreSticky = true});
+// Runs `appendOne` for `character` alone, or for every character.
+template <typename AppendOne>
+void forCharacters(const ModuleState& state, bool alone, std::int32_t character, AppendOne appendOne) {
+  if (alone) return appendOne(character);
+  for (std::int32_t c = 0; c < state.characterCount; ++c) appendOne(c);
 }
 
 }  // namespace
 
 void appendShiftScript(std::string& out, const ModuleState& state, Shift shift, std::int32_t character,
                        std::int32_t pixels) {
-  if (shift == Shift::right) {
-    appendShift(out, state, shift, character, pixels);
-  } else {
-    for (std::int32_t c = 0; c < state.characterCount; ++c) appendShift(out, state, shift, c, pixels);
-  }
+  const bool right = shift == Shift::right;
+  forCharacters(state, right, character, [&](std::int32_t c) {
+    appendScopeSwitch(out, anchorScope(state, c));
+    appendMove(out, Move{.async = true, .x = right ? pixels : 0, .y = right ? 0 : pixels, .ignoreSticky = true});
+  });
   if (!state.keepPositions) return appendRaise(out, event::settingMenu);
   // The ghost adds what the shift applied to its kept sums.
-  if (shift == Shift::right) return appendRaise(out, event::settingMenu, {keptMove::horizontal, character, pixels});
+  if (right) return appendRaise(out, event::settingMenu, {keptMove::horizontal, character, pixels});
   appendRaise(out, event::settingMenu, {keptMove::vertical, pixels});
 }
 
 void appendResetScript(std::string& out, const ModuleState& state, Reset reset, std::int32_t character) {
-  if (reset == Reset::horizontal) {
-    appendReset(out, state, reset, character);
-  } else {
-    for (std::int32_t c = 0; c < state.characterCount; ++c) appendReset(out, state, reset, c);
-  }
+  // Each anchor scope moves against its real character, keeping the
+  // coordinate that the reset leaves alone.
+  forCharacters(state, reset == Reset::horizontal, character, [&](std::int32_t c) {
+    appendScopeSwitch(out, anchorScope(state, c));
+    appendMove(out, Move{.x = reset == Reset::vertical ? fix : 0,
+                         .y = reset == Reset::horizontal ? fix : 0,
+                         .base = c,
+                         .corners = placementCorners(c),
+                         .ignoreSticky = true});
+  });
   if (!state.keepPositions) return appendRaise(out, event::settingMenu);
   // The ghost zeroes the sums that the reset put back.
   if (reset == Reset::horizontal) return appendRaise(out, event::settingMenu, {keptMove::horizontalReset, character});
@@ -55,7 +49,7 @@ void appendResetScript(std::string& out, const ModuleState& state, Reset reset, 
 }
 
 std::uint64_t menuScriptBytes(std::uint64_t scopes) {
-  return scopes * (maxScopeSwitchBytes + maxMoveBytes) + raiseBytes(event::settingMenu) + keptMoveReferenceBytes();
+  return scopes * (maxScopeSwitchBytes + maxMoveBytes) + raiseBytes(event::settingMenu) + keptMoveReferenceBytes;
 }
 
 }  // namespace zef

@@ -10,9 +10,9 @@
 
 namespace zef {
 
-void runSettingChange(const SettingChange& change, ModuleState& state, std::string& script) {
+void runSettingChange(const Setting* setting, std::string_view value, ModuleState& state, std::string& script) {
   const std::int32_t oldCount = state.balloonCount;
-  if (change.setting != nullptr) storeSetting(*change.setting, change.value, SettingSource::settingChange, state);
+  if (setting != nullptr) storeSetting(*setting, value, SettingSource::settingChange, state);
   // A smaller count leaves the scopes above it as the host has them.
   for (std::int32_t level = oldCount + 1; level <= state.balloonCount; ++level) {
     for (std::int32_t c = 0; c < state.characterCount; ++c) appendNewLevelFragment(script, state, level, c);

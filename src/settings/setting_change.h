@@ -8,15 +8,9 @@
 
 namespace zef {
 
-// One setting and its new value as the ghost wrote it, as the command table
-// reads them from a changeZEF request (module/command_table.cpp).
-struct SettingChange {
-  const Setting* setting = nullptr;  // null: a key the module does not know
-  std::string_view value;
-};
-
-// Applies `change` to `state` and appends the script for it, ending with the
-// OnChangeZEF event.
-void runSettingChange(const SettingChange& change, ModuleState& state, std::string& script);
+// Stores `value`, as the ghost wrote it, into `setting` (null for a key the
+// module does not know, which changes nothing) and appends the script for it,
+// ending with the OnChangeZEF event.
+void runSettingChange(const Setting* setting, std::string_view value, ModuleState& state, std::string& script);
 
 }  // namespace zef

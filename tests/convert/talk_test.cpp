@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/host_script.h"
-#include "module/module_instance.h"
+#include "module/entries.h"
 #include "support/saori_client.h"
 #include "support/script_pieces.h"
 

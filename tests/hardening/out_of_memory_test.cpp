@@ -16,7 +16,6 @@
 #include "hardening/failing_allocator.h"
 #include "hardening/state_invariants.h"
 #include "module/entries.h"
-#include "module/module_instance.h"
 #include "module/request.h"
 #include "platform/global_memory.h"
 #include "support/saori_client.h"
@@ -112,14 +111,14 @@ std::size_t sweptPoints = 0;
 // A state of the id entries for as long as the object lives (none for id 0).
 struct InstanceState {
   long id;
-  ~InstanceState() { destroyInstanceState(id); }
+  ~InstanceState() { unloadInstance(id); }
 };
 
 void sweep(const Scenario& scenario) {
   SCOPED_TRACE(scenario.name);
   test::FreshModule module;
   for (const Arguments& arguments : scenario.setup) test::resultOf(arguments);
-  const InstanceState instance{scenario.byId ? createInstanceState() : 0};
+  const InstanceState instance{scenario.byId ? loadInstance(nullptr) : 0};
   const long id = instance.id;
   ASSERT_TRUE(id || !scenario.byId);
   ModuleState& target = id ? *instanceState(id) : *currentModuleState();

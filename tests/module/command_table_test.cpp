@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "module/command_table.h"
-#include "module/module_instance.h"
+#include "module/entries.h"
 #include "support/saori_client.h"
 #include "support/shift_jis_text.h"
 

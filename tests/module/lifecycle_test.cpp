@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "module/entries.h"
-#include "module/module_instance.h"
 #include "platform/global_memory.h"
 
 namespace zef {

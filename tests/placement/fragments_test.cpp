@@ -87,10 +87,10 @@ TEST(Fragments, SizeBoundsHoldForTheWidestNumbers) {
   constexpr std::int32_t min = std::numeric_limits<std::int32_t>::min();
   ModuleState state = stateWith(2, 99, 0);
   state.dummyScopeBase = min;  // only reachable by wrapping, but the widest text
-  EXPECT_LE(scriptOf(appendPlacementFragment, state, 0, 1).size(), placementFragmentBytes());
-  EXPECT_LE(scriptOf(appendPlacementFragment, state, 1, 1).size(), placementFragmentBytes());
-  EXPECT_LE(scriptOf(appendDummyFragment, min).size(), dummyFragmentBytes());
-  EXPECT_LE(scriptOf(appendHoldFragment, min).size(), holdFragmentBytes());
+  EXPECT_LE(scriptOf(appendPlacementFragment, state, 0, 1).size(), placementFragmentBytes);
+  EXPECT_LE(scriptOf(appendPlacementFragment, state, 1, 1).size(), placementFragmentBytes);
+  EXPECT_LE(scriptOf(appendDummyFragment, min).size(), dummyFragmentBytes);
+  EXPECT_LE(scriptOf(appendHoldFragment, min).size(), holdFragmentBytes);
   EXPECT_LE(scriptOf(appendStickyGroup, state, std::numeric_limits<std::int32_t>::max()).size(), stickyGroupBytes(state));
 }
 

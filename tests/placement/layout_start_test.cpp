@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "hardening/state_invariants.h"
-#include "module/module_instance.h"
+#include "module/entries.h"
 #include "support/saori_client.h"
 #include "support/script_of.h"
 #include "support/script_pieces.h"

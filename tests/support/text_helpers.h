@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "module/module_instance.h"
+#include "module/entries.h"
 
 namespace zef::test {
 
