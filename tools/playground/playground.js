@@ -70,6 +70,7 @@ function ghostWords() { return { before: $('words-before').value, after: $('word
 function offsetInputs() { return [...document.querySelectorAll('#offset-fields input')]; }
 const mostOffsetFields = 16;
 let mostCharacters;  // that stand side by side on the model desktop, as the model has it
+let firstOffsetArgument;  // a layout start's first surface offset, after its settings
 
 // The settings that a ghost gives, from the module's own table.
 function settingRows() {
@@ -83,7 +84,9 @@ function settingRows() {
 // reading of it beside it; and changeZEF's keys.
 function buildSettingFields() {
   const rows = settingRows();
-  for (const row of rows.filter((setting) => setting.argument > 0)) {
+  const taken = rows.filter((setting) => setting.argument > 0);
+  firstOffsetArgument = taken.length + 1;
+  for (const row of taken) {
     const field = document.createElement('div');
     field.className = 'field';
     field.innerHTML = `<label for="${row.name}"><span lang="ja">${row.japanese}</span> / ${row.english} (Argument${row.argument})</label>` +
@@ -103,21 +106,26 @@ function sizeInputs() { return [...document.querySelectorAll('#size-fields input
 
 // One size field per character that stands on the model desktop.
 function matchSizeFields(characters) {
-  const box = $('size-fields');
-  const shown = Math.min(characters, mostCharacters);
-  while (sizeInputs().length < shown) {
-    const index = sizeInputs().length;
+  matchFields($('size-fields'), Math.min(characters, mostCharacters), (index) =>
+    `<label for="char-size-${index}"><span lang="ja">キャラクター ${index}</span> / Character ${index}</label>` +
+    `<input id="char-size-${index}" value="200x300" spellcheck="false" data-size="character">` +
+    `<output for="char-size-${index}"></output>` +
+    `<button type="button" class="from-image" data-for="char-size-${index}"><span lang="ja">画像から</span> / From an image (${['surface0.png', 'surface10.png'][index] ?? 'surface*.png'})</button>`,
+  takeImages);
+}
+
+// Keeps `count` fields in `box`: a new one is made of `html(index)`, boots
+// the ghost again when it changes, and is handed to `prepare`.
+function matchFields(box, count, html, prepare = () => {}) {
+  while (box.children.length < count) {
     const field = document.createElement('div');
     field.className = 'field';
-    field.innerHTML = `<label for="char-size-${index}"><span lang="ja">キャラクター ${index}</span> / Character ${index}</label>` +
-      `<input id="char-size-${index}" value="200x300" spellcheck="false" data-size="character">` +
-      `<output for="char-size-${index}"></output>` +
-      `<button type="button" class="from-image" data-for="char-size-${index}"><span lang="ja">画像から</span> / From an image (${['surface0.png', 'surface10.png'][index] ?? 'surface*.png'})</button>`;
+    field.innerHTML = html(box.children.length);
     field.querySelector('input').addEventListener('input', boot);
-    takeImages(field);
+    prepare(field);
     box.append(field);
   }
-  while (sizeInputs().length > shown) box.lastElementChild.remove();
+  while (box.children.length > count) box.lastElementChild.remove();
 }
 
 // A size read from an image (the balloon's or a surface's), into `input`.
@@ -169,19 +177,10 @@ function ghostSizes() {
 function matchOffsetFields() {
   const characters = module.withBytes(utf8.encode($('characterCount').value),
     (pointer, length) => module.exports.zef_page_character_count(pointer, length));
-  const shown = Math.min(characters, mostOffsetFields);
-  const box = $('offset-fields');
-  while (offsetInputs().length < shown) {
-    const index = offsetInputs().length;
-    const field = document.createElement('div');
-    field.className = 'field';
-    field.innerHTML = `<label for="offset-${index}"><span lang="ja">キャラクター ${index}</span> / Character ${index} (Argument${10 + index})</label>` +
-      `<input id="offset-${index}" value="0" inputmode="numeric" data-argument="${10 + index}">` +
-      `<output for="offset-${index}" data-offset="${index}"></output>`;
-    field.querySelector('input').addEventListener('input', boot);
-    box.append(field);
-  }
-  while (offsetInputs().length > shown) box.lastElementChild.remove();
+  matchFields($('offset-fields'), Math.min(characters, mostOffsetFields), (index) =>
+    `<label for="offset-${index}"><span lang="ja">キャラクター ${index}</span> / Character ${index} (Argument${firstOffsetArgument + index})</label>` +
+    `<input id="offset-${index}" value="0" inputmode="numeric" data-argument="${firstOffsetArgument + index}">` +
+    `<output for="offset-${index}" data-offset="${index}"></output>`);
   const note = $('offset-note');
   note.hidden = characters <= mostOffsetFields;
   note.textContent = `キャラクター ${mostOffsetFields} から ${characters - 1} のずらしは 0 で送ります / ` +

@@ -39,25 +39,22 @@ struct Shown {
 // Runs what the host shows on the model desktop.
 void runShown(const Shown& shown, zef::host_model::HostModel& model);
 
+// Each use overrides what it needs.
 class SessionListener {
  public:
   virtual ~SessionListener() = default;
-
-  // The module's load or unload entry returned `result` (a restart calls
-  // unload, then load).
-  virtual void loaded(const Step& /*step*/, long /*result*/) {}
-  virtual void unloaded(const Step& /*step*/, long /*result*/) {}
-  // The module answered a request; `gotBlock` is false when it returned null.
-  virtual void requested(const Step& /*step*/, std::string_view /*response*/, bool /*gotBlock*/) {}
-  virtual void chose(const Step& /*step*/, const zef::host_model::Chosen& /*chosen*/) {}
-  // The ghost follows the request `step` with requests of its own.
-  virtual void handingBack(const Step& /*step*/) {}
-  // An @before or @after step, where it stands.
-  virtual void ghostWords(const Step& /*step*/) {}
+  // The module's load or unload entry returned `result` (a restart calls unload, then load).
+  virtual void loaded(const Step&, long /*result*/) {}
+  virtual void unloaded(const Step&, long /*result*/) {}
+  // The module answered; `gotBlock` is false when it returned null.
+  virtual void requested(const Step&, std::string_view /*response*/, bool /*gotBlock*/) {}
+  virtual void chose(const Step&, const zef::host_model::Chosen&) {}
+  virtual void handingBack(const Step& /*request the ghost follows with its own*/) {}
+  virtual void ghostWords(const Step& /*@before or @after, where it stands*/) {}
   // A script that the host ran, once the words that go with it are known.
-  virtual void shown(const Shown& /*shown*/) {}
-  // A step that could not do what it says, with the reason.
-  virtual void warn(const Step& /*step*/, std::string_view /*problem*/) {}
+  virtual void shown(const Shown&) {}
+  // A step that could not do what it says.
+  virtual void warn(const Step&, std::string_view /*problem*/) {}
 };
 
 class SessionPlayer {
