@@ -14,6 +14,7 @@
 //   size_t size = zef_page_svg();                      // the figure, UTF-8
 //   const char* svg = zef_page_text();
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <map>
 #include <sstream>
@@ -73,7 +74,7 @@ class LinkedModule : public saori_run::ModuleHost {
 // What one step of the last action played: a request the module answered,
 // or a picked choice; with what the host then showed.
 struct Played {
-  std::string heading;  // the request's arguments joined by TAB, or the choice's title (UTF-8)
+  std::vector<std::string> heading;  // the request's arguments, or the choice's title
   bool chosen = false;
   bool gotBlock = true;
   std::size_t responseSize = 0;
@@ -88,11 +89,7 @@ struct Played {
 class PageHost : public saori_run::SessionListener {
  public:
   void requested(const Step& step, std::string_view response, bool gotBlock) override {
-    std::string heading;
-    for (const std::string& argument : step.arguments) {
-      heading += (heading.empty() ? "" : "\t") + zef::host_model::textAsUtf8(argument, charset);
-    }
-    played.push_back({.heading = heading,
+    played.push_back({.heading = step.arguments,
                       .gotBlock = gotBlock,
                       .responseSize = response.size(),
                       .script = std::string(saori_run::resultValue(response)),
@@ -100,7 +97,7 @@ class PageHost : public saori_run::SessionListener {
     follow(step.arguments);
   }
   void chose(const Step&, const zef::host_model::Chosen& chosen) override {
-    played.push_back({.heading = zef::host_model::textAsUtf8(chosen.choice.text, chosen.charset), .chosen = true});
+    played.push_back({.heading = {chosen.choice.text}, .chosen = true, .charset = chosen.charset});
   }
   void shown(const Shown& shown) override {
     saori_run::runShown(shown, model);
@@ -289,12 +286,20 @@ __attribute__((export_name("zef_page_choose"))) int zef_page_choose(int index) {
   return play({{Step::Kind::choose, {}, {}, 0, static_cast<std::size_t>(index) + 1}});
 }
 
-// A step that the last action played (from 0): `part` 0 its heading, 1 its
+// A step that the last action played (from 0): `part` 0 its heading (the
+// request's arguments joined by TAB, or the choice's title; UTF-8), 1 its
 // result script (in its charset), 2 the events it raised, 3 the host notes.
 __attribute__((export_name("zef_page_played"))) std::size_t zef_page_played(int index, int part) {
   const Played& step = host.played.at(static_cast<std::size_t>(index));
-  const std::string* parts[] = {&step.heading, &step.script, &step.events, &step.notes};
-  return answer(*parts[std::clamp(part, 0, 3)]);
+  const std::array texts = {&step.script, &step.events, &step.notes};
+  if (part != 0) return answer(*texts.at(static_cast<std::size_t>(std::clamp(part, 1, 3) - 1)));
+  // A request's arguments are in the requests' charset, a choice's title in its script's.
+  const Charset charset = step.chosen ? step.charset : host.charset;
+  std::string heading;
+  for (const std::string& text : step.heading) {
+    heading += (heading.empty() ? "" : "\t") + zef::host_model::textAsUtf8(text, charset);
+  }
+  return answer(std::move(heading));
 }
 
 // The step's facts: 1 a picked choice, 2 its result in UTF-8.

@@ -41,13 +41,14 @@ function send(args, words = null) {
   const after = words ? encode(words.after, missing) : new Uint8Array(0);
   const played = module.withBytes(joinBytes([before, after, ...parts]),
     (pointer, length) => module.exports.zef_page_send(pointer, length, before.length, after.length));
-  return Object.assign(readPlayed(played)[0], { args, missing: [...missing], words });
+  return Object.assign(readPlayed(played, args)[0], { missing: [...missing], words });
 }
 
 // The steps that the last action played, added to the result panel: each
 // request with its result script, or a picked choice; the events and host
-// notes of what the host then showed.
-function readPlayed(count) {
+// notes of what the host then showed. The first is headed by `heading` when
+// given: the page's own words for it.
+function readPlayed(count, heading = null) {
   const entries = [];
   for (let index = 0; index < count; ++index) {
     const part = (number) => module.zef.text(module.exports.zef_page_played(index, number));
@@ -55,7 +56,7 @@ function readPlayed(count) {
     const facts = module.exports.zef_page_played_facts(index);
     const size = module.exports.zef_page_played_size(index);
     entries.push({
-      args: utf8Text.decode(part(0)).split('\t'), choice: (facts & 1) !== 0, utf8: (facts & 2) !== 0,
+      args: index === 0 && heading ? heading : utf8Text.decode(part(0)).split('\t'), choice: (facts & 1) !== 0, utf8: (facts & 2) !== 0,
       responseSize: size < 0 ? null : size, script: part(1), events: lines(2), notes: lines(3),
     });
   }
@@ -382,8 +383,7 @@ function chooseNow(index, choice) {
   session.results = [];
   const played = module.exports.zef_page_choose(index);
   if (played < 0) return;
-  const entries = readPlayed(played);
-  entries[0].args = [`(choice) ${choice.label}`];
+  const entries = readPlayed(played, [`(choice) ${choice.label}`]);
   if (entries.length > 1) {
     drawFigure();
     drawResults();

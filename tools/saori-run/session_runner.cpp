@@ -93,7 +93,8 @@ void printGhostWords(const Step& step, const Options& options, std::ostream& out
 // Prints each step as it is played.
 class Printout : public SessionListener {
  public:
-  Printout(const Options& options, AnswerWatch& watch, std::ostream& out) : options_(options), watch_(watch), out_(out) {}
+  Printout(const Options& options, AnswerWatch& watch, std::ostream& out)
+      : options_(options), watch_(watch), out_(out) {}
 
   void loaded(const Step&, long result) override {
     out_ << "== load -> " << result << "\n";

@@ -40,7 +40,8 @@ Session Ghost::sent(const Step& step) {
   zef::storeLayoutSettings(step.arguments, started);
   std::vector<std::string> restore = {"restoreZEF", std::to_string(vertical_)};
   for (int c = 0; c < started.characterCount; ++c) restore.push_back(std::to_string(horizontal_[c]));
-  return {{Step::Kind::request, {"changeZEF", std::string(optIn.changeKey), std::string(zef::switchOn)}, {}, step.line, 0},
+  const std::vector<std::string> optInAgain = {"changeZEF", std::string(optIn.changeKey), std::string(zef::switchOn)};
+  return {{Step::Kind::request, optInAgain, {}, step.line, 0},
           {Step::Kind::request, std::move(restore), {}, step.line, 0}};
 }
 

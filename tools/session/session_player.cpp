@@ -62,7 +62,8 @@ void SessionPlayer::send(const Step& step) {
   bool gotBlock = false;
   const std::string response = module_.request(requestTextOf(step, charset_), gotBlock);
   listener_.requested(step, response, gotBlock);
-  pending_ = Shown{step, std::string(resultValue(response)), responseCharset(response), {std::move(wordsBefore_), {}}, {}};
+  const std::string_view result = resultValue(response);
+  pending_ = Shown{step, std::string(result), responseCharset(response), {std::move(wordsBefore_), {}}, {}};
   wordsBefore_.clear();
   const Session handBack = ghost_.sent(step);
   if (!handBack.empty()) listener_.handingBack(step);
