@@ -134,18 +134,6 @@ class PageHost : public saori_run::SessionListener {
   }
 };
 
-// A setting's value as a ghost writes it: the switch's words, a number in
-// decimal, a text as it is.
-std::string settingText(const zef::Setting& row, const zef::ModuleState& state) {
-  if (const auto flag = std::get_if<bool zef::ModuleState::*>(&row.field)) {
-    return std::string(state.**flag ? zef::switchOn : zef::switchOff);
-  }
-  if (const auto number = std::get_if<std::int32_t zef::ModuleState::*>(&row.field)) {
-    return std::to_string(state.**number);
-  }
-  return state.*std::get<std::string zef::ModuleState::*>(row.field);
-}
-
 LinkedModule module;
 PageHost host;
 saori_run::SessionPlayer player(module, Charset::shiftJis, host);
@@ -222,7 +210,7 @@ __attribute__((export_name("zef_page_setting_rows"))) std::size_t zef_page_setti
                              : std::holds_alternative<std::string zef::ModuleState::*>(row.field) ? "text"
                                                                                                   : "number";
     lines += std::string(row.name) + "\t" + place + "\t" + std::string(row.changeKey) + "\t" +
-             settingText(row, zef::ModuleState{}) + "\t" + std::string(row.label.japanese) + "\t" +
+             saori_run::settingText(row, zef::ModuleState{}) + "\t" + std::string(row.label.japanese) + "\t" +
              std::string(row.label.english) + "\t" + kind + "\n";
   }
   return answer(std::move(lines));
@@ -370,7 +358,7 @@ __attribute__((export_name("zef_page_character_count"))) int zef_page_character_
 __attribute__((export_name("zef_page_readings"))) std::size_t zef_page_readings() {
   std::string lines;
   for (const zef::Setting& row : zef::settings) {
-    lines += std::string(row.name) + "\t" + settingText(row, host.readings) + "\n";
+    lines += std::string(row.name) + "\t" + saori_run::settingText(row, host.readings) + "\n";
   }
   std::string offsets;
   for (std::int32_t offset : host.readings.surfaceOffsets) {

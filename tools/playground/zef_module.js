@@ -1,11 +1,10 @@
-// The WebAssembly file of the module and the preview, opened and called as a
-// host calls the module: each request goes in a block from the module's own
-// malloc, which the module frees, and each response block is freed once it
-// is read. The page and the Node tests share this file:
+// The WebAssembly file of the module, saori-run's session loop and the
+// preview, opened for the page's calls (page_interface.cpp): each text goes
+// in a block from the module's own malloc. The page and the Node tests share
+// this file:
 //
 //   const zef = await openZefModule(wasmBytes);
-//   zef.load();
-//   const response = zef.request(requestBytes);  // Uint8Array, or null
+//   const size = zef.withBytes(bytes, (pointer, length) => zef.exports.zef_page_send(pointer, length, 0, 0));
 //
 // The module needs almost nothing of WASI (no files, no clock): `system`
 // lends it its WASI imports (by default the few it calls, answered here) and
@@ -72,23 +71,6 @@ async function openZefModule(bytes, system = {}) {
       view.set(bytes);
       view[bytes.length] = 0;
       return pointer;
-    },
-
-    load() { return entries.load(zef.block(encoder.encode('.')), 1); },
-    unload() { return entries.unload(); },
-
-    // The response's bytes, as the host gets them; null when no block came back.
-    request(bytes) {
-      const length = entries.malloc(4);
-      if (length === 0) throw new Error('out of memory');
-      new DataView(memory().buffer).setInt32(length, bytes.length, true);
-      const response = entries.request(zef.block(bytes), length);
-      const size = new DataView(memory().buffer).getInt32(length, true);
-      entries.free(length);
-      if (response === 0) return null;
-      const copy = new Uint8Array(memory().buffer, response, size).slice();
-      entries.free(response);
-      return copy;
     },
 
     // Calls a zef_page_* function with `bytes` as (pointer, length).

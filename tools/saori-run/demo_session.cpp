@@ -1,9 +1,8 @@
 // The built-in demo: what a ghost typically sends, in order.
 #include "demo_session.h"
 
-#include <variant>
-
 #include "base/module_state.h"
+#include "ghost.h"
 
 namespace saori_run {
 
@@ -19,19 +18,13 @@ std::string greeting(Charset charset) {
                                   : "\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd";
 }
 
-// A default setting as a layout start writes it.
-std::string asArgument(bool on) { return std::string(on ? zef::switchOn : zef::switchOff); }
-std::string asArgument(std::int32_t number) { return std::to_string(number); }
-std::string asArgument(const std::string& text) { return text; }
-
 }  // namespace
 
 std::vector<std::string> typicalLayoutStart(std::string_view word) {
   const zef::ModuleState defaults;
   std::vector<std::string> arguments = {std::string(word)};
   for (const zef::Setting& setting : zef::settings) {
-    if (!setting.byLayoutStart) continue;
-    std::visit([&](auto field) { arguments.push_back(asArgument(defaults.*field)); }, setting.field);
+    if (setting.byLayoutStart) arguments.push_back(settingText(setting, defaults));
   }
   arguments.resize(arguments.size() + static_cast<std::size_t>(defaults.characterCount), "0");
   return arguments;

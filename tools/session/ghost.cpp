@@ -22,6 +22,16 @@ bool isOptIn(const Step& step, std::string_view value) {
 
 }  // namespace
 
+std::string settingText(const zef::Setting& setting, const zef::ModuleState& state) {
+  if (const auto flag = std::get_if<bool zef::ModuleState::*>(&setting.field)) {
+    return std::string(state.**flag ? zef::switchOn : zef::switchOff);
+  }
+  if (const auto number = std::get_if<std::int32_t zef::ModuleState::*>(&setting.field)) {
+    return std::to_string(state.**number);
+  }
+  return state.*std::get<std::string zef::ModuleState::*>(setting.field);
+}
+
 bool acceptsLayoutStart(const Step& step) {
   if (step.kind != Step::Kind::request) return false;
   const zef::Command* command = step.arguments.empty() ? nullptr : zef::findCommand(step.arguments.front());

@@ -23,10 +23,15 @@
 #include <string_view>
 #include <vector>
 
+#include "base/module_state.h"
 #include "session.h"
 #include "shown_choices.h"
 
 namespace saori_run {
+
+// A setting's value as a ghost writes it: the switch's words, a number in
+// decimal, a text as it is.
+std::string settingText(const zef::Setting& setting, const zef::ModuleState& state);
 
 // True when `step` is a layout start that the module accepts, by the
 // module's own judgement (zef::judgeRequest); the module then answers every
