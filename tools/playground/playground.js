@@ -56,8 +56,13 @@ function readPlayed(count, heading = null) {
     const facts = module.exports.zef_page_played_facts(index);
     const size = module.exports.zef_page_played_size(index);
     entries.push({
-      args: index === 0 && heading ? heading : utf8Text.decode(part(0)).split('\t'), choice: (facts & 1) !== 0, utf8: (facts & 2) !== 0,
-      responseSize: size < 0 ? null : size, script: part(1), events: lines(2), notes: lines(3),
+      args: index === 0 && heading ? heading : utf8Text.decode(part(0)).split('\t'),
+      choice: (facts & 1) !== 0,
+      utf8: (facts & 2) !== 0,
+      responseSize: size < 0 ? null : size,
+      script: part(1),
+      events: lines(2),
+      notes: lines(3),
     });
   }
   session.results.push(...entries);
@@ -91,11 +96,18 @@ function buildSettingFields() {
     const field = document.createElement('div');
     field.className = 'field';
     field.innerHTML = `<label for="${row.name}"><span lang="ja">${row.japanese}</span> / ${row.english} (Argument${row.argument})</label>` +
-      `<input id="${row.name}" name="${row.name}" data-argument="${row.argument}" list="${row.name}-words">` +
-      `<datalist id="${row.name}-words">${row.words.map((word) => `<option value="${word}">`).join('')}</datalist>` +
+      `<input id="${row.name}" name="${row.name}" data-argument="${row.argument}">` +
       `<output for="${row.name}" data-reading="${row.name}"></output>`;
-    field.querySelector('input').value = row.value;
-    if (row.kind === 'number') field.querySelector('input').inputMode = 'numeric';
+    const input = field.querySelector('input');
+    input.value = row.value;
+    if (row.kind === 'number') input.inputMode = 'numeric';
+    if (row.words.length > 0) {
+      const words = document.createElement('datalist');
+      words.id = `${row.name}-words`;
+      words.append(...row.words.map((word) => new Option(word)));
+      input.setAttribute('list', words.id);
+      field.append(words);
+    }
     $('setting-fields').append(field);
   }
   const keys = $('change-key');
