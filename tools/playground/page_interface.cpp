@@ -134,6 +134,14 @@ class PageHost : public saori_run::SessionListener {
   }
 };
 
+// How the page offers a setting: "number", "text", or "switch" with its two words.
+std::string kindOf(const zef::Setting& row) {
+  if (std::holds_alternative<bool zef::ModuleState::*>(row.field)) {
+    return "switch\t" + std::string(zef::switchOn) + "\t" + std::string(zef::switchOff);
+  }
+  return std::holds_alternative<std::string zef::ModuleState::*>(row.field) ? "text" : "number";
+}
+
 LinkedModule module;
 PageHost host;
 saori_run::SessionPlayer player(module, Charset::shiftJis, host);
@@ -205,13 +213,9 @@ __attribute__((export_name("zef_page_setting_rows"))) std::size_t zef_page_setti
   std::size_t argument = 0;
   for (const zef::Setting& row : zef::settings) {
     const std::string place = row.byLayoutStart ? std::to_string(++argument) : "0";
-    const std::string kind = std::holds_alternative<bool zef::ModuleState::*>(row.field)
-                                 ? "switch\t" + std::string(zef::switchOn) + "\t" + std::string(zef::switchOff)
-                             : std::holds_alternative<std::string zef::ModuleState::*>(row.field) ? "text"
-                                                                                                  : "number";
     lines += std::string(row.name) + "\t" + place + "\t" + std::string(row.changeKey) + "\t" +
              saori_run::settingText(row, zef::ModuleState{}) + "\t" + std::string(row.label.japanese) + "\t" +
-             std::string(row.label.english) + "\t" + kind + "\n";
+             std::string(row.label.english) + "\t" + kindOf(row) + "\n";
   }
   return answer(std::move(lines));
 }
